@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "RegEx2.h"
+
+namespace {
+
+using Pieces = std::vector<std::string>;
+
+std::string Replace(const std::string& pattern, const std::string& subject, const std::string& replacement)
+{
+    return RegEx2().Compile(pattern).ReplaceAll(subject, replacement);
+}
+
+Pieces Split(const std::string& pattern, const std::string& subject)
+{
+    return RegEx2().Compile(pattern).Split(subject);
+}
+
+// The escaping steps the memo file applies, in their order.
+std::string EscapeLikeMemoFile(const std::string& text)
+{
+    RegEx2 re;
+    std::string out = re.Compile("\\\\").ReplaceAll(text, "\\\\");
+    out = re.Compile("\r\n").ReplaceAll(out, "\\n");
+    return re.Compile("[\r\n]").ReplaceAll(out, "\\n");
+}
+
+} // namespace
+
+TEST(RegEx2TrailingBreaks, RemovesOnlyTheFinalRunOfCrAndLf)
+{
+    EXPECT_EQ("abc", Replace("[\r\n]+$", "abc\r\n\r\n", ""));
+    EXPECT_EQ("a\r\nb", Replace("[\r\n]+$", "a\r\nb", ""));
+    EXPECT_EQ("a\r\nb", Replace("[\r\n]+$", "a\r\nb\n\r", ""));
+    EXPECT_EQ("", Replace("[\r\n]+$", "\r\n\n\r\r", ""));
+    EXPECT_EQ("", Replace("[\r\n]+$", "", ""));
+    EXPECT_EQ("abc", Replace("[\r\n]+$", "abc", ""));
+}
+
+TEST(RegEx2FirstLine, SearchGivesPrefixSuffixAndSpan)
+{
+    RegEx2 re;
+    re.Compile("[\r\n]");
+    EXPECT_EQ(nullptr, re.Search("no break here"));
+
+    auto result = re.Search("ab\ncd");
+    ASSERT_NE(nullptr, result);
+    EXPECT_EQ("ab", result->Prefix());
+    EXPECT_EQ("cd", result->Suffix());
+    EXPECT_EQ("\n", result->MatchText());
+    std::int32_t first = -7;
+    std::int32_t last = -7;
+    ASSERT_TRUE(result->MatchSpan(first, last));
+    EXPECT_EQ(2, first);
+    EXPECT_EQ(2, last);
+    EXPECT_EQ(0, result->GroupCount());
+
+    auto leading = re.Search("\r\nsecond");
+    ASSERT_NE(nullptr, leading);
+    EXPECT_EQ("", leading->Prefix());
+    EXPECT_EQ("\nsecond", leading->Suffix());
+}
+
+TEST(RegEx2Escaping, EachPatternOfTheMemoFileRunsByteExact)
+{
+    EXPECT_EQ("a\\\\b", Replace("\\\\", "a\\b", "\\\\"));
+    EXPECT_EQ("\\\\\\\\\\\\", Replace("\\\\", "\\\\\\", "\\\\"));
+    EXPECT_EQ("plain", Replace("\\\\", "plain", "\\\\"));
+    EXPECT_EQ("a\\nb\\n", Replace("\r\n", "a\r\nb\r\n", "\\n"));
+    EXPECT_EQ("a\\nb\\nc", Replace("[\r\n]", "a\rb\nc", "\\n"));
+    EXPECT_EQ("a\nb\n", Replace("\r\n", "a\r\nb\r\n", "\n"));
+    EXPECT_EQ("a\nb\n\n\n", Replace("\r", "a\rb\r\n\r", "\n"));
+
+    // The whole chain: a backslash doubled, CR LF and lone CR / LF each one "\n".
+    EXPECT_EQ("a\\\\b\\nc\\nd\\ne\\n\\n", EscapeLikeMemoFile("a\\b\r\nc\rd\ne\n\r"));
+}
+
+TEST(RegEx2Escaping, ReplacementIsTakenLiterally)
+{
+    EXPECT_EQ("x$1\\1&$0x", Replace("(b)", "xbx", "$1\\1&$0"));
+    EXPECT_EQ("", Replace("b", "bbb", ""));
+}
+
+TEST(RegEx2Escaping, BackslashMatchesTheSecondByteOfAShiftJisCharacter)
+{
+    // 0x95 0x5C is one Shift_JIS character whose second byte is a backslash.
+    const std::string hyo = "\x95\x5C";
+    EXPECT_EQ("\x95\x5C\x5C", Replace("\\\\", hyo, "\\\\"));
+
+    auto result = RegEx2().Compile("\\\\").Search("a" + hyo);
+    ASSERT_NE(nullptr, result);
+    EXPECT_EQ("a\x95", result->Prefix());
+    EXPECT_EQ("\\", result->MatchText());
+}
+
+TEST(RegEx2ReplaceAll, CaretMatchesWhereEachPassStarts)
+{
+    EXPECT_EQ("yyy", Replace("^x", "xxx", "y"));
+    EXPECT_EQ("axx", Replace("^x", "axx", "y"));
+    EXPECT_EQ("yax", Replace("^x", "xax", "y"));
+    // The end anchor still sees the subject's end only.
+    EXPECT_EQ("xy", Replace("x$", "xx", "y"));
+}
+
+TEST(RegEx2ReplaceAll, NeverSearchesInsideTheReplacement)
+{
+    EXPECT_EQ("aaaa", Replace("a", "aa", "aa"));
+    EXPECT_EQ("[ab][ab]", Replace("ab", "abab", "[ab]"));
+}
+
+TEST(RegEx2Split, KeepsEmptyPiecesButNoEmptyLastPiece)
+{
+    EXPECT_EQ((Pieces{"a", "", "b"}), Split("\n", "a\n\nb"));
+    EXPECT_EQ((Pieces{"a"}), Split("\n", "a\n"));
+    EXPECT_EQ((Pieces{"a", ""}), Split("\n", "a\n\n"));
+    EXPECT_EQ((Pieces{}), Split("\n", ""));
+    EXPECT_EQ((Pieces{""}), Split("\n", "\n"));
+    EXPECT_EQ((Pieces{"", "x"}), Split("\n", "\nx"));
+    EXPECT_EQ((Pieces{"abc"}), Split("\n", "abc"));
+    EXPECT_EQ((Pieces{"a", "b"}), Split("--", "a--b"));
+}
+
+TEST(RegEx2Groups, SpansCountFromMinusOne)
+{
+    auto result = RegEx2().Compile("(a+)(b+)").Search("xaabbby");
+    ASSERT_NE(nullptr, result);
+    EXPECT_EQ(2, result->GroupCount());
+
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    ASSERT_TRUE(result->GroupSpan(-1, first, last));
+    EXPECT_EQ(1, first);
+    EXPECT_EQ(5, last);
+    ASSERT_TRUE(result->GroupSpan(0, first, last));
+    EXPECT_EQ(1, first);
+    EXPECT_EQ(2, last);
+    ASSERT_TRUE(result->GroupSpan(1, first, last));
+    EXPECT_EQ(3, first);
+    EXPECT_EQ(5, last);
+
+    first = 42;
+    last = 43;
+    EXPECT_FALSE(result->GroupSpan(2, first, last));
+    EXPECT_FALSE(result->GroupSpan(-2, first, last));
+    EXPECT_EQ(42, first);
+    EXPECT_EQ(43, last);
+
+    EXPECT_EQ("aabbb", result->GroupText(-1));
+    EXPECT_EQ("aabbb", result->MatchText());
+    EXPECT_EQ("aa", result->GroupText(0));
+    EXPECT_EQ("bbb", result->GroupText(1));
+    EXPECT_EQ("", result->GroupText(2));
+    EXPECT_EQ("", result->GroupText(-2));
+    EXPECT_EQ("x", result->Prefix());
+    EXPECT_EQ("y", result->Suffix());
+}
+
+TEST(RegEx2Groups, SpanListEndsAtTheFirstEmptyOrUnsetGroup)
+{
+    // The empty second group cuts the list, though the third group is set.
+    auto emptyGroup = RegEx2().Compile("(a)(x?)(b)").Search("ab");
+    ASSERT_NE(nullptr, emptyGroup);
+    EXPECT_EQ(1, emptyGroup->GroupCount());
+    EXPECT_EQ("a", emptyGroup->GroupText(0));
+    EXPECT_EQ("", emptyGroup->GroupText(2));
+
+    auto unsetGroup = RegEx2().Compile("(a)|(b)").Search("b");
+    ASSERT_NE(nullptr, unsetGroup);
+    EXPECT_EQ(0, unsetGroup->GroupCount());
+    EXPECT_EQ("b", unsetGroup->MatchText());
+    EXPECT_EQ("", unsetGroup->GroupText(1));
+}
+
+TEST(RegEx2Groups, AtMostNinetyNineGroupsAreReported)
+{
+    std::string pattern;
+    for (int i = 0; i < 120; ++i) {
+        pattern += "(a)";
+    }
+    auto result = RegEx2().Compile(pattern).Search(std::string(120, 'a'));
+    ASSERT_NE(nullptr, result);
+    EXPECT_EQ(99, result->GroupCount());
+    EXPECT_EQ("a", result->GroupText(98));
+    EXPECT_EQ("", result->GroupText(99));
+}
+
+TEST(RegEx2Options, IgnoreCaseAndNoMultiLineAnchors)
+{
+    RegEx2 re;
+    EXPECT_TRUE(re.Compile("abc", true).Exec("xABCx"));
+    EXPECT_FALSE(re.Compile("abc", false).Exec("xABCx"));
+    EXPECT_FALSE(re.Compile("^b").Exec("a\nb"));
+    EXPECT_FALSE(re.Compile("a$").Exec("a\nb"));
+    EXPECT_TRUE(re.Compile("b$").Exec("a\nb"));
+}
+
+TEST(RegEx2Result, HoldsItsOwnCopyOfTheSubject)
+{
+    RegEx2 re;
+    re.Compile(",");
+    std::unique_ptr<RegEx2::CResult> result;
+    {
+        std::string subject = "left,right";
+        result = re.Search(subject);
+        subject.assign("xxxxxxxxxx");
+    }
+    ASSERT_NE(nullptr, result);
+    EXPECT_EQ("left", result->Prefix());
+    EXPECT_EQ("right", result->Suffix());
+}
+
+TEST(RegEx2Result, FailedExecLeavesNoStaleMatch)
+{
+    RegEx2 re;
+    RegEx2::CResult result;
+    ASSERT_TRUE(re.Compile("b").Exec("abc", &result));
+    EXPECT_EQ("b", result.MatchText());
+    EXPECT_FALSE(re.Compile("z").Exec("abc", &result));
+    EXPECT_EQ("", result.MatchText());
+    EXPECT_EQ("", result.Prefix());
+    EXPECT_EQ("", result.Suffix());
+    EXPECT_EQ(-1, result.GroupCount());
+}
+
+// Each case: a regular expression that can find nothing, and what every operation then gives.
+class RegEx2FindsNothing : public testing::TestWithParam<const char*>
+{
+protected:
+    RegEx2 re;
+    void SetUp() override
+    {
+        if (GetParam() != nullptr) {
+            re.Compile(GetParam());
+        }
+    }
+};
+
+TEST_P(RegEx2FindsNothing, EveryOperationTerminatesAndFindsNothing)
+{
+    EXPECT_FALSE(re.Exec("abc"));
+    EXPECT_EQ(nullptr, re.Search("abc"));
+    EXPECT_EQ("abc", re.ReplaceAll("abc", "-"));
+    EXPECT_EQ((Pieces{"abc"}), re.Split("abc"));
+    EXPECT_EQ((Pieces{}), re.Split(""));
+}
+
+INSTANTIATE_TEST_SUITE_P(NoPattern, RegEx2FindsNothing, testing::Values(nullptr));
+INSTANTIATE_TEST_SUITE_P(BadPattern, RegEx2FindsNothing, testing::Values("(", "[a", "a{2,1}", "*"));
+// A whole match of zero length counts as no match.
+INSTANTIATE_TEST_SUITE_P(ZeroLengthMatch, RegEx2FindsNothing, testing::Values("x*", "$", "^", "(?=b)"));
+
+TEST(RegEx2Compile, ABadPatternReplacesTheOldOneAndAGoodOneWorksAgain)
+{
+    RegEx2 re;
+    EXPECT_TRUE(re.Compile("b").Exec("abc"));
+    EXPECT_FALSE(re.Compile("(").Exec("abc"));
+    EXPECT_EQ("a-c", re.Compile("b").ReplaceAll("abc", "-"));
+}
+
+TEST(RegEx2Compile, ZeroLengthMatchesStopLoopsAfterRealMatches)
+{
+    // "x*" first matches "xx", then only the empty text in what is left.
+    EXPECT_EQ("-a", Replace("x*", "xxa", "-"));
+    EXPECT_EQ((Pieces{"", "a"}), Split("x*", "xxa"));
+}
