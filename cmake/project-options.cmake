@@ -4,7 +4,7 @@ function(kamifuda_target_options target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
   if(WIN32)
     # The program calls the ANSI (A) and wide (W) functions by their explicit names.
-    target_compile_definitions(${target} PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX
+    target_compile_definitions(${target} PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                _WIN32_WINNT=0x0601 WINVER=0x0601 STRICT)
   endif()
 endfunction()

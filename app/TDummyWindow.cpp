@@ -1,0 +1,173 @@
+#include "TDummyWindow.h"
+
+#include "Application.h"
+#include "Clipboard.h"
+#include "MemoPersistence.h"
+#include "PopupMenu.h"
+#include "Text.h"
+#include "TipText.h"
+#include "Timer.h"
+
+#include <windowsx.h>
+
+TDummyWindow::TDummyWindow()
+{
+    Bind("FormCreate", [this](ui::Component& s) { FormCreate(s); });
+    Bind("Button1Click", [this](ui::Component& s) { Button1Click(s); });
+    Bind("miFromClipBoardClick", [this](ui::Component& s) { miFromClipBoardClick(s); });
+    Bind("miAboutClick", [this](ui::Component& s) { miAboutClick(s); });
+    Bind("miMenuEndClick", [this](ui::Component& s) { miMenuEndClick(s); });
+    Bind("TimerTimer", [this](ui::Component& s) { TimerTimer(s); });
+    LoadForm(L"TDUMMYWINDOW");
+
+    // Far off-screen with no size: the window is shown but never seen.
+    SetTop(-10000);
+    SetLeft(-10000);
+    SetWidth(0);
+    SetHeight(0);
+    Get<ui::MenuItem>("miAddMemo").SetOnClick([this](ui::Component& s) { Button1Click(s); });
+    SetCaptionAnsi(kMainWindowCaption);
+    taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+    ui::Application::Instance().SetMainForm(this);
+    FinishCreate();
+}
+
+TDummyWindow::~TDummyWindow()
+{
+    if (ui::Application::Instance().MainForm() == this)
+        ui::Application::Instance().SetMainForm(nullptr);
+}
+
+void TDummyWindow::CreateParams(CreateParamsData& params)
+{
+    Form::CreateParams(params);
+    params.style |= WS_THICKFRAME;
+    params.exStyle = WS_EX_TOOLWINDOW;
+}
+
+void TDummyWindow::FormCreate(ui::Component&)
+{
+    SetTrayIcon(true);
+    RestoreAllMemos();
+}
+
+void TDummyWindow::SetTrayIcon(bool firstTime)
+{
+    // No task-bar button for the program: its application window is a tool window.
+    SetWindowLongW(ui::Application::Instance().Handle(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    TrayIconData = NOTIFYICONDATAA{};
+    TrayIconData.cbSize = kTrayIconDataSize;
+    TrayIconData.hWnd = Handle();
+    TrayIconData.uID = kTrayIconId;
+    TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    TrayIconData.uCallbackMessage = WM_TRAYNOTIFY;
+    TrayIconData.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MINI");
+    CopyTipText(ui::Application::Instance().Title(), TrayIconData.szTip);
+    if (!firstTime)
+        Shell_NotifyIconA(NIM_DELETE, &TrayIconData);
+    Shell_NotifyIconA(NIM_ADD, &TrayIconData);
+}
+
+void TDummyWindow::RemoveTrayIcon()
+{
+    Shell_NotifyIconA(NIM_DELETE, &TrayIconData);
+}
+
+LRESULT TDummyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_TRAYNOTIFY) {
+        TrayIconMessage(wParam, lParam);
+        return 0;
+    }
+    if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+        // The shell restarted and forgot every icon: without ours the program could not be reached.
+        SetTrayIcon(true);
+        return 0;
+    }
+    switch (message) {
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) {
+            Get<ui::Timer>("Timer").SetEnabled(false);
+            FinalSave(false);
+        }
+        return 0;
+    default:
+        return Form::HandleMessage(message, wParam, lParam);
+    }
+}
+
+void TDummyWindow::TrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
+{
+    SetForegroundWindow(Handle());
+    if (iconId != kTrayIconId)
+        return;
+    switch (mouseMessage) {
+    case WM_LBUTTONDBLCLK:
+        Button1Click(*this);
+        break;
+    case WM_RBUTTONDOWN:
+        ShowTrayMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void TDummyWindow::UpdateTrayMenu()
+{
+    Get<ui::MenuItem>("miFromClipBoard").SetEnabled(!ui::GetClipboardText().empty());
+}
+
+void TDummyWindow::ShowTrayMenu()
+{
+    UpdateTrayMenu();
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(Handle());
+    Get<ui::PopupMenu>("PopupMenu").Popup(cursor.x, cursor.y);
+}
+
+void TDummyWindow::Button1Click(ui::Component&)
+{
+}
+
+void TDummyWindow::miFromClipBoardClick(ui::Component&)
+{
+}
+
+void TDummyWindow::miAboutClick(ui::Component&)
+{
+}
+
+void TDummyWindow::TimerTimer(ui::Component&)
+{
+    SaveAllMemos();
+}
+
+void TDummyWindow::miMenuEndClick(ui::Component&)
+{
+    Get<ui::Timer>("Timer").SetEnabled(false);
+    Close();
+    FinalSave(true);
+}
+
+void TDummyWindow::FinalSave(bool askOnFailure)
+{
+    if (ended_)
+        return;
+    for (;;) {
+        std::optional<std::string> failure = SaveAllMemosReportingFailure();
+        if (!failure || !askOnFailure)
+            break;
+        std::wstring text = ui::Utf8ToWide(*failure + "\n\nもう一度保存を試しますか？\n"
+                                           "「キャンセル」を選ぶと、保存せずに終了します。");
+        int answer = ui::Application::Instance().ShowMessageBox(
+            text, ui::AnsiToWide(ui::Application::Instance().Title()), MB_RETRYCANCEL | MB_ICONWARNING);
+        if (answer != IDRETRY)
+            break;
+    }
+    ended_ = true;
+    RemoveTrayIcon();
+}

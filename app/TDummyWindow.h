@@ -1,0 +1,50 @@
+#pragma once
+// The never-seen main window: it owns the tray icon and the tray menu, runs the autosave timer,
+// and is what a second start of the program finds.
+
+#include "Form.h"
+#include "TrayIconOwner.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+// The single-instance contract: a second start looks for exactly this class and caption.
+inline constexpr char kMainWindowClass[] = "TDummyWindow";
+inline constexpr char kMainWindowCaption[] = "Kamifuda";
+
+// The shell's notifications for the tray icon arrive as this message.
+inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 1;
+inline constexpr UINT kTrayIconId = 1;
+// The size of NOTIFYICONDATAA with the 128-byte tip, understood by every shell since Windows 2000.
+inline constexpr DWORD kTrayIconDataSize = 488;
+
+class TDummyWindow : public ui::Form, public ITrayIconOwner {
+public:
+    TDummyWindow();
+    ~TDummyWindow() override;
+
+    void SetTrayIcon(bool firstTime) override;
+    // Enables "memo from clipboard" exactly while the clipboard holds text.
+    void UpdateTrayMenu();
+
+protected:
+    void CreateParams(CreateParamsData& params) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FormCreate(ui::Component& sender);
+    void Button1Click(ui::Component& sender);
+    void miFromClipBoardClick(ui::Component& sender);
+    void miAboutClick(ui::Component& sender);
+    void miMenuEndClick(ui::Component& sender);
+    void TimerTimer(ui::Component& sender);
+    void TrayIconMessage(WPARAM iconId, LPARAM mouseMessage);
+    void ShowTrayMenu();
+    // The last save: with askOnFailure the user may retry a failed write or end anyway.
+    void FinalSave(bool askOnFailure);
+    void RemoveTrayIcon();
+
+    NOTIFYICONDATAA TrayIconData{};
+    UINT taskbarCreatedMessage_ = 0;
+    bool ended_ = false;
+};

@@ -1,0 +1,115 @@
+#include "Error.h"
+#include "Form.h"
+#include "FormData.h"
+#include "Label.h"
+#include "MenuItem.h"
+#include "PopupMenu.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A form built from text, with a handler table the test chooses.
+class TestForm : public ui::Form {
+public:
+    explicit TestForm(const std::string& formData, bool bindHandlers = true)
+    {
+        if (bindHandlers) {
+            Bind("Clicked", [this](ui::Component&) { ++clicks; });
+            Bind("Pressed", [](ui::Component&, ui::MouseButton, ui::ShiftState, int, int) {});
+        }
+        LoadForm(ui::ParseFormData(formData));
+        FinishCreate();
+    }
+    int clicks = 0;
+};
+
+std::string LoadError(const std::string& formData, bool bindHandlers = true)
+{
+    try {
+        TestForm form(formData, bindHandlers);
+    } catch (const ui::Error& e) {
+        return e.what();
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(Form, RejectsUnknownKindsPropertiesAndHandlersByName)
+{
+    EXPECT_NE(std::string::npos, LoadError("object F: TTestForm\n object X: TGauge\n end\nend\n").find("'TGauge'"));
+    EXPECT_NE(std::string::npos, LoadError("object F: TTestForm\n Opacity = 3\nend\n").find("'Opacity'"));
+    EXPECT_NE(std::string::npos,
+              LoadError("object F: TTestForm\n object L: TLabel\n  Wobble = 1\n end\nend\n").find("'Wobble'"));
+    EXPECT_NE(std::string::npos, LoadError("object F: TTestForm\n OnCreate = Clicked\nend\n", false).find("'Clicked'"));
+    // A handler of the wrong kind is refused as well.
+    EXPECT_NE(std::string::npos,
+              LoadError("object F: TTestForm\n object L: TLabel\n  OnMouseDown = Clicked\n end\nend\n").find("'Clicked'"));
+    EXPECT_EQ("", LoadError("object F: TTestForm\n OnCreate = Clicked\nend\n"));
+}
+
+TEST(Form, ClientSizeAndBorderWidthShapeTheWindow)
+{
+    TestForm form("object F: TTestForm\n Left = 100\n Top = 50\n ClientWidth = 275\n ClientHeight = 53\n"
+                  " BorderStyle = bsNone\n BorderWidth = 5\nend\n");
+    EXPECT_EQ(275, form.ClientWidth());
+    EXPECT_EQ(53, form.ClientHeight());
+    EXPECT_EQ(100, form.Left());
+    EXPECT_EQ(275 + 10, form.Width());  // no frame, the 5-pixel border on each side
+    EXPECT_EQ(53 + 10, form.Height());
+}
+
+TEST(Form, AnchoredControlFollowsTheFormsSize)
+{
+    TestForm form("object F: TTestForm\n ClientWidth = 200\n ClientHeight = 100\n BorderStyle = bsNone\n"
+                  " object L: TLabel\n  Left = 10\n  Top = 10\n  Width = 170\n  Height = 60\n"
+                  "  Anchors = [akLeft, akTop, akRight, akBottom]\n end\n"
+                  " object R: TLabel\n  Left = 150\n  Top = 80\n  Width = 40\n  Height = 10\n"
+                  "  Anchors = [akRight, akBottom]\n end\nend\n");
+    form.SetClientWidth(300);
+    form.SetClientHeight(150);
+    auto& stretched = form.Get<ui::Label>("L");
+    EXPECT_EQ(270, stretched.Width());
+    EXPECT_EQ(110, stretched.Height());
+    auto& moved = form.Get<ui::Label>("R");
+    EXPECT_EQ(250, moved.Left());
+    EXPECT_EQ(130, moved.Top());
+    EXPECT_EQ(40, moved.Width());
+}
+
+TEST(PopupMenuBuild, CaptionsStatesAndAutomaticHotkeys)
+{
+    TestForm form("object F: TTestForm\n"
+                  " object M: TPopupMenu\n"
+                  "  object A: TMenuItem\n   Caption = 'Open(&O)'\n   OnClick = Clicked\n  end\n"
+                  "  object S: TMenuItem\n   Caption = '-'\n  end\n"
+                  "  object B: TMenuItem\n   Caption = '1行目'\n   Enabled = false\n  end\n"
+                  " end\nend\n");
+    auto& menu = form.Get<ui::PopupMenu>("M");
+    std::map<UINT, ui::MenuItem*> commands;
+    ui::UniqueMenu handle = menu.BuildMenu(commands);
+    ASSERT_EQ(3, GetMenuItemCount(handle.Get()));
+    wchar_t text[64] = {};
+    GetMenuStringW(handle.Get(), 0, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(L"Open(&O)", text);  // an accelerator of its own is kept
+    GetMenuStringW(handle.Get(), 2, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(L"&1行目", text);
+    EXPECT_TRUE(GetMenuState(handle.Get(), 1, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_TRUE(GetMenuState(handle.Get(), 2, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(handle.Get(), 0, MF_BYPOSITION) & MF_GRAYED);
+    // Choosing the first item runs its handler; a disabled item runs nothing.
+    UINT firstId = GetMenuItemID(handle.Get(), 0);
+    commands.at(firstId)->Click();
+    commands.at(GetMenuItemID(handle.Get(), 2))->Click();
+    EXPECT_EQ(1, form.clicks);
+}
+
+TEST(PopupMenuBuild, AutomaticHotkeysSkipLettersAlreadyTaken)
+{
+    std::wstring used;
+    EXPECT_EQ(L"&1行目をコピー", ui::WithAutomaticHotkey(L"1行目をコピー", used));
+    EXPECT_EQ(L"1&0行目をコピー", ui::WithAutomaticHotkey(L"10行目をコピー", used));
+    EXPECT_EQ(L"11行目をコピー", ui::WithAutomaticHotkey(L"11行目をコピー", used));
+    EXPECT_EQ(L"-", ui::WithAutomaticHotkey(L"-", used));
+}

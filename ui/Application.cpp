@@ -1,0 +1,115 @@
+#include "Application.h"
+
+#include "Error.h"
+#include "Form.h"
+#include "Text.h"
+
+#include <exception>
+#include <new>
+
+namespace ui {
+namespace {
+constexpr wchar_t kApplicationClass[] = L"KamifudaApplication";
+}
+
+Application& Application::Instance()
+{
+    static Application* instance = new Application();  // lives as long as the process
+    return *instance;
+}
+
+Application::Application()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    title_ = TitleFromPath(path);
+}
+
+std::string Application::TitleFromPath(const std::string& ansiPath)
+{
+    size_t slash = ansiPath.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? ansiPath : ansiPath.substr(slash + 1);
+    name = name.substr(0, name.find('.'));
+    if (name.size() > 1)
+        CharLowerBuffA(name.data() + 1, static_cast<DWORD>(name.size() - 1));
+    return name;
+}
+
+HWND Application::Handle()
+{
+    if (!Window::Handle()) {
+        RegisterWindowClass(kApplicationClass, 0, LoadCursorW(nullptr, IDC_ARROW));
+        CreateData d;
+        d.exStyle = WS_EX_TOOLWINDOW;
+        d.className = kApplicationClass;
+        std::wstring caption = AnsiToWide(title_);
+        d.caption = caption.c_str();
+        d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+        CreateHandle(d);
+    }
+    return Window::Handle();
+}
+
+void Application::Run()
+{
+    if (mainForm_)
+        mainForm_->Show();
+    while (!terminated_ && ProcessMessage()) {
+    }
+}
+
+void Application::Terminate()
+{
+    // The loop ends once the handler that asked for it has returned; no WM_QUIT is posted, so a
+    // message box shown by that handler (the last save) still works.
+    terminated_ = true;
+}
+
+bool Application::ProcessMessage()
+{
+    MSG msg;
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        terminated_ = true;
+        return false;
+    }
+    // Keyboard navigation (default and cancel buttons, Tab) belongs to the form that holds the focus.
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (auto* form = dynamic_cast<Form*>(Window::FromHandle(root)); form && form->PreTranslateMessage(msg))
+        return true;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    return true;
+}
+
+void Application::ShowCurrentException() noexcept
+{
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        ShowError("メモリが足りません。");
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+    } catch (...) {
+        ShowError("予期しないエラーが発生しました。");
+    }
+}
+
+void Application::ShowError(const std::string& utf8Message) noexcept
+{
+    try {
+        MessageBoxW(nullptr, Utf8ToWide(utf8Message).c_str(), AnsiToWide(title_).c_str(),
+                    MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    } catch (...) {
+        // Out of memory while reporting an error: nothing more can be shown.
+    }
+}
+
+int Application::ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags)
+{
+    HWND owner = GetActiveWindow();
+    return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
+}
+
+} // namespace ui

@@ -1,0 +1,50 @@
+#pragma once
+// The application object: the hidden application window that owns every form, the title, the message
+// loop, the error box for exceptions that escape a handler, and a modal message box.
+
+#include "Window.h"
+
+#include <string>
+
+namespace ui {
+
+class Form;
+
+class Application : private Window {
+public:
+    static Application& Instance();
+
+    // The hidden top-level window that owns the program's forms (created on first use).
+    HWND Handle();
+
+    // The executable's file name without its folder, cut at the first full stop, every character
+    // after the first in lower case: KAMIFUDA.EXE gives "Kamifuda".
+    const std::string& Title() const { return title_; }
+    static std::string TitleFromPath(const std::string& ansiPath);
+
+    Form* MainForm() const { return mainForm_; }
+    void SetMainForm(Form* form) { mainForm_ = form; }
+
+    // Runs the message loop until Terminate is called.
+    void Run();
+    // Asks the message loop to end once the current handler has returned.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // Gets one message and handles it; false once WM_QUIT arrived (it is posted again for outer loops).
+    bool ProcessMessage();
+
+    // Shows the exception in flight in the error box (caption: the title; error icon).
+    void ShowCurrentException() noexcept;
+    void ShowError(const std::string& utf8Message) noexcept;
+
+    int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
+
+private:
+    Application();
+    std::string title_;
+    Form* mainForm_ = nullptr;
+    bool terminated_ = false;
+};
+
+} // namespace ui

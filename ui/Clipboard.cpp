@@ -1,0 +1,57 @@
+#include "Clipboard.h"
+
+#include "Application.h"
+#include "Error.h"
+#include "Handles.h"
+#include "Text.h"
+
+#include <cstring>
+
+namespace ui {
+
+ClipboardScope::ClipboardScope(HWND owner)
+{
+    if (!OpenClipboard(owner))
+        throw Error("クリップボードを開けません。ほかのプログラムが使用中です。(" + LastErrorText(GetLastError()) + ")");
+}
+
+ClipboardScope::~ClipboardScope()
+{
+    CloseClipboard();
+}
+
+void SetClipboardTextAnsi(HWND owner, const std::string& text)
+{
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (!memory)
+        ThrowLastError("GlobalAlloc");
+    {
+        GlobalLockScope lock(memory);
+        std::memcpy(lock.Data(), text.c_str(), text.size() + 1);
+    }
+    ClipboardScope clipboard(owner);
+    EmptyClipboard();
+    if (!SetClipboardData(CF_TEXT, memory)) {
+        GlobalFree(memory);
+        ThrowLastError("SetClipboardData");
+    }
+}
+
+std::string ClipboardTextAnsi(HWND owner)
+{
+    ClipboardScope clipboard(owner);
+    std::string result;
+    // The data belongs to the clipboard; a failure to read it leaves the result empty.
+    HGLOBAL data = GetClipboardData(CF_TEXT);
+    GlobalLockScope lock(data);
+    if (const char* text = static_cast<const char*>(lock.Data()))
+        result.assign(text, strnlen(text, GlobalSize(data)));
+    return result;
+}
+
+std::string GetClipboardText()
+{
+    return ClipboardTextAnsi(Application::Instance().Handle());
+}
+
+} // namespace ui

@@ -1,0 +1,65 @@
+#include "Font.h"
+
+#include "Error.h"
+#include "FormData.h"
+#include "Properties.h"
+
+namespace ui {
+
+bool FontSpec::Apply(const FormProperty& property)
+{
+    if (property.name.rfind("Font.", 0) != 0)
+        return false;
+    std::string part = property.name.substr(5);
+    if (part == "Name") {
+        name = TextValue(property);
+    } else if (part == "Height") {
+        height = IntegerValue(property);
+    } else if (part == "Charset") {
+        const std::string& id = IdentifierValue(property);
+        if (id == "SHIFTJIS_CHARSET")
+            charset = SHIFTJIS_CHARSET;
+        else if (id == "DEFAULT_CHARSET")
+            charset = DEFAULT_CHARSET;
+        else
+            ThrowBadValue(property, "SHIFTJIS_CHARSET or DEFAULT_CHARSET");
+    } else if (part == "Color") {
+        color = ColorValue(property);
+    } else if (part == "Style") {
+        bold = italic = underline = false;
+        for (const auto& style : SetValue(property)) {
+            if (style == "fsBold")
+                bold = true;
+            else if (style == "fsItalic")
+                italic = true;
+            else if (style == "fsUnderline")
+                underline = true;
+            else
+                ThrowBadValue(property, "a set of fsBold, fsItalic, fsUnderline");
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+UniqueFont FontSpec::Create() const
+{
+    LOGFONTW lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = italic;
+    lf.lfUnderline = underline;
+    lf.lfCharSet = charset;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH;
+    lstrcpynW(lf.lfFaceName, name.c_str(), LF_FACESIZE);
+    UniqueFont font(CreateFontIndirectW(&lf));
+    if (!font)
+        ThrowLastError("CreateFontIndirectW");
+    return font;
+}
+
+} // namespace ui

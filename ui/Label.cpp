@@ -1,0 +1,165 @@
+#include "Label.h"
+
+#include "Form.h"
+#include "FormData.h"
+#include "Handles.h"
+#include "Properties.h"
+
+#include <windowsx.h>
+
+namespace ui {
+namespace {
+constexpr wchar_t kLabelClass[] = L"KamifudaLabel";
+constexpr UINT kMeasureFlags = DT_CALCRECT | DT_EXPANDTABS | DT_LEFT;
+
+ShiftState CurrentShiftState()
+{
+    ShiftState s;
+    s.shift = GetKeyState(VK_SHIFT) < 0;
+    s.ctrl = GetKeyState(VK_CONTROL) < 0;
+    s.alt = GetKeyState(VK_MENU) < 0;
+    return s;
+}
+} // namespace
+
+void Label::SetProperty(const FormProperty& p)
+{
+    if (p.name == "Caption") { wideCaption_ = TextValue(p); ansi_ = false; }
+    else if (p.name == "AutoSize") autoSize_ = BoolValue(p);
+    else if (p.name == "Alignment") {
+        const std::string& a = IdentifierValue(p);
+        if (a == "taLeftJustify") alignment_ = Alignment::Left;
+        else if (a == "taCenter") alignment_ = Alignment::Center;
+        else if (a == "taRightJustify") alignment_ = Alignment::Right;
+        else ThrowBadValue(p, "taLeftJustify, taCenter or taRightJustify");
+    } else if (p.name == "DragMode") {
+        const std::string& mode = IdentifierValue(p);
+        if (mode == "dmAutomatic") automaticDrag_ = true;
+        else if (mode == "dmManual") automaticDrag_ = false;
+        else ThrowBadValue(p, "dmManual or dmAutomatic");
+    } else if (p.name == "WordWrap" || p.name == "Transparent") {
+        if (BoolValue(p))
+            ThrowBadValue(p, "false (labels neither wrap nor show through)");
+    } else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "OnDblClick") onDblClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "OnMouseDown") onMouseDown_ = OwnerForm().Handler<MouseEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "OnStartDrag") onStartDrag_ = OwnerForm().Handler<StartDragEvent>(IdentifierValue(p), p.line);
+    else Control::SetProperty(p);
+}
+
+void Label::CreateControl()
+{
+    // No CS_DBLCLKS: with automatic dragging both presses of a double click are drag starts.
+    RegisterWindowClass(kLabelClass, 0, LoadCursorW(nullptr, IDC_ARROW));
+    CreateControlWindow(kLabelClass, 0);
+    if (autoSize_)
+        CaptionChanged();
+}
+
+void Label::SetCaption(const std::wstring& caption)
+{
+    ansi_ = false;
+    wideCaption_ = caption;
+    CaptionChanged();
+}
+
+void Label::SetCaptionAnsi(const std::string& caption)
+{
+    ansi_ = true;
+    ansiCaption_ = caption;
+    CaptionChanged();
+}
+
+void Label::SetAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    if (autoSize_)
+        CaptionChanged();
+}
+
+SIZE Label::MeasureCaption() const
+{
+    WindowDC screen(nullptr);
+    SelectScope font(screen.Get(), FontHandle());
+    RECT r{0, 0, 0, 0};
+    if (ansi_) {
+        const std::string& text = (ansiCaption_.empty() || ansiCaption_ == "&") ? std::string(" ") : ansiCaption_;
+        DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, kMeasureFlags);
+    } else {
+        const std::wstring& text = (wideCaption_.empty() || wideCaption_ == L"&") ? std::wstring(L" ") : wideCaption_;
+        DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, kMeasureFlags);
+    }
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+void Label::CaptionChanged()
+{
+    if (autoSize_ && Handle()) {
+        SIZE size = MeasureCaption();
+        SetBounds(Left(), Top(), size.cx, size.cy);
+    }
+    if (Handle())
+        InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Label::Paint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    UniqueBrush background(CreateSolidBrush(ResolveColor(Color())));
+    FillRect(dc, &r, background.Get());
+    SelectScope font(dc, FontHandle());
+    SetBkMode(dc, TRANSPARENT);
+    const FontSpec* own = OwnFont();
+    SetTextColor(dc, ResolveColor(own ? own->color : OwnerForm().FontDescription().color));
+    UINT flags = DT_EXPANDTABS | (alignment_ == Alignment::Center ? DT_CENTER
+                                  : alignment_ == Alignment::Right ? DT_RIGHT : DT_LEFT);
+    if (ansi_)
+        DrawTextA(dc, ansiCaption_.c_str(), static_cast<int>(ansiCaption_.size()), &r, flags);
+    else
+        DrawTextW(dc, wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &r, flags);
+    EndPaint(Handle(), &ps);
+}
+
+void Label::MouseDown(MouseButton button, LPARAM position)
+{
+    if (onMouseDown_)
+        onMouseDown_(*this, button, CurrentShiftState(), GET_X_LPARAM(position), GET_Y_LPARAM(position));
+}
+
+void Label::BeginAutomaticDrag()
+{
+}
+
+LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+        if (automaticDrag_)
+            BeginAutomaticDrag();
+        else
+            MouseDown(MouseButton::Left, lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        if (!automaticDrag_ && onClick_)
+            onClick_(*this);
+        return 0;
+    case WM_RBUTTONDOWN:
+        MouseDown(MouseButton::Right, lParam);
+        return 0;
+    case WM_MBUTTONDOWN:
+        MouseDown(MouseButton::Middle, lParam);
+        return 0;
+    default:
+        return Control::HandleMessage(message, wParam, lParam);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,35 @@
+#include "MemoEdit.h"
+
+#include "FormData.h"
+#include "Properties.h"
+
+namespace ui {
+
+void MemoEdit::SetProperty(const FormProperty& p)
+{
+    if (p.name == "Text") designText_ = TextValue(p);
+    else Control::SetProperty(p);
+}
+
+void MemoEdit::CreateControl()
+{
+    CreateControlWindow(L"EDIT", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL,
+                        WS_EX_CLIENTEDGE, designText_);
+    // No length limit beyond what the edit box can hold: memo texts are not cut.
+    SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
+}
+
+std::string MemoEdit::TextAnsi() const
+{
+    int length = GetWindowTextLengthA(Handle());
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(Handle(), text.data(), length + 1)));
+    return text;
+}
+
+void MemoEdit::SetTextAnsi(const std::string& text)
+{
+    SetWindowTextA(Handle(), text.c_str());
+}
+
+} // namespace ui

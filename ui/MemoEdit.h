@@ -1,0 +1,28 @@
+#pragma once
+// A multi-line edit box: Enter types a line break, lines wrap. Its text is ANSI bytes.
+
+#include "Control.h"
+
+#include <string>
+
+namespace ui {
+
+class MemoEdit : public Control {
+public:
+    explicit MemoEdit(Form& form) : Control(form) {}
+
+    std::string TextAnsi() const;
+    void SetTextAnsi(const std::string& text);
+
+    bool WantsReturn() const override { return true; }
+    bool CanFocus() const override { return true; }
+    void SetProperty(const FormProperty& property) override;
+
+protected:
+    void CreateControl() override;
+
+private:
+    std::wstring designText_;
+};
+
+} // namespace ui

@@ -1,0 +1,70 @@
+#include "MenuItem.h"
+
+#include "Error.h"
+#include "Form.h"
+#include "FormData.h"
+#include "Handles.h"
+#include "Properties.h"
+
+#include <map>
+#include <tuple>
+
+namespace ui {
+
+void MenuItem::Click()
+{
+    if (enabled_ && onClick_)
+        onClick_(*this);
+}
+
+void MenuItem::SetProperty(const FormProperty& p)
+{
+    if (p.name == "Caption") caption_ = TextValue(p);
+    else if (p.name == "Enabled") enabled_ = BoolValue(p);
+    else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "Bitmap.Color") bitmapColor_ = ColorValue(p);
+    else if (p.name == "Bitmap.Width") bitmapWidth_ = IntegerValue(p);
+    else if (p.name == "Bitmap.Height") bitmapHeight_ = IntegerValue(p);
+    else Component::SetProperty(p);
+    if (bitmapWidth_ > 0 && bitmapHeight_ > 0)
+        bitmap_ = SolidBitmap(bitmapColor_, bitmapWidth_, bitmapHeight_);
+}
+
+void MenuItem::Adopt(std::unique_ptr<Component> child)
+{
+    auto* item = dynamic_cast<MenuItem*>(child.get());
+    if (!item)
+        Component::Adopt(std::move(child));
+    child.release();
+    items_.emplace_back(item);
+}
+
+Component* MenuItem::Find(const std::string& name)
+{
+    if (name == Name())
+        return this;
+    for (auto& item : items_)
+        if (Component* found = item->Find(name))
+            return found;
+    return nullptr;
+}
+
+HBITMAP SolidBitmap(COLORREF color, int width, int height)
+{
+    static std::map<std::tuple<COLORREF, int, int>, UniqueBitmap> bitmaps;
+    auto& slot = bitmaps[{color, width, height}];
+    if (!slot) {
+        WindowDC screen(nullptr);
+        slot.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
+        if (!slot)
+            ThrowLastError("CreateCompatibleBitmap");
+        MemoryDC dc(screen.Get());
+        SelectScope select(dc.Get(), slot.Get());
+        RECT r{0, 0, width, height};
+        UniqueBrush brush(CreateSolidBrush(color));
+        FillRect(dc.Get(), &r, brush.Get());
+    }
+    return slot.Get();
+}
+
+} // namespace ui
