@@ -1,0 +1,142 @@
+#include "ASerialize.h"
+
+#include "Error.h"
+#include "ITarget.h"
+#include "ValueText.h"
+
+#ifdef _WIN32
+#include "AnsiText.h"
+#endif
+
+namespace Serialize {
+
+namespace {
+
+// Type tags, the last component of a typed value's key. "INT " ends in a blank.
+constexpr const char* kTagUInt = "UINT";
+constexpr const char* kTagInt = "INT ";
+constexpr const char* kTagDouble = "DOBL";
+constexpr const char* kTagBool = "BOOL";
+
+} // namespace
+
+// Pushes one key component for the lifetime of the scope. Popping also when an exception passes
+// keeps the path consistent, so a read that failed inside an object does not spoil later keys.
+class ASerialize::PathScope
+{
+public:
+    PathScope(KeyPath& path, const std::string& component) : path(path) { path.push_back(component); }
+    ~PathScope() { path.pop_back(); }
+
+    PathScope(const PathScope&) = delete;
+    PathScope& operator=(const PathScope&) = delete;
+
+private:
+    KeyPath& path;
+};
+
+void ASerialize::WriteString(const std::string& key, const std::string& text)
+{
+    PathScope keyScope(path, key);
+    WriteRaw(path, text);
+}
+
+void ASerialize::ReadString(const std::string& key, std::string& text)
+{
+    PathScope keyScope(path, key);
+    text = ReadRaw(path);
+}
+
+void ASerialize::WriteUInt(const std::string& key, std::uint32_t value)
+{
+    WriteTagged(key, kTagUInt, FormatUInt(value));
+}
+
+void ASerialize::ReadUInt(const std::string& key, std::uint32_t& value)
+{
+    ParseUInt(ReadTagged(key, kTagUInt), value);
+}
+
+void ASerialize::WriteInt(const std::string& key, std::int32_t value)
+{
+    WriteTagged(key, kTagInt, FormatInt(value));
+}
+
+void ASerialize::ReadInt(const std::string& key, std::int32_t& value)
+{
+    ParseInt(ReadTagged(key, kTagInt), value);
+}
+
+void ASerialize::WriteDouble(const std::string& key, double value)
+{
+    WriteTagged(key, kTagDouble, FormatDouble(value));
+}
+
+void ASerialize::ReadDouble(const std::string& key, double& value)
+{
+    ParseDouble(ReadTagged(key, kTagDouble), value);
+}
+
+void ASerialize::WriteBool(const std::string& key, bool value)
+{
+    WriteTagged(key, kTagBool, FormatBool(value));
+}
+
+void ASerialize::ReadBool(const std::string& key, bool& value)
+{
+    ParseBool(ReadTagged(key, kTagBool), value);
+}
+
+void ASerialize::WriteObject(const std::string& key, ITarget& target)
+{
+    ExchangeObject(key, target, true);
+}
+
+void ASerialize::ReadObject(const std::string& key, ITarget& target)
+{
+    ExchangeObject(key, target, false);
+}
+
+#ifdef _WIN32
+void ASerialize::WriteString(const std::string& key, const std::wstring& text)
+{
+    WriteString(key, WideToAnsi(text));
+}
+
+void ASerialize::ReadString(const std::string& key, std::wstring& text)
+{
+    std::string bytes;
+    ReadString(key, bytes);
+    text = AnsiToWide(bytes);
+}
+#endif
+
+void ASerialize::WriteTagged(const std::string& key, const char* tag, const std::string& text)
+{
+    PathScope keyScope(path, key);
+    PathScope tagScope(path, tag);
+    WriteRaw(path, text);
+}
+
+std::string ASerialize::ReadTagged(const std::string& key, const char* tag)
+{
+    std::string text;
+    {
+        PathScope keyScope(path, key);
+        PathScope tagScope(path, tag);
+        text = ReadRaw(path);
+    }
+    if (text.empty()) {
+        throw Error();
+    }
+    return text;
+}
+
+void ASerialize::ExchangeObject(const std::string& key, ITarget& target, bool saveMode)
+{
+    saving = saveMode;
+    PathScope keyScope(path, key);
+    target.Serialize(*this);
+}
+
+} // namespace Serialize
