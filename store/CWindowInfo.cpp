@@ -1,0 +1,56 @@
+#include "CWindowInfo.h"
+
+#include "serialize/ASerialize.h"
+#include "serialize/Error.h"
+#include "serialize/Exchange.h"
+
+#include <windows.h>
+
+namespace
+{
+// The outer size of a new memo window: its client area, the border and the sizing frame.
+SIZE ComputeDefaultOuterSize()
+{
+    RECT outer{0, 0, CWindowInfo::kDefaultClientWidth + 2 * CWindowInfo::kBorderWidth,
+               CWindowInfo::kDefaultClientHeight + 2 * CWindowInfo::kBorderWidth};
+    AdjustWindowRectEx(&outer, WS_POPUP | WS_THICKFRAME, FALSE, WS_EX_TOOLWINDOW);
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+const SIZE& DefaultOuterSize()
+{
+    static const SIZE size = ComputeDefaultOuterSize();
+    return size;
+}
+}
+
+CWindowInfo::CWindowInfo()
+    : Left(kDefaultLeft), Top(kDefaultTop), Width(DefaultOuterSize().cx),
+      Height(DefaultOuterSize().cy), Color(kYellow)
+{
+}
+
+CWindowInfo::CWindowInfo(std::int32_t left, std::int32_t top, std::int32_t width,
+                         std::int32_t height, std::int32_t color)
+    : Left(left), Top(top), Width(width), Height(height), Color(color)
+{
+}
+
+void CWindowInfo::Serialize(Serialize::ASerialize& store)
+{
+    try {
+        Serialize::Exchange(store, "Color", Color);
+    } catch (const Serialize::Error&) {
+        // Records written before colours were stored have none: such a memo keeps its colour.
+    }
+    Serialize::Exchange(store, "Left", Left);
+    Serialize::Exchange(store, "Top", Top);
+    Serialize::Exchange(store, "Width", Width);
+    Serialize::Exchange(store, "Height", Height);
+}
+
+bool CWindowInfo::operator==(const CWindowInfo& other) const
+{
+    return Left == other.Left && Top == other.Top && Width == other.Width &&
+           Height == other.Height && Color == other.Color;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+// Owns a handle from CreateFileA and closes it; not copyable.
+class FileHandle
+{
+public:
+    explicit FileHandle(HANDLE handle) : handle(handle) {}
+    ~FileHandle()
+    {
+        if (Valid())
+            CloseHandle(handle);
+    }
+
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool Valid() const { return handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle; }
+
+private:
+    HANDLE handle;
+};

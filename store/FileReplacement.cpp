@@ -1,0 +1,107 @@
+#include "FileReplacement.h"
+
+#include "DataFolder.h"
+#include "FileHandle.h"
+
+#include <array>
+
+namespace
+{
+// About one second in all; short first pauses because most holders let go within milliseconds.
+constexpr std::array<DWORD, 7> kRetryPausesMs = {10, 20, 40, 80, 160, 320, 370};
+
+bool IsHeldByAnother(DWORD error)
+{
+    // Scanners that have a file open often make Windows answer "access denied" rather than
+    // "sharing violation" to a rename or delete.
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED;
+}
+
+DWORD ErrorOf(BOOL succeeded)
+{
+    return succeeded ? ERROR_SUCCESS : GetLastError();
+}
+
+DWORD WriteAll(HANDLE file, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(bytes.size() - done);
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr))
+            return GetLastError();
+        if (written == 0)
+            return ERROR_WRITE_FAULT;
+        done += written;
+    }
+    return ERROR_SUCCESS;
+}
+}
+
+DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt)
+{
+    DWORD error = attempt();
+    for (DWORD pause : kRetryPausesMs) {
+        if (!IsHeldByAnother(error))
+            break;
+        Sleep(pause);
+        error = attempt();
+    }
+    return error;
+}
+
+FileResult WriteFileToDisk(const std::string& path, const std::string& bytes)
+{
+    const DWORD error = RetryWhileFileIsHeld([&] {
+        FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid())
+            return GetLastError();
+        const DWORD writeError = WriteAll(file.Get(), bytes);
+        return writeError != ERROR_SUCCESS ? writeError : ErrorOf(FlushFileBuffers(file.Get()));
+    });
+    return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
+}
+
+FileResult FlushFileToDisk(const std::string& path)
+{
+    const DWORD error = RetryWhileFileIsHeld([&] {
+        FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return file.Valid() ? ErrorOf(FlushFileBuffers(file.Get())) : GetLastError();
+    });
+    return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
+}
+
+FileResult MoveFileOver(const std::string& from, const std::string& to)
+{
+    const DWORD error = RetryWhileFileIsHeld([&] {
+        return ErrorOf(MoveFileExA(from.c_str(), to.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    });
+    return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(to, error);
+}
+
+FileResult ReplaceFileContent(const std::string& path, const std::string& bytes)
+{
+    const std::string temporary = TemporaryPathFor(path);
+    FileResult result = WriteFileToDisk(temporary, bytes);
+    if (result.Ok())
+        result = MoveFileOver(temporary, path);
+    if (!result.Ok())
+        DeleteFileIfPresent(temporary);
+    return result;
+}
+
+FileResult DeleteFileIfPresent(const std::string& path)
+{
+    const DWORD error = RetryWhileFileIsHeld([&] {
+        if (DeleteFileA(path.c_str()))
+            return static_cast<DWORD>(ERROR_SUCCESS);
+        const DWORD deleteError = GetLastError();
+        const bool absent = deleteError == ERROR_FILE_NOT_FOUND || deleteError == ERROR_PATH_NOT_FOUND;
+        return absent ? static_cast<DWORD>(ERROR_SUCCESS) : deleteError;
+    });
+    return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
+}

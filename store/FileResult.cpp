@@ -1,0 +1,49 @@
+#include "FileResult.h"
+
+#include <utility>
+
+namespace
+{
+std::wstring AnsiToWide(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+}
+
+FileResult::FileResult(std::string path, DWORD error) : path(std::move(path)), error(error) {}
+
+FileResult FileResult::Success()
+{
+    return FileResult({}, ERROR_SUCCESS);
+}
+
+FileResult FileResult::Failure(std::string path, DWORD error)
+{
+    // A failure must never read as success, even when the caller lost the error code.
+    return FileResult(std::move(path), error == ERROR_SUCCESS ? ERROR_GEN_FAILURE : error);
+}
+
+std::wstring FileResult::Describe() const
+{
+    return AnsiToWide(path) + L": " + WindowsErrorText(error);
+}
+
+std::wstring WindowsErrorText(DWORD error)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length != 0 ? std::wstring(buffer, length)
+                                    : L"error " + std::to_wstring(error);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    return text;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The outcome of a file operation: success, or which file failed and the Windows error code.
+class FileResult
+{
+public:
+    static FileResult Success();
+    static FileResult Failure(std::string path, DWORD error);
+
+    bool Ok() const { return error == ERROR_SUCCESS; }
+    const std::string& Path() const { return path; }
+    DWORD Error() const { return error; }
+
+    // "<file>: <Windows error text>" for telling the user.
+    std::wstring Describe() const;
+
+private:
+    FileResult(std::string path, DWORD error);
+
+    std::string path;
+    DWORD error;
+};
+
+// The system's text for an error code, without the trailing line break.
+std::wstring WindowsErrorText(DWORD error);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "FileResult.h"
+
+#include <string>
+
+// Reading and writing memo.txt as a whole (its content format is in MemoText.h).
+
+// What reading memo.txt found. A missing file is simply no memos; a file that exists but cannot be
+// read is not: its memos are still on the disk, so the caller must not replace it.
+struct MemoFileContent
+{
+    enum class Status
+    {
+        Read,       // content holds the file up to its first zero byte
+        Missing,    // no memo.txt: content is empty
+        Unreadable  // exists but could not be read even after retrying: see failure
+    };
+
+    Status status = Status::Missing;
+    std::string content;
+    FileResult failure = FileResult::Success();
+};
+
+// Replaces memo.txt with exactly these bytes, crash-safe (see FileReplacement.h).
+FileResult WriteMemoFile(const std::string& content, const std::string& folder = ExecutableFolder());
+
+// Reads memo.txt. A file held open by another program is retried for about a second.
+MemoFileContent ReadMemoFile(const std::string& folder = ExecutableFolder());

@@ -1,0 +1,94 @@
+#include "MemoRestore.h"
+
+#include "InfoFile.h"
+#include "MemoFiles.h"
+#include "MemoText.h"
+#include "PersistenceGuard.h"
+
+#include <exception>
+
+namespace
+{
+// Opens one window; a failure is returned as text instead of ending the restore, so the memos
+// after it still open.
+std::string TryOpenWindow(const std::function<void(const MemoWindowPlan&)>& openWindow,
+                          const MemoWindowPlan& plan)
+{
+    try {
+        openWindow(plan);
+        return {};
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return "unknown error";
+    }
+}
+}
+
+MemoState StoredMemos::ReadState() const
+{
+    MemoState state{texts, {}};
+    for (const std::optional<CWindowInfo>& record : info.records) {
+        if (record)
+            state.infos.push_back(*record);
+    }
+    return state;
+}
+
+bool StoredMemos::InfoFileNeedsRepair() const
+{
+    return !texts.empty() && !info.Complete();
+}
+
+StoredMemos ReadStoredMemos(const std::string& folder)
+{
+    StoredMemos stored;
+    MemoFileContent memoFile = ReadMemoFile(folder);
+    stored.memoFile = memoFile.status;
+    stored.memoFileFailure = memoFile.failure;
+    stored.texts = SplitMemoTexts(memoFile.content);
+    if (stored.memoFile != MemoFileContent::Status::Unreadable)
+        stored.info = ReadInfoRecords(stored.texts.size(), folder);
+    return stored;
+}
+
+std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored)
+{
+    std::vector<MemoWindowPlan> plans;
+    for (std::size_t i = 0; i < stored.texts.size(); ++i) {
+        if (stored.texts[i].empty())
+            continue;
+        MemoWindowPlan plan{stored.texts[i], std::nullopt};
+        if (i < stored.info.records.size())
+            plan.record = stored.info.records[i];
+        plans.push_back(std::move(plan));
+    }
+    return plans;
+}
+
+RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan&)>& openWindow,
+                                   MemoSaver& saver, const std::string& folder)
+{
+    RestoreOutcome outcome;
+    PersistenceGuard guard;
+    if (!guard.Acquired())
+        return outcome;
+    outcome.ran = true;
+
+    FinishInterruptedSave(folder);
+    const StoredMemos stored = ReadStoredMemos(folder);
+    outcome.memoFileFailure = stored.memoFileFailure;
+    for (const MemoWindowPlan& plan : PlanMemoWindows(stored)) {
+        const std::string failure = TryOpenWindow(openWindow, plan);
+        if (failure.empty())
+            ++outcome.windowsOpened;
+        else if (outcome.openFailure.empty())
+            outcome.openFailure = failure;
+    }
+
+    saver.Remember(stored.ReadState());
+    saver.repairNeeded = stored.InfoFileNeedsRepair();
+    // Memos that are on the disk but not on the screen would be lost by the next save.
+    saver.savingForbidden = !outcome.Complete();
+    return outcome;
+}

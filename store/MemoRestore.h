@@ -1,0 +1,85 @@
+#pragma once
+
+#include "CWindowInfo.h"
+#include "DataFolder.h"
+#include "FileResult.h"
+#include "InfoFile.h"
+#include "MemoFile.h"
+#include "MemoSaver.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Restoring all memos at start. The memo-window side supplies one operation that opens a window;
+// everything else is here.
+//
+// RestoreAllMemos of the program is meant to be
+//
+//     void RestoreAllMemos()
+//     {
+//         RestoreOutcome outcome = RestoreAllMemosWith([](const MemoWindowPlan& plan) {
+//             auto* window = new TMemoWindow(nullptr);   // registers itself
+//             window->SetMemoText(plan.text);            // its save returns at once (busy)
+//             if (plan.record)
+//                 ApplyWindowInfo(*window, *plan.record);
+//             window->Show();
+//         });
+//         if (!outcome.Complete())
+//             tell the user once: outcome.memoFileFailure.Describe() or outcome.openFailure
+//     }
+//
+// When memo.txt cannot be read, or a window cannot be opened, the saver forbids every save of this
+// run, so the memos that are only on the disk are still there at the next start.
+
+// What is on the disk, as far as it could be read.
+struct StoredMemos
+{
+    MemoFileContent::Status memoFile = MemoFileContent::Status::Missing;
+    FileResult memoFileFailure = FileResult::Success();
+
+    // The texts of memo.txt in file order, empty ones included.
+    std::vector<std::string> texts;
+    // The records of info.ini; record i belongs to text i.
+    InfoRecords info;
+
+    // The texts and the completely read records: what the MemoSaver holds after the restore.
+    // A record that could not be read is left out, so the first save rewrites the pair.
+    MemoState ReadState() const;
+
+    // info.ini does not describe the texts fully (missing, damaged, an absurd count): the first
+    // save writes both files even when the memos did not change.
+    bool InfoFileNeedsRepair() const;
+};
+
+StoredMemos ReadStoredMemos(const std::string& folder = ExecutableFolder());
+
+// One memo window to open.
+struct MemoWindowPlan
+{
+    std::string text;
+    // The stored place, size and colour; none when the text has no readable record, and the
+    // window then stays at a new memo's place and colour with the size its text gives it.
+    std::optional<CWindowInfo> record;
+};
+
+// Text i pairs with record i. An empty text opens no window but uses up its record; records
+// beyond the last text are ignored.
+std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored);
+
+struct RestoreOutcome
+{
+    bool ran = false;                                   // false: a save or restore was running
+    FileResult memoFileFailure = FileResult::Success(); // memo.txt exists but could not be read
+    std::string openFailure;                            // what an opening window threw, if any
+    std::size_t windowsOpened = 0;
+
+    bool Complete() const { return memoFileFailure.Ok() && openFailure.empty(); }
+};
+
+// Under the busy flag: finishes an interrupted save, reads both files, opens the planned windows
+// through openWindow in file order and makes the saver hold what was read.
+RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan&)>& openWindow,
+                                   MemoSaver& saver = GetMemoSaver(),
+                                   const std::string& folder = ExecutableFolder());

@@ -1,0 +1,20 @@
+#include "MemoSaver.h"
+
+void MemoSaver::Remember(const MemoState& state)
+{
+    texts = state.texts;
+    infos = state.infos;
+}
+
+void MemoSaver::Forget()
+{
+    texts.clear();
+    infos.clear();
+}
+
+MemoSaver& GetMemoSaver()
+{
+    // Deliberately leaked: memo windows may still save while static objects are being destroyed.
+    static MemoSaver* const saver = new MemoSaver;
+    return *saver;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CWindowInfo.h"
+#include "MemoState.h"
+
+#include <string>
+#include <vector>
+
+// What memo.txt and info.ini hold as far as this run knows: the state last written or read. A save
+// compares the memos against it and touches no file when nothing differs.
+class MemoSaver
+{
+public:
+    virtual ~MemoSaver() = default;
+
+    MemoState State() const { return {texts, infos}; }
+    void Remember(const MemoState& state);
+    void Forget();
+
+    std::vector<std::string> texts;
+    std::vector<CWindowInfo> infos;
+
+    // Set when memo.txt could not be read at start: its memos exist only on the disk, so no save
+    // of this run may replace the files.
+    bool savingForbidden = false;
+
+    // Set when info.ini did not fully describe the memos read at start: the next save writes the
+    // pair even when the memos equal the state held here.
+    bool repairNeeded = false;
+};
+
+// The one MemoSaver of the program, made empty on first use and never destroyed.
+MemoSaver& GetMemoSaver();

@@ -1,0 +1,90 @@
+#include "store/InfoFile.h"
+
+#include "StorePrinters.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const std::string kRecord0 =
+    "info#0#Color#INT=1\r\ninfo#0#Left#INT=10\r\ninfo#0#Top#INT=20\r\ninfo#0#Width#INT=30\r\n"
+    "info#0#Height#INT=40\r\n";
+const std::string kRecord1 =
+    "info#1#Color#INT=2\r\ninfo#1#Left#INT=11\r\ninfo#1#Top#INT=21\r\ninfo#1#Width#INT=31\r\n"
+    "info#1#Height#INT=41\r\n";
+const CWindowInfo kInfo0(10, 20, 30, 40, 1);
+const CWindowInfo kInfo1(11, 21, 31, 41, 2);
+}
+
+TEST(InfoFileReading, MissingFileGivesNoCountAndNoRecords)
+{
+    TemporaryFolder folder;
+    const InfoRecords read = ReadInfoRecords(3, folder.Path());
+    EXPECT_FALSE(read.countRead);
+    EXPECT_TRUE(read.records.empty());
+    EXPECT_FALSE(read.Complete());
+}
+
+TEST(InfoFileReading, CompleteFileGivesEveryRecordEvenBeyondTheWantedOnes)
+{
+    TemporaryFolder folder;
+    folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=2\r\n" + kRecord0 + kRecord1);
+    const InfoRecords read = ReadInfoRecords(1, folder.Path());
+    EXPECT_TRUE(read.Complete());
+    ASSERT_EQ(read.records.size(), 2u);
+    EXPECT_EQ(read.records[0], kInfo0);
+    EXPECT_EQ(read.records[1], kInfo1);
+}
+
+TEST(InfoFileReading, AbsurdCountStopsAtTheFirstMissingRecordBeyondTheWantedOnes)
+{
+    TemporaryFolder folder;
+    folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=ffffffff\r\n" + kRecord0 + kRecord1);
+    const InfoRecords read = ReadInfoRecords(4, folder.Path());
+    EXPECT_EQ(read.count, 0xffffffffu);
+    EXPECT_FALSE(read.Complete());
+    // Records 2 and 3 are wanted and tried; record 4 is not wanted and missing: the end.
+    ASSERT_EQ(read.records.size(), 4u);
+    EXPECT_EQ(read.records[1], kInfo1);
+    EXPECT_FALSE(read.records[2].has_value());
+    EXPECT_FALSE(read.records[3].has_value());
+}
+
+TEST(InfoFileReading, ValueThatIsNoNumberKeepsTheDefault)
+{
+    TemporaryFolder folder;
+    std::string record = kRecord0;
+    record.replace(record.find("Top#INT=20"), 10, "Top#INT=abc");
+    folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=1\r\n" + record);
+    const InfoRecords read = ReadInfoRecords(1, folder.Path());
+    ASSERT_EQ(read.records.size(), 1u);
+    EXPECT_EQ(read.records[0], CWindowInfo(10, CWindowInfo::kDefaultTop, 30, 40, 1));
+}
+
+TEST(InfoFileReading, RewrittenFileIsReadAfresh)
+{
+    // The profile functions cache files; a reader must see what is on the disk now.
+    TemporaryFolder folder;
+    folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=1\r\n" + kRecord0);
+    ASSERT_EQ(ReadInfoRecords(1, folder.Path()).records.size(), 1u);
+    folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=0\r\n");
+    EXPECT_TRUE(ReadInfoRecords(1, folder.Path()).records.empty());
+}
+
+TEST(InfoFileWriting, FileOutsideTheProgramsFolderIsRefused)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const FileResult result = WriteInfoFile({kInfo0}, std::string(temp) + "kf_store_info.ini");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Error(), static_cast<DWORD>(ERROR_BAD_PATHNAME));
+}
+
+TEST(InfoFileWriting, WrittenFileHoldsTheLayoutAndNothingOfAnOlderOne)
+{
+    TemporaryFolder folder;
+    folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=2\r\n" + kRecord0 + kRecord1 + "[OTHER]\r\nx=1\r\n");
+    ASSERT_TRUE(WriteInfoFile({kInfo0}, folder.File("info.ini")).Ok());
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" + kRecord0);
+}

@@ -1,0 +1,166 @@
+#include "store/DataFolder.h"
+#include "store/FileReplacement.h"
+#include "store/MemoFile.h"
+#include "store/MemoFiles.h"
+
+#include "HeldFile.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using Status = MemoFileContent::Status;
+
+TEST(MemoFileReading, MissingFileIsNoMemos)
+{
+    TemporaryFolder folder;
+    const MemoFileContent read = ReadMemoFile(folder.Path());
+    EXPECT_EQ(read.status, Status::Missing);
+    EXPECT_EQ(read.content, "");
+    EXPECT_TRUE(read.failure.Ok());
+}
+
+TEST(MemoFileReading, ReadsAllBytesUpToAZeroByte)
+{
+    TemporaryFolder folder;
+    folder.Write("memo.txt", "a\\nb\r\nc\r\n");
+    EXPECT_EQ(ReadMemoFile(folder.Path()).content, "a\\nb\r\nc\r\n");
+
+    folder.Write("memo.txt", std::string("one\r\ntw\0o\r\n", 11));
+    const MemoFileContent read = ReadMemoFile(folder.Path());
+    EXPECT_EQ(read.status, Status::Read);
+    EXPECT_EQ(read.content, "one\r\ntw");
+}
+
+TEST(MemoFileReading, FileHeldWithoutSharingIsUnreadableNotEmpty)
+{
+    TemporaryFolder folder;
+    folder.Write("memo.txt", "kept\r\n");
+    HeldFile held(folder.File("memo.txt"));
+    ASSERT_TRUE(held.Holding());
+
+    const MemoFileContent read = ReadMemoFile(folder.Path());
+    EXPECT_EQ(read.status, Status::Unreadable);
+    EXPECT_EQ(read.content, "");
+    EXPECT_FALSE(read.failure.Ok());
+    EXPECT_EQ(read.failure.Path(), folder.File("memo.txt"));
+    EXPECT_EQ(read.failure.Error(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_NE(read.failure.Describe().find(L"memo.txt: "), std::wstring::npos);
+}
+
+TEST(MemoFileReading, FileReleasedWhileRetryingIsRead)
+{
+    TemporaryFolder folder;
+    folder.Write("memo.txt", "kept\r\n");
+    HeldFile held(folder.File("memo.txt"));
+    ASSERT_TRUE(held.Holding());
+    // The retries last about a second; the holder lets go well before.
+    std::thread releaser([&] {
+        Sleep(50);
+        held.Release();
+    });
+    const MemoFileContent read = ReadMemoFile(folder.Path());
+    releaser.join();
+    EXPECT_EQ(read.status, Status::Read);
+    EXPECT_EQ(read.content, "kept\r\n");
+}
+
+TEST(MemoFileWriting, WritesExactlyTheBytesAndNoTemporaryFile)
+{
+    TemporaryFolder folder;
+    ASSERT_TRUE(WriteMemoFile("x\r\n", folder.Path()).Ok());
+    EXPECT_EQ(folder.Read("memo.txt"), "x\r\n");
+    ASSERT_TRUE(WriteMemoFile("", folder.Path()).Ok());
+    EXPECT_EQ(folder.Read("memo.txt"), "");
+    EXPECT_EQ(folder.Listing(), "memo.txt");
+}
+
+TEST(MemoFileWriting, HeldFileIsReportedAndKeptWhole)
+{
+    TemporaryFolder folder;
+    folder.Write("memo.txt", "old\r\n");
+    HeldFile held(folder.File("memo.txt"));
+    ASSERT_TRUE(held.Holding());
+
+    const FileResult result = WriteMemoFile("new\r\n", folder.Path());
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Path(), folder.File("memo.txt"));
+    held.Release();
+    EXPECT_EQ(folder.Read("memo.txt"), "old\r\n");
+    EXPECT_EQ(folder.Listing(), "memo.txt");
+}
+
+TEST(MemoFileWriting, FolderThatDoesNotExistIsAFailureNotASuccess)
+{
+    TemporaryFolder folder;
+    const FileResult result = WriteMemoFile("x\r\n", folder.File("missing"));
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Error(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+}
+
+TEST(InterruptedSave, TemporaryFilesOfAnUnfinishedPairAreRemoved)
+{
+    TemporaryFolder folder;
+    folder.Write("memo.txt", "old\r\n");
+    folder.Write("info.ini", "[ROOT]\r\nold\r\n");
+    folder.Write("memo.txt.tmp", "ne");
+    folder.Write("info.ini.tmp", "[RO");
+    FinishInterruptedSave(folder.Path());
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(folder.Read("memo.txt"), "old\r\n");
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\nold\r\n");
+
+    folder.Write("memo.txt.tmp", "new\r\n");
+    FinishInterruptedSave(folder.Path());
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(folder.Read("memo.txt"), "old\r\n");
+}
+
+TEST(InterruptedSave, InfoFileIsCompletedWhenMemoTxtWasAlreadyReplaced)
+{
+    TemporaryFolder folder;
+    folder.Write("memo.txt", "new\r\n");
+    folder.Write("info.ini", "[ROOT]\r\nold\r\n");
+    folder.Write("info.ini.tmp", "[ROOT]\r\nnew\r\n");
+    FinishInterruptedSave(folder.Path());
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\nnew\r\n");
+}
+
+TEST(InterruptedSave, NothingToDoLeavesTheFilesAlone)
+{
+    TemporaryFolder folder;
+    FinishInterruptedSave(folder.Path());
+    EXPECT_EQ(folder.Listing(), "");
+    folder.Write("memo.txt", "a\r\n");
+    FinishInterruptedSave(folder.Path());
+    EXPECT_EQ(folder.Listing(), "memo.txt");
+}
+
+TEST(FileRetries, OperationsFailingForOtherReasonsAreNotRetried)
+{
+    int attempts = 0;
+    EXPECT_EQ(RetryWhileFileIsHeld([&] {
+                  ++attempts;
+                  return static_cast<DWORD>(ERROR_FILE_NOT_FOUND);
+              }),
+              static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(attempts, 1);
+
+    attempts = 0;
+    EXPECT_EQ(RetryWhileFileIsHeld([&] {
+                  return ++attempts < 3 ? static_cast<DWORD>(ERROR_SHARING_VIOLATION)
+                                        : static_cast<DWORD>(ERROR_SUCCESS);
+              }),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(attempts, 3);
+
+    attempts = 0;
+    EXPECT_EQ(RetryWhileFileIsHeld([&] {
+                  ++attempts;
+                  return static_cast<DWORD>(ERROR_SHARING_VIOLATION);
+              }),
+              static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_GT(attempts, 3); // retried several times before giving up
+}

@@ -1,0 +1,507 @@
+#include "store/DesktopClamp.h"
+#include "store/MemoRestore.h"
+#include "store/MemoSave.h"
+#include "store/PersistenceGuard.h"
+
+#include "HeldFile.h"
+#include "StorePrinters.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <thread>
+
+using Result = SaveOutcome::Result;
+using Texts = std::vector<std::string>;
+
+namespace
+{
+const CWindowInfo kFirst(10, 20, 120, 40, 0x00C8FFC8);
+const CWindowInfo kSecond(300, 400, 200, 60, 0x00FFC8C8);
+const CWindowInfo kThird(700, 100, 90, 30, 0x00C8C8FF);
+
+// Stands in for the memo windows: what the restore opened, in the registry's order.
+struct FakeDesktop
+{
+    Texts texts;
+    std::vector<CWindowInfo> infos;
+    DesktopLayout layout{RECT{0, 0, 1280, 1024}, {RECT{0, 0, 1280, 1024}}};
+
+    // What a new memo window does with a plan: the text's size (here: fixed), the stored
+    // rectangle clamped onto the desktop, or the default place and colour.
+    void Open(const MemoWindowPlan& plan)
+    {
+        CWindowInfo info;
+        info.Width = 100;
+        info.Height = 30;
+        if (plan.record) {
+            info = *plan.record;
+            const RECT window{info.Left, info.Top, info.Left + info.Width, info.Top + info.Height};
+            const POINT placed = ClampWindowPosition(window, layout);
+            info.Left = placed.x;
+            info.Top = placed.y;
+        }
+        texts.push_back(plan.text);
+        infos.push_back(info);
+    }
+
+    std::function<void(const MemoWindowPlan&)> Opener()
+    {
+        return [this](const MemoWindowPlan& plan) { Open(plan); };
+    }
+
+    MemoState Collect() const { return {texts, infos}; }
+    std::function<MemoState()> Collector() const
+    {
+        return [this] { return Collect(); };
+    }
+};
+
+// Saves state into an empty folder through a fresh saver, as the previous run would have.
+void SaveAsPreviousRun(const TemporaryFolder& folder, const MemoState& state)
+{
+    MemoSaver previous;
+    ASSERT_EQ(SaveMemoState(state, previous, folder.Path()).result, Result::Written);
+}
+
+std::string Record(int index, const CWindowInfo& info)
+{
+    const std::string prefix = "info#" + std::to_string(index) + "#";
+    return prefix + "Color#INT=" + std::to_string(info.Color) + "\r\n" + prefix + "Left#INT=" +
+           std::to_string(info.Left) + "\r\n" + prefix + "Top#INT=" + std::to_string(info.Top) +
+           "\r\n" + prefix + "Width#INT=" + std::to_string(info.Width) + "\r\n" + prefix +
+           "Height#INT=" + std::to_string(info.Height) + "\r\n";
+}
+}
+
+TEST(SavingMemos, NothingEverThereCreatesNoFile)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    FakeDesktop desktop;
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(folder.Listing(), "");
+}
+
+TEST(SavingMemos, ChangedStateWritesBothFilesAndIsRemembered)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    const MemoState state{{"one", "two\r\nlines"}, {kFirst, kSecond}};
+    EXPECT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(folder.Read("memo.txt"), "one\r\ntwo\\nlines\r\n");
+    EXPECT_EQ(folder.Read("info.ini"),
+              "[ROOT]\r\ninfo#size#UINT=2\r\n" + Record(0, kFirst) + Record(1, kSecond));
+    EXPECT_EQ(saver.State(), state);
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+}
+
+TEST(SavingMemos, UnchangedStateTouchesNoFile)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    const MemoState state{{"one"}, {kFirst}};
+    ASSERT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Written);
+    DeleteFileA(folder.File("memo.txt").c_str());
+    DeleteFileA(folder.File("info.ini").c_str());
+    EXPECT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(folder.Listing(), "");
+}
+
+TEST(SavingMemos, EveryFieldAndEveryByteCounts)
+{
+    const MemoState base{{"Memo"}, {kFirst}};
+    std::vector<MemoState> changed(7, base);
+    changed[0].texts[0] = "memo";
+    changed[1].texts.push_back("");
+    changed[2].infos[0].Left += 1;
+    changed[3].infos[0].Top += 1;
+    changed[4].infos[0].Width += 1;
+    changed[5].infos[0].Height += 1;
+    changed[6].infos[0].Color += 1;
+    for (const MemoState& state : changed) {
+        TemporaryFolder folder;
+        MemoSaver saver;
+        saver.Remember(base);
+        EXPECT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Written);
+        EXPECT_EQ(saver.State(), state);
+    }
+}
+
+TEST(SavingMemos, DeletingTheLastMemoLeavesAnEmptyPair)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    ASSERT_EQ(SaveMemoState({{"last"}, {kFirst}}, saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(SaveMemoState({}, saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(folder.Read("memo.txt"), "");
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=0\r\n");
+}
+
+TEST(SavingMemos, TenMemosCountInHexAndFewerLaterLeaveNoOldKeys)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    MemoState ten;
+    for (int i = 0; i < 10; ++i) {
+        ten.texts.push_back("memo " + std::to_string(i));
+        ten.infos.push_back(CWindowInfo(i, -i, 100 + i, 30, 0x00A5FFFF));
+    }
+    ASSERT_EQ(SaveMemoState(ten, saver, folder.Path()).result, Result::Written);
+    const std::string info = folder.Read("info.ini");
+    EXPECT_EQ(info.find("[ROOT]\r\ninfo#size#UINT=a\r\ninfo#0#Color#INT="), 0u);
+    EXPECT_NE(info.find(Record(9, ten.infos[9])), std::string::npos);
+    EXPECT_EQ(info.substr(info.size() - Record(9, ten.infos[9]).size()), Record(9, ten.infos[9]));
+
+    ASSERT_EQ(SaveMemoState({{"only"}, {kThird}}, saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" + Record(0, kThird));
+}
+
+TEST(SavingMemos, HeldMemoTxtIsReportedAndRetriedByTheNextSave)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    ASSERT_EQ(SaveMemoState({{"old"}, {kFirst}}, saver, folder.Path()).result, Result::Written);
+    const MemoState newer{{"new"}, {kSecond}};
+    {
+        HeldFile held(folder.File("memo.txt"));
+        ASSERT_TRUE(held.Holding());
+        const SaveOutcome outcome = SaveMemoState(newer, saver, folder.Path());
+        EXPECT_EQ(outcome.result, Result::Failed);
+        EXPECT_EQ(outcome.failure.Path(), folder.File("memo.txt"));
+        EXPECT_EQ(saver.State(), (MemoState{{"old"}, {kFirst}}));
+    }
+    EXPECT_EQ(folder.Read("memo.txt"), "old\r\n");
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" + Record(0, kFirst));
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+
+    EXPECT_EQ(SaveMemoState(newer, saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(folder.Read("memo.txt"), "new\r\n");
+    EXPECT_EQ(saver.State(), newer);
+}
+
+TEST(SavingMemos, MemoTxtReleasedWhileRetryingIsWritten)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    ASSERT_EQ(SaveMemoState({{"old"}, {kFirst}}, saver, folder.Path()).result, Result::Written);
+    HeldFile held(folder.File("memo.txt"));
+    ASSERT_TRUE(held.Holding());
+    std::thread releaser([&] {
+        Sleep(50);
+        held.Release();
+    });
+    const SaveOutcome outcome = SaveMemoState({{"new"}, {kSecond}}, saver, folder.Path());
+    releaser.join();
+    EXPECT_EQ(outcome.result, Result::Written);
+    EXPECT_EQ(folder.Read("memo.txt"), "new\r\n");
+}
+
+TEST(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    ASSERT_EQ(SaveMemoState({{"old"}, {kFirst}}, saver, folder.Path()).result, Result::Written);
+    {
+        HeldFile held(folder.File("info.ini"));
+        ASSERT_TRUE(held.Holding());
+        const SaveOutcome outcome = SaveMemoState({{"new"}, {kSecond}}, saver, folder.Path());
+        EXPECT_EQ(outcome.result, Result::Failed);
+        EXPECT_EQ(outcome.failure.Path(), folder.File("info.ini"));
+        EXPECT_EQ(saver.State(), (MemoState{{"old"}, {kFirst}}));
+    }
+    FakeDesktop desktop;
+    MemoSaver nextRun;
+    RestoreAllMemosWith(desktop.Opener(), nextRun, folder.Path());
+    EXPECT_EQ(desktop.Collect(), (MemoState{{"new"}, {kSecond}}));
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+}
+
+TEST(SavingMemos, BusyFlagMakesASaveReturnAtOnce)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    FakeDesktop desktop;
+    desktop.texts = {"a"};
+    desktop.infos = {kFirst};
+    PersistenceGuard outer;
+    ASSERT_TRUE(outer.Acquired());
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Busy);
+    EXPECT_TRUE(PersistenceGuard::Busy());
+    EXPECT_EQ(folder.Listing(), "");
+}
+
+TEST(RestoringMemos, NoFilesNoWindowsAndNothingToSave)
+{
+    TemporaryFolder folder;
+    MemoSaver saver;
+    FakeDesktop desktop;
+    const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    EXPECT_TRUE(outcome.ran);
+    EXPECT_TRUE(outcome.Complete());
+    EXPECT_EQ(outcome.windowsOpened, 0u);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(folder.Listing(), "");
+}
+
+TEST(RestoringMemos, RestartWithNothingChangedBringsBackTheSameMemos)
+{
+    TemporaryFolder folder;
+    const MemoState state{{"one", "two\r\nlines", "C:\\new"}, {kFirst, kSecond, kThird}};
+    SaveAsPreviousRun(folder, state);
+
+    FakeDesktop desktop;
+    MemoSaver saver;
+    EXPECT_EQ(RestoreAllMemosWith(desktop.Opener(), saver, folder.Path()).windowsOpened, 3u);
+    EXPECT_EQ(desktop.Collect(), state);
+    EXPECT_EQ(saver.State(), state);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
+}
+
+TEST(RestoringMemos, ChangedOrderIsSavedAndRestoredPairwise)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"one", "two"}, {kFirst, kSecond}});
+    FakeDesktop desktop;
+    MemoSaver saver;
+    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    std::swap(desktop.texts[0], desktop.texts[1]);
+    std::swap(desktop.infos[0], desktop.infos[1]);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
+
+    FakeDesktop nextRun;
+    MemoSaver nextSaver;
+    RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path());
+    EXPECT_EQ(nextRun.Collect(), (MemoState{{"two", "one"}, {kSecond, kFirst}}));
+}
+
+TEST(RestoringMemos, MoreTextsThanRecordsGiveDefaultPlaces)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"one", "two"}, {kFirst, kSecond}});
+    folder.Write("memo.txt", "one\r\ntwo\r\nthree\r\n");
+    const std::vector<MemoWindowPlan> plans = PlanMemoWindows(ReadStoredMemos(folder.Path()));
+    ASSERT_EQ(plans.size(), 3u);
+    EXPECT_EQ(plans[0].record, kFirst);
+    EXPECT_EQ(plans[1].record, kSecond);
+    EXPECT_EQ(plans[2].text, "three");
+    EXPECT_FALSE(plans[2].record.has_value());
+}
+
+TEST(RestoringMemos, EmptyTextUsesUpItsRecordAndLeftoverRecordsAreIgnored)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"a", "", "b", "gone"}, {kFirst, kSecond, kThird, kFirst}});
+    folder.Write("memo.txt", "a\r\n\r\nb\r\n");
+
+    FakeDesktop desktop;
+    MemoSaver saver;
+    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    EXPECT_EQ(desktop.Collect(), (MemoState{{"a", "b"}, {kFirst, kThird}}));
+    // The saver holds what was read; the windows differ, so the first save makes the pair agree.
+    EXPECT_EQ(saver.State(), (MemoState{{"a", "", "b"}, {kFirst, kSecond, kThird, kFirst}}));
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(folder.Read("memo.txt"), "a\r\nb\r\n");
+    EXPECT_EQ(folder.Read("info.ini"),
+              "[ROOT]\r\ninfo#size#UINT=2\r\n" + Record(0, kFirst) + Record(1, kThird));
+}
+
+TEST(RestoringMemos, OffScreenMemoIsBroughtBackAndItsNewPlaceSaved)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"away"}, {CWindowInfo(-40, -10, 120, 40, 0x00C8FFC8)}});
+    FakeDesktop desktop;
+    MemoSaver saver;
+    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    EXPECT_EQ(desktop.infos, std::vector<CWindowInfo>{CWindowInfo(0, 0, 120, 40, 0x00C8FFC8)});
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" +
+                                           Record(0, CWindowInfo(0, 0, 120, 40, 0x00C8FFC8)));
+}
+
+TEST(RestoringMemos, TextsSetDuringTheRestoreWriteNothing)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"one", "two"}, {kFirst, kSecond}});
+    const std::string memoBefore = folder.Read("memo.txt");
+    const std::string infoBefore = folder.Read("info.ini");
+
+    FakeDesktop desktop;
+    MemoSaver saver;
+    std::vector<Result> nestedSaves;
+    RestoreAllMemosWith(
+        [&](const MemoWindowPlan& plan) {
+            desktop.Open(plan);
+            // As SetMemoText does: a save with a half-restored state.
+            nestedSaves.push_back(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result);
+        },
+        saver, folder.Path());
+    EXPECT_EQ(nestedSaves, (std::vector<Result>{Result::Busy, Result::Busy}));
+    EXPECT_EQ(folder.Read("memo.txt"), memoBefore);
+    EXPECT_EQ(folder.Read("info.ini"), infoBefore);
+    EXPECT_FALSE(PersistenceGuard::Busy());
+    EXPECT_EQ(saver.State(), (MemoState{{"one", "two"}, {kFirst, kSecond}}));
+}
+
+TEST(RestoringMemos, LeftoverTemporaryFilesAreRemovedAtStart)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"one"}, {kFirst}});
+    folder.Write("memo.txt.tmp", "half");
+    folder.Write("info.ini.tmp", "[ROOT]\r\ninfo#si");
+    FakeDesktop desktop;
+    MemoSaver saver;
+    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(desktop.Collect(), (MemoState{{"one"}, {kFirst}}));
+}
+
+// A damaged or missing info.ini costs no memo: every text opens; the records that were read
+// completely are used.
+class DamagedInfoFile : public testing::Test
+{
+protected:
+    void SetUp() override { SaveAsPreviousRun(folder, {{"one", "two", "three"}, {kFirst, kSecond, kThird}}); }
+
+    // Restores, checks that all three memos opened, and returns their records.
+    std::vector<CWindowInfo> RestoredInfos()
+    {
+        const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+        EXPECT_TRUE(outcome.Complete());
+        EXPECT_EQ(desktop.texts, (Texts{"one", "two", "three"}));
+        return desktop.infos;
+    }
+
+    // After the restore the first save writes a pair that reads back as the windows are.
+    void ExpectFirstSaveRepairs()
+    {
+        EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
+        FakeDesktop nextRun;
+        MemoSaver nextSaver;
+        RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path());
+        EXPECT_EQ(nextRun.Collect(), desktop.Collect());
+    }
+
+    void ReplaceInInfo(const std::string& from, const std::string& to)
+    {
+        std::string info = folder.Read("info.ini");
+        const std::size_t at = info.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        folder.Write("info.ini", info.replace(at, from.size(), to));
+    }
+
+    TemporaryFolder folder;
+    FakeDesktop desktop;
+    MemoSaver saver;
+    const CWindowInfo defaultPlace{390, 125, 100, 30, CWindowInfo::kYellow};
+};
+
+TEST_F(DamagedInfoFile, MissingFileOpensEveryMemoAtTheDefaultPlace)
+{
+    DeleteFileA(folder.File("info.ini").c_str());
+    EXPECT_EQ(RestoredInfos(), (std::vector<CWindowInfo>(3, defaultPlace)));
+    ExpectFirstSaveRepairs();
+}
+
+TEST_F(DamagedInfoFile, MissingCountOpensEveryMemoAtTheDefaultPlace)
+{
+    ReplaceInInfo("info#size#UINT=3\r\n", "");
+    EXPECT_EQ(RestoredInfos(), (std::vector<CWindowInfo>(3, defaultPlace)));
+    ExpectFirstSaveRepairs();
+}
+
+TEST_F(DamagedInfoFile, TruncatedFileKeepsTheRecordsBeforeTheCut)
+{
+    const std::string info = folder.Read("info.ini");
+    folder.Write("info.ini", info.substr(0, info.find("info#1#Width")));
+    EXPECT_EQ(RestoredInfos(), (std::vector<CWindowInfo>{kFirst, defaultPlace, defaultPlace}));
+    ExpectFirstSaveRepairs();
+}
+
+TEST_F(DamagedInfoFile, RecordWithoutTopOpensAtTheDefaultPlace)
+{
+    ReplaceInInfo("info#1#Top#INT=400\r\n", "");
+    EXPECT_EQ(RestoredInfos(), (std::vector<CWindowInfo>{kFirst, defaultPlace, kThird}));
+    EXPECT_EQ(saver.State(), (MemoState{{"one", "two", "three"}, {kFirst, kThird}}));
+    ExpectFirstSaveRepairs();
+}
+
+TEST_F(DamagedInfoFile, EmptyGeometryValueOpensAtTheDefaultPlace)
+{
+    ReplaceInInfo("info#2#Height#INT=30\r\n", "info#2#Height#INT=\r\n");
+    EXPECT_EQ(RestoredInfos(), (std::vector<CWindowInfo>{kFirst, kSecond, defaultPlace}));
+    ExpectFirstSaveRepairs();
+}
+
+TEST_F(DamagedInfoFile, AbsurdCountCostsNothing)
+{
+    ReplaceInInfo("info#size#UINT=3", "info#size#UINT=ffffffff");
+    EXPECT_EQ(RestoredInfos(), (std::vector<CWindowInfo>{kFirst, kSecond, kThird}));
+    ExpectFirstSaveRepairs();
+}
+
+TEST_F(DamagedInfoFile, RecordsWithoutColorKeepTheirPlacesInYellow)
+{
+    for (const char* index : {"0", "1", "2"}) {
+        const std::string key = std::string("info#") + index + "#Color#INT=";
+        std::string info = folder.Read("info.ini");
+        const std::size_t at = info.find(key);
+        ASSERT_NE(at, std::string::npos);
+        folder.Write("info.ini", info.erase(at, info.find("\r\n", at) + 2 - at));
+    }
+    std::vector<CWindowInfo> yellow{kFirst, kSecond, kThird};
+    for (CWindowInfo& info : yellow)
+        info.Color = CWindowInfo::kYellow;
+    EXPECT_EQ(RestoredInfos(), yellow);
+}
+
+class UnreadableMemoFile : public testing::Test
+{
+protected:
+    void SetUp() override { SaveAsPreviousRun(folder, {{"precious"}, {kFirst}}); }
+
+    TemporaryFolder folder;
+    FakeDesktop desktop;
+    MemoSaver saver;
+};
+
+TEST_F(UnreadableMemoFile, IsReportedAndNoSaveOfThisRunReplacesTheFiles)
+{
+    {
+        HeldFile held(folder.File("memo.txt"));
+        ASSERT_TRUE(held.Holding());
+        const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+        EXPECT_FALSE(outcome.Complete());
+        EXPECT_EQ(outcome.memoFileFailure.Path(), folder.File("memo.txt"));
+        EXPECT_EQ(outcome.windowsOpened, 0u);
+    }
+    // The user makes a new memo after the file was released: still no save in this run.
+    desktop.texts = {"new"};
+    desktop.infos = {kSecond};
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
+    EXPECT_EQ(folder.Read("memo.txt"), "precious\r\n");
+
+    FakeDesktop nextRun;
+    MemoSaver nextSaver;
+    RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path());
+    EXPECT_EQ(nextRun.Collect(), (MemoState{{"precious"}, {kFirst}}));
+}
+
+TEST_F(UnreadableMemoFile, WindowThatCannotOpenAlsoStopsSavingButNotTheOtherWindows)
+{
+    SaveAsPreviousRun(folder, {{"breaks", "fine"}, {kFirst, kSecond}});
+    const RestoreOutcome outcome = RestoreAllMemosWith(
+        [&](const MemoWindowPlan& plan) {
+            if (plan.text == "breaks")
+                throw std::runtime_error("no window today");
+            desktop.Open(plan);
+        },
+        saver, folder.Path());
+    EXPECT_EQ(outcome.openFailure, "no window today");
+    EXPECT_EQ(outcome.windowsOpened, 1u);
+    EXPECT_EQ(desktop.texts, Texts{"fine"});
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
+    EXPECT_EQ(folder.Read("memo.txt"), "breaks\r\nfine\r\n");
+}
