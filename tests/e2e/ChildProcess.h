@@ -1,0 +1,43 @@
+#pragma once
+
+#include "UniqueHandle.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+namespace e2e {
+
+// A program started by a test. Whatever happens in the test, the process does not outlive this
+// object: the destructor ends it if it still runs and waits until it is gone.
+class ChildProcess {
+public:
+    enum class Start { Running, Suspended };
+
+    ChildProcess(const std::filesystem::path& program, const std::filesystem::path& workingFolder,
+                 Start start = Start::Running);
+    ~ChildProcess();
+
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    ChildProcess(ChildProcess&&) noexcept = default;
+    ChildProcess& operator=(ChildProcess&&) noexcept = delete;
+
+    DWORD Id() const noexcept { return id_; }
+    void Resume();
+    bool IsRunning() const;
+    // True if the process ended within the timeout.
+    bool WaitForExit(std::chrono::milliseconds timeout) const;
+    // Empty while the process runs.
+    std::optional<DWORD> ExitCode() const;
+    void Terminate();
+
+private:
+    UniqueHandle process_;
+    UniqueHandle thread_;
+    DWORD id_ = 0;
+};
+
+} // namespace e2e

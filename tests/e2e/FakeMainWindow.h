@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// A hidden top-level window made by the test process itself, with a class name and caption of its
+// choosing, such as the pair a running Kamifuda is recognised by.
+class FakeMainWindow {
+public:
+    FakeMainWindow(const std::string& className, const std::string& caption);
+    ~FakeMainWindow();
+
+    FakeMainWindow(const FakeMainWindow&) = delete;
+    FakeMainWindow& operator=(const FakeMainWindow&) = delete;
+
+    HWND Handle() const noexcept { return window_; }
+
+private:
+    std::string className_;
+    HWND window_ = nullptr;
+};
+
+} // namespace e2e

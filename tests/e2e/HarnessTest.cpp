@@ -1,0 +1,118 @@
+// The helpers the end-to-end tests stand on, checked against the real Win32 calls, so that a
+// check of the program cannot pass because a helper sees nothing.
+#include "Clipboard.h"
+#include "ClipboardSession.h"
+#include "FakeMainWindow.h"
+#include "FileBytes.h"
+#include "TempFolder.h"
+#include "TrayIcon.h"
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include <fstream>
+
+namespace e2e {
+namespace {
+
+class OwnTrayIcon {
+public:
+    OwnTrayIcon(HWND owner, UINT id)
+    {
+        data_.cbSize = NOTIFYICONDATAA_V2_SIZE;
+        data_.hWnd = owner;
+        data_.uID = id;
+        data_.uFlags = NIF_ICON;
+        data_.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512)); // IDI_APPLICATION
+        added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    }
+    ~OwnTrayIcon() { Remove(); }
+    OwnTrayIcon(const OwnTrayIcon&) = delete;
+    OwnTrayIcon& operator=(const OwnTrayIcon&) = delete;
+
+    bool Added() const { return added_; }
+    void Remove()
+    {
+        if (added_) {
+            Shell_NotifyIconA(NIM_DELETE, &data_);
+        }
+        added_ = false;
+    }
+
+private:
+    NOTIFYICONDATAA data_{};
+    bool added_ = false;
+};
+
+TEST(TrayIconProbe, AnswersYesOnlyForAnIconTheShellHolds)
+{
+    FakeMainWindow owner("KamifudaE2eIconOwner", "icon owner");
+    constexpr UINT kId = 7;
+    EXPECT_FALSE(TrayIconExists(owner.Handle(), kId));
+
+    OwnTrayIcon icon(owner.Handle(), kId);
+    ASSERT_TRUE(icon.Added());
+    EXPECT_TRUE(TrayIconExists(owner.Handle(), kId));
+    EXPECT_FALSE(TrayIconExists(owner.Handle(), kId + 1));
+    EXPECT_FALSE(TrayIconExists(nullptr, kId));
+
+    icon.Remove();
+    EXPECT_FALSE(TrayIconExists(owner.Handle(), kId));
+}
+
+std::string ClipboardText()
+{
+    ClipboardSession session;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (data == nullptr) {
+        return {};
+    }
+    std::string text(static_cast<const char*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    return text;
+}
+
+TEST(ClipboardHelpers, PutTextOtherDataOrNothing)
+{
+    const std::string text = "first line\r\nsecond \x82\xa0 line";
+    PutTextOnClipboard(text);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_EQ(ClipboardText(), text);
+
+    PutDataOnClipboard(NonTextClipboardFormat(), std::string("\x01\x00\x02", 3));
+    EXPECT_TRUE(IsClipboardFormatAvailable(NonTextClipboardFormat()));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+
+    EmptyTheClipboard();
+    EXPECT_EQ(CountClipboardFormats(), 0);
+}
+
+TEST(FileHelpers, ReadFileBytesKeepsEveryByteAndTellsAMissingFile)
+{
+    const TempFolder folder;
+    const auto file = folder.Path() / "bytes.bin";
+    const std::string bytes("a\r\nb\0c\n\x81\x5c", 9);
+    std::ofstream(file, std::ios::binary) << bytes;
+
+    EXPECT_EQ(ReadFileBytes(file), bytes);
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "missing.txt"), std::nullopt);
+}
+
+TEST(FileHelpers, TempFolderIsNewEmptyAndRemovedWithItsContents)
+{
+    std::filesystem::path kept;
+    {
+        const TempFolder first;
+        const TempFolder second;
+        EXPECT_NE(first.Path(), second.Path());
+        EXPECT_TRUE(std::filesystem::is_empty(first.Path()));
+        std::filesystem::create_directory(first.Path() / "sub");
+        std::ofstream(first.Path() / "sub" / "file.txt") << "x";
+        kept = first.Path();
+    }
+    EXPECT_FALSE(std::filesystem::exists(kept));
+}
+
+} // namespace
+} // namespace e2e

@@ -1,0 +1,26 @@
+#include "RunningProcesses.h"
+
+#include "UniqueHandle.h"
+
+#include <tlhelp32.h>
+
+namespace e2e {
+
+std::vector<DWORD> RunningProcessesNamed(const std::wstring& executableName)
+{
+    std::vector<DWORD> ids;
+    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) {
+        return ids;
+    }
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
+        if (lstrcmpiW(entry.szExeFile, executableName.c_str()) == 0) {
+            ids.push_back(entry.th32ProcessID);
+        }
+    }
+    return ids;
+}
+
+} // namespace e2e

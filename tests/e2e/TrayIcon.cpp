@@ -1,0 +1,58 @@
+#include "TrayIcon.h"
+
+#include "WindowQuery.h"
+
+#include <shellapi.h>
+
+namespace e2e {
+
+namespace {
+
+constexpr char kWineTrayIconClass[] = "__winex11_tray_icon";
+constexpr char kWineStandaloneTrayClass[] = "__winex11_standalone_tray";
+constexpr UINT kSendTimeoutMs = 5000;
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM windows)
+{
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
+bool TrayIconExists(HWND owner, UINT id)
+{
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.hWnd = owner;
+    data.uID = id;
+    data.uFlags = 0;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+void PostTrayNotification(HWND owner, UINT mouseMessage, UINT id)
+{
+    PostMessageW(owner, kTrayCallbackMessage, id, mouseMessage);
+}
+
+bool SendTrayNotification(HWND owner, UINT mouseMessage, UINT id)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(owner, kTrayCallbackMessage, id, mouseMessage, SMTO_NORMAL, kSendTimeoutMs,
+                               &result) != 0;
+}
+
+std::vector<HWND> WineTrayIconWindows()
+{
+    std::vector<HWND> icons = OfClass(TopLevelWindows(), kWineTrayIconClass);
+    for (HWND tray : OfClass(TopLevelWindows(), kWineStandaloneTrayClass)) {
+        std::vector<HWND> children;
+        EnumChildWindows(tray, CollectChild, reinterpret_cast<LPARAM>(&children));
+        for (HWND icon : OfClass(children, kWineTrayIconClass)) {
+            icons.push_back(icon);
+        }
+    }
+    return icons;
+}
+
+} // namespace e2e

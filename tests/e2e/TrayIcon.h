@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+// The program's tray icon as another process sees it.
+namespace e2e {
+
+inline constexpr UINT kTrayIconId = 1;
+inline constexpr UINT kTrayCallbackMessage = WM_USER + 1;
+
+// Whether the shell holds an icon for this owner window and id. Asks the shell to modify the icon
+// without naming any field to change: the shell answers success only for an icon it knows.
+bool TrayIconExists(HWND owner, UINT id = kTrayIconId);
+
+// Posts the notification the shell sends when the mouse acts on the icon.
+void PostTrayNotification(HWND owner, UINT mouseMessage, UINT id = kTrayIconId);
+
+// Sends the notification and returns once the owner has handled it; false if it has not returned
+// within the timeout (for instance because the handler opened a modal menu).
+bool SendTrayNotification(HWND owner, UINT mouseMessage, UINT id = kTrayIconId);
+
+// The windows Wine's X11 driver shows the tray icons in, one per icon (docked or in its stand-alone
+// tray window). Wine-specific: on Windows the list is empty.
+std::vector<HWND> WineTrayIconWindows();
+
+} // namespace e2e

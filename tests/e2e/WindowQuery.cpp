@@ -1,0 +1,82 @@
+#include "WindowQuery.h"
+
+#include <algorithm>
+#include <array>
+
+namespace e2e {
+
+namespace {
+
+constexpr char kPopupMenuClass[] = "#32768";
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows)
+{
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+template <typename Predicate>
+std::vector<HWND> Filtered(std::vector<HWND> windows, Predicate keep)
+{
+    std::erase_if(windows, [&](HWND window) { return !keep(window); });
+    return windows;
+}
+
+} // namespace
+
+std::string ClassNameOf(HWND window)
+{
+    std::array<char, 256> name{};
+    const int length = GetClassNameA(window, name.data(), static_cast<int>(name.size()));
+    return std::string(name.data(), std::max(length, 0));
+}
+
+std::string CaptionOf(HWND window)
+{
+    std::array<char, 512> text{};
+    const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data(), std::max(length, 0));
+}
+
+DWORD ProcessOf(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+std::vector<HWND> TopLevelWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> TopLevelWindowsOfProcess(DWORD processId)
+{
+    return Filtered(TopLevelWindows(), [&](HWND window) { return ProcessOf(window) == processId; });
+}
+
+std::vector<HWND> TopLevelWindowsNamed(const std::string& className, const std::string& caption)
+{
+    return Filtered(TopLevelWindows(), [&](HWND window) {
+        return ClassNameOf(window) == className && CaptionOf(window) == caption;
+    });
+}
+
+std::vector<HWND> OfClass(const std::vector<HWND>& windows, const std::string& className)
+{
+    return Filtered(windows, [&](HWND window) { return ClassNameOf(window) == className; });
+}
+
+HWND OpenPopupMenuOf(DWORD processId)
+{
+    for (HWND window : OfClass(TopLevelWindowsOfProcess(processId), kPopupMenuClass)) {
+        if (IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace e2e

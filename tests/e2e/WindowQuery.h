@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Looks at the top-level windows of the desktop, whichever process made them.
+namespace e2e {
+
+std::string ClassNameOf(HWND window);
+std::string CaptionOf(HWND window);
+DWORD ProcessOf(HWND window);
+
+std::vector<HWND> TopLevelWindows();
+std::vector<HWND> TopLevelWindowsOfProcess(DWORD processId);
+// Windows whose class name and caption are exactly these (as FindWindowA compares them).
+std::vector<HWND> TopLevelWindowsNamed(const std::string& className, const std::string& caption);
+std::vector<HWND> OfClass(const std::vector<HWND>& windows, const std::string& className);
+
+// The visible pop-up menu window ("#32768") of a process, or null.
+HWND OpenPopupMenuOf(DWORD processId);
+
+} // namespace e2e
