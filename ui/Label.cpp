@@ -1,5 +1,7 @@
 #include "Label.h"
 
+#include "DragController.h"
+#include "DragObject.h"
 #include "Form.h"
 #include "FormData.h"
 #include "Handles.h"
@@ -131,6 +133,13 @@ void Label::MouseDown(MouseButton button, LPARAM position)
 
 void Label::BeginAutomaticDrag()
 {
+    std::unique_ptr<DragObject> dragObject;
+    if (onStartDrag_)
+        onStartDrag_(*this, dragObject);
+    // Without a drag object the press is simply over: nothing is dragged, nothing moves.
+    if (!dragObject)
+        return;
+    DragController(Handle(), *dragObject).Run();
 }
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
