@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 int main(int argc, char** argv)
 {
+#ifdef _WIN32
     // A crashing test must fail the run, not wait for someone to close a crash dialog.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+#endif
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
