@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "ASerialize.h"
 #include "Exchange.h"
 #include "ITarget.h"
 #include "ValueText.h"

@@ -18,6 +18,9 @@ std::vector<std::string> AllLines(const std::string& text)
     return lines;
 }
 
+} // namespace
+
+// Outside the anonymous namespace: GoogleTest's factories hold the parameter type.
 struct LinesCase
 {
     const char* name;
@@ -28,8 +31,6 @@ struct LinesCase
 class LinesSplitting : public testing::TestWithParam<LinesCase>
 {
 };
-
-} // namespace
 
 TEST_P(LinesSplitting, CountAndPickAgree)
 {
