@@ -97,11 +97,11 @@ InfoRecords ReadRecordsAt(const std::string& path, std::size_t recordsWanted)
     return result;
 }
 
-void WriteRecords(const std::string& path, std::vector<CWindowInfo> records)
+void WriteCount(const std::string& path, std::uint32_t count)
 {
-    Serialize::TargetIsVector<CWindowInfo> target(records);
+    CountTarget target;
+    target.count = count;
     StoreAt(path).WriteObject(kObjectKey, target);
-    ReleaseProfileCache(path);
 }
 
 // The profile functions report nothing through the store, so the written file is read back.
@@ -136,11 +136,14 @@ FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::strin
 
     // Every key ends with the blank of the tag "INT ". Wine writes a newly made key with that
     // blank and drops it only when it reads the file again, which it does before each later write
-    // that changes the file; so the last key of a single pass would stay "...#Height#INT =". Writing
-    // the count 0 in between and then the list once more leaves every key in the same form.
-    WriteRecords(path, infos);
-    WriteRecords(path, {});
-    WriteRecords(path, infos);
+    // that changes the file; so the last key of the list would stay "...#Height#INT =". Changing the
+    // count (which has no blank) twice afterwards leaves every key in the same form.
+    std::vector<CWindowInfo> records = infos;
+    Serialize::TargetIsVector<CWindowInfo> target(records);
+    StoreAt(path).WriteObject(kObjectKey, target);
+    WriteCount(path, 0);
+    WriteCount(path, static_cast<std::uint32_t>(infos.size()));
+    ReleaseProfileCache(path);
 
     result = FlushFileToDisk(path);
     if (result.Ok() && !HoldsExactly(path, infos))
