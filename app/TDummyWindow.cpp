@@ -4,6 +4,7 @@
 #include "Clipboard.h"
 #include "MemoPersistence.h"
 #include "PopupMenu.h"
+#include "TAbout.h"
 #include "Text.h"
 #include "TipText.h"
 #include "Timer.h"
@@ -139,6 +140,8 @@ void TDummyWindow::miFromClipBoardClick(ui::Component&)
 
 void TDummyWindow::miAboutClick(ui::Component&)
 {
+    TAbout about(*this);  // built anew each time, so the version is read anew
+    about.ShowModal();
 }
 
 void TDummyWindow::TimerTimer(ui::Component&)

@@ -1,0 +1,29 @@
+#include "HomePage.h"
+
+#include "Text.h"
+#include "product.h"
+
+#include <windows.h>
+
+std::wstring HomePageAddress(const std::wstring& configured, const std::wstring& executablePath,
+                             const std::wstring& guideName)
+{
+    if (!configured.empty())
+        return configured;
+    const size_t slash = executablePath.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : executablePath.substr(0, slash + 1);
+    return folder + guideName;
+}
+
+std::wstring HomePageAddress()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return HomePageAddress(ui::Utf8ToWide(KAMIFUDA_HOME_PAGE), path, ui::Utf8ToWide(KAMIFUDA_USER_GUIDE));
+}
+
+std::wstring HomePageCommand(const std::wstring& address)
+{
+    const bool needsQuotes = address.find(L' ') != std::wstring::npos && address.front() != L'"';
+    return L"explorer " + (needsQuotes ? L'"' + address + L'"' : address);
+}

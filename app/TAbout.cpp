@@ -1,0 +1,60 @@
+#include "TAbout.h"
+
+#include "Handles.h"
+#include "HomePage.h"
+#include "Label.h"
+#include "ProductVersion.h"
+#include "SpeedButton.h"
+#include "Text.h"
+#include "product.h"
+
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <cwchar>
+
+namespace {
+
+// A hidden window for the command: explorer hands the address to the browser and ends.
+void RunHidden(const std::string& commandLine)
+{
+    WinExec(commandLine.c_str(), SW_HIDE);
+}
+
+// The address as the link shows it: a long local path loses its middle to an ellipsis so that both
+// its drive and the file name stay readable within the button.
+std::wstring FittedCaption(const std::wstring& address, const ui::SpeedButton& button)
+{
+    std::wstring fitted = address;
+    fitted.resize(std::max<size_t>(fitted.size(), MAX_PATH) + 1);
+    ui::WindowDC screen(nullptr);
+    ui::SelectScope font(screen.Get(), button.FontHandle());
+    if (!PathCompactPathW(screen.Get(), fitted.data(), static_cast<UINT>(button.Width())))
+        return address;
+    fitted.resize(wcslen(fitted.c_str()));
+    return fitted;
+}
+
+} // namespace
+
+TAbout::TAbout(ui::Form& owner) : TAbout(owner, RunHidden) {}
+
+TAbout::TAbout(ui::Form& owner, CommandRunner runCommand)
+    : ui::Form(&owner), runCommand_(std::move(runCommand)), homePage_(HomePageAddress())
+{
+    Bind("bHomePageClick", [this](ui::Component& s) { bHomePageClick(s); });
+    LoadForm(L"TABOUT");
+
+    long major = 0, minor = 0, release = 0, build = 0;
+    GetProductVersion(GetModuleHandleW(nullptr), major, minor, release, build);
+    Get<ui::Label>("lVersion").SetCaption(ui::Utf8ToWide(VersionLine(major, minor, release, build)));
+    Get<ui::Label>("Label2").SetCaption(ui::Utf8ToWide(KAMIFUDA_MAKER));
+    auto& link = Get<ui::SpeedButton>("bHomePage");
+    link.SetCaption(FittedCaption(homePage_, link));
+    FinishCreate();
+}
+
+void TAbout::bHomePageClick(ui::Component&)
+{
+    runCommand_(ui::WideToAnsi(HomePageCommand(homePage_)));
+}
