@@ -7,7 +7,7 @@ SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std:
 {
     if (saver.savingForbidden)
         return {SaveOutcome::Result::Forbidden};
-    if (!saver.repairNeeded && current == saver.State())
+    if (!saver.repairNeeded && saver.Holds(current))
         return {SaveOutcome::Result::Unchanged};
     FileResult written = WriteMemoFiles(current, folder);
     if (!written.Ok())

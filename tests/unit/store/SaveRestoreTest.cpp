@@ -378,6 +378,7 @@ protected:
     void ExpectFirstSaveRepairs()
     {
         EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
+        EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
         FakeDesktop nextRun;
         MemoSaver nextSaver;
         RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path());
