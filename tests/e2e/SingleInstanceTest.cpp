@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -109,6 +110,8 @@ struct NearMiss {
     std::string name;
     std::string className;
     std::string caption;
+
+    friend void PrintTo(const NearMiss& nearMiss, std::ostream* out) { *out << nearMiss.name; }
 };
 
 class NearMissWindowTest : public KamifudaTest, public testing::WithParamInterface<NearMiss> {};

@@ -30,6 +30,20 @@ bool TrayIconExists(HWND owner, UINT id)
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
+void RemoveTrayIcon(HWND owner, UINT id)
+{
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.hWnd = owner;
+    data.uID = id;
+    Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+void PostTaskbarCreated(HWND window)
+{
+    PostMessageW(window, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+}
+
 void PostTrayNotification(HWND owner, UINT mouseMessage, UINT id)
 {
     PostMessageW(owner, kTrayCallbackMessage, id, mouseMessage);

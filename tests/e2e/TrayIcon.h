@@ -14,6 +14,12 @@ inline constexpr UINT kTrayCallbackMessage = WM_USER + 1;
 // without naming any field to change: the shell answers success only for an icon it knows.
 bool TrayIconExists(HWND owner, UINT id = kTrayIconId);
 
+// Takes the icon away as a restarting shell forgets it.
+void RemoveTrayIcon(HWND owner, UINT id = kTrayIconId);
+
+// Tells a window the shell has restarted, as the shell does after a restart.
+void PostTaskbarCreated(HWND window);
+
 // Posts the notification the shell sends when the mouse acts on the icon.
 void PostTrayNotification(HWND owner, UINT mouseMessage, UINT id = kTrayIconId);
 

@@ -29,6 +29,20 @@ TEST_F(KamifudaTest, TrayIconOneExistsWhileTheProgramRunsAndGoesWithIt)
     EXPECT_TRUE(WineTrayIconWindows().empty());
 }
 
+// Without its icon a user with no memos could not reach the program at all.
+TEST_F(KamifudaTest, TrayIconComesBackWhenTheShellRestarts)
+{
+    const Instance program = StartProgram();
+    ASSERT_NE(program.mainWindow, nullptr);
+    RemoveTrayIcon(program.mainWindow);
+    ASSERT_FALSE(TrayIconExists(program.mainWindow));
+
+    PostTaskbarCreated(program.mainWindow);
+
+    EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(program.mainWindow); }));
+    EXPECT_EQ(WineTrayIconWindows().size(), 1u);
+}
+
 // A real right click on the icon in Wine's tray: the shell calls back with the icon's id and callback
 // message, and only the pair (1, 0x0401) opens the program's menu.
 TEST_F(KamifudaTest, RightClickOnTheTrayIconOpensTheTrayMenu)

@@ -5,6 +5,7 @@
 #include "Wait.h"
 #include "WindowQuery.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ namespace {
 struct KeysToExit {
     std::string name;
     std::vector<WORD> keys;
+
+    friend void PrintTo(const KeysToExit& keys, std::ostream* out) { *out << keys.name; }
 };
 
 class TrayMenuExitTest : public KamifudaTest, public testing::WithParamInterface<KeysToExit> {};
