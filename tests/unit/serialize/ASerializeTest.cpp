@@ -64,45 +64,6 @@ TEST(ASerializeMode, ObjectCallsSetTheModeForEveryLevel)
     EXPECT_EQ("WRW", inner.seen);
 }
 
-TEST(ASerializeMode, ExchangeWritesOrReadsByMode)
-{
-    MemoryStore store;
-    std::vector<Point> saved{Point(1, 0xabc), Point(-2, 0)};
-    Serialize::TargetIsVector<Point> saving(saved);
-    store.WriteObject("v", saving);
-
-    std::vector<Point> loaded;
-    Serialize::TargetIsVector<Point> loading(loaded);
-    store.ReadObject("v", loading);
-    ASSERT_EQ(2u, loaded.size());
-    EXPECT_EQ(1, loaded[0].Left);
-    EXPECT_EQ(0xabcu, loaded[0].Flags);
-    EXPECT_EQ(-2, loaded[1].Left);
-    EXPECT_EQ(0u, loaded[1].Flags);
-}
-
-TEST(ASerializeErrors, MissingTypedValueRaisesAndLeavesTheVariable)
-{
-    MemoryStore store;
-    std::uint32_t u = 7;
-    std::int32_t i = 7;
-    double d = 7;
-    bool b = true;
-    EXPECT_THROW(store.ReadUInt("u", u), Serialize::Error);
-    EXPECT_THROW(store.ReadInt("i", i), Serialize::Error);
-    EXPECT_THROW(store.ReadDouble("d", d), Serialize::Error);
-    EXPECT_THROW(store.ReadBool("b", b), Serialize::Error);
-    EXPECT_EQ(7u, u);
-    EXPECT_EQ(7, i);
-    EXPECT_EQ(7.0, d);
-    EXPECT_TRUE(b);
-    EXPECT_TRUE(store.CurrentPath().empty());
-
-    std::string s = "old";
-    EXPECT_NO_THROW(store.ReadString("s", s));
-    EXPECT_EQ("", s);
-}
-
 TEST(ASerializeErrors, StoreStaysUsableAfterAnErrorInsideAnObject)
 {
     MemoryStore store;
