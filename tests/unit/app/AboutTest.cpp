@@ -108,6 +108,7 @@ TEST_F(AboutTest, ShowsNameVersionMakerAndLink)
     const std::string expectedVersion = VersionLine(KAMIFUDA_VERSION_MAJOR, KAMIFUDA_VERSION_MINOR,
                                                     KAMIFUDA_VERSION_PATCH, KAMIFUDA_VERSION_BUILD);
     EXPECT_EQ(ui::Utf8ToWide(expectedVersion), about.Get<ui::Label>("lVersion").Caption());
+    EXPECT_EQ(ui::Utf8ToWide(expectedVersion), WindowText(about.Get<ui::Label>("lVersion").Handle()));
     EXPECT_EQ(ui::Utf8ToWide(KAMIFUDA_MAKER), about.Get<ui::Label>("Label2").Caption());
 
     EXPECT_EQ(ExpectedHomePage(), about.HomePage());
