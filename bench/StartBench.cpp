@@ -1,0 +1,227 @@
+// start_bench: what starting Kamifuda with N memos costs, measured from outside as a user would
+// see it. For each N and run: a fresh folder with a copy of kamifuda.exe and memo.txt and info.ini
+// for N memos; the time from CreateProcess until all N memo windows are visible and the tray icon
+// is added; then the process's memory and GDI and USER objects. The same for the smallest program
+// with a window gives the part of every start that is Wine's own.
+//
+//   start_bench --program <kamifuda.exe> [--runs R] [--budget-ms B] [N ...]
+#include "BenchOptions.h"
+#include "FigureTable.h"
+#include "IdleWindow.h"
+#include "InstanceWindows.h"
+#include "Measure.h"
+#include "ProcessFigures.h"
+#include "StagedMemoFiles.h"
+#include "Stopwatch.h"
+
+#include "ChildProcess.h"
+#include "TempFolder.h"
+#include "WindowQuery.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace
+{
+constexpr DWORD kPollIntervalMs = 10;
+constexpr double kStartTimeoutMs = 60000;
+// Time given after the start for the program to settle before its memory is read.
+constexpr DWORD kSettleMs = 500;
+constexpr double kBytesPerKiB = 1024.0;
+constexpr char kProgramOption[] = "--program";
+
+// The figures of one run; start is empty when the program did not get there in time.
+struct RunFigures
+{
+    std::optional<double> startMs;
+    ProcessFigures process;
+};
+
+// Polls until ready() holds; the time since the watch started, or none after the timeout.
+std::optional<double> TimeUntil(const Stopwatch& watch, const std::function<bool()>& ready)
+{
+    while (watch.ElapsedMs() < kStartTimeoutMs) {
+        if (ready())
+            return watch.ElapsedMs();
+        Sleep(kPollIntervalMs);
+    }
+    return std::nullopt;
+}
+
+RunFigures MeasureRun(const std::filesystem::path& program, const std::filesystem::path& folder,
+                      const std::function<bool(DWORD processId)>& ready)
+{
+    RunFigures figures;
+    const Stopwatch watch;
+    e2e::ChildProcess process(program, folder);
+    figures.startMs = TimeUntil(watch, [&] { return ready(process.Id()); });
+    Sleep(kSettleMs);
+    figures.process = QueryProcessFigures(process.Id());
+    return figures; // the process ends with its owner
+}
+
+// The samples of every figure over the runs of one memo count.
+struct FigureSamples
+{
+    Samples startMs;
+    Samples workingSetKiB;
+    Samples peakWorkingSetKiB;
+    Samples privateKiB;
+    Samples gdiObjects;
+    Samples userObjects;
+    Samples windows;
+    int timeouts = 0;
+
+    void Add(const RunFigures& run)
+    {
+        if (run.startMs)
+            startMs.Add(*run.startMs);
+        else
+            ++timeouts;
+        AddIf(workingSetKiB, run.process.workingSetBytes, 1 / kBytesPerKiB);
+        AddIf(peakWorkingSetKiB, run.process.peakWorkingSetBytes, 1 / kBytesPerKiB);
+        AddIf(privateKiB, run.process.privateBytes, 1 / kBytesPerKiB);
+        AddIf(gdiObjects, run.process.gdiObjects, 1);
+        AddIf(userObjects, run.process.userObjects, 1);
+        windows.Add(run.process.windows);
+    }
+
+    template <typename T>
+    static void AddIf(Samples& samples, const std::optional<T>& value, double scale)
+    {
+        if (value)
+            samples.Add(static_cast<double>(*value) * scale);
+    }
+};
+
+void PrintIfMeasured(const std::string& figure, int memos, const Samples& samples, const std::string& unit)
+{
+    if (samples.Empty())
+        FigureTable::PrintNote(figure + ": not reported by the platform");
+    else
+        FigureTable::PrintRow(figure, memos, samples, unit);
+}
+
+void PrintFigures(const std::string& subject, int memos, const FigureSamples& figures, const std::string& readyText)
+{
+    if (figures.timeouts > 0)
+        FigureTable::PrintNote(subject + ": " + std::to_string(figures.timeouts) + " run(s) did not reach \"" +
+                               readyText + "\" within the time-out");
+    PrintIfMeasured(subject + ": start until " + readyText, memos, figures.startMs, "ms");
+    PrintIfMeasured(subject + ": working set", memos, figures.workingSetKiB, "KiB");
+    PrintIfMeasured(subject + ": peak working set", memos, figures.peakWorkingSetKiB, "KiB");
+    PrintIfMeasured(subject + ": private bytes", memos, figures.privateKiB, "KiB");
+    PrintIfMeasured(subject + ": GDI objects", memos, figures.gdiObjects, "count");
+    PrintIfMeasured(subject + ": USER objects", memos, figures.userObjects, "count");
+    PrintIfMeasured(subject + ": windows (top-level and child)", memos, figures.windows, "count");
+}
+
+std::filesystem::path OwnPath()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+// Wine's share of a start: this program in its idle-window mode, until its window is visible.
+void MeasureWineStart(const BenchOptions& options)
+{
+    FigureSamples figures;
+    const std::filesystem::path program = OwnPath();
+    for (int run = 0; run < options.runs; ++run) {
+        const e2e::TempFolder folder;
+        const std::filesystem::path copy = folder.Path() / kIdleProgramName;
+        std::filesystem::copy_file(program, copy);
+        figures.Add(MeasureRun(copy, folder.Path(), [](DWORD processId) {
+            const auto windows = e2e::OfClass(e2e::TopLevelWindowsOfProcess(processId), kIdleWindowClass);
+            return std::any_of(windows.begin(), windows.end(), IsWindowVisible);
+        }));
+    }
+    PrintFigures("smallest program (Wine's own start)", 0, figures, "window shown");
+}
+
+FigureSamples MeasureKamifudaStart(const std::filesystem::path& program, int memos, const BenchOptions& options)
+{
+    FigureSamples figures;
+    const StagedMemoFiles staged(memos);
+    for (int run = 0; run < options.runs; ++run) {
+        const e2e::TempFolder folder;
+        const std::filesystem::path copy = folder.Path() / program.filename();
+        std::filesystem::copy_file(program, copy);
+        if (!staged.CopyInto(folder.Path().string())) {
+            FigureTable::PrintNote("cannot copy the memo files into " + folder.Path().string());
+            break;
+        }
+        figures.Add(MeasureRun(copy, folder.Path(), [memos](DWORD processId) {
+            const InstanceWindows windows(processId);
+            return windows.TrayIconAdded() && (memos == 0 || windows.VisibleMemoWindows() == memos);
+        }));
+        // A start that never gets there will not get there the next time either.
+        if (figures.timeouts > 0)
+            break;
+    }
+    PrintFigures("kamifuda", memos, figures, "memos shown + tray icon");
+    return figures;
+}
+
+// How much a figure grows per memo, from its medians at 0 memos and at each other count.
+void PrintGrowthPerMemo(const std::string& figure, const std::map<int, double>& medianKiB)
+{
+    const auto none = medianKiB.find(0);
+    if (none == medianKiB.end())
+        return;
+    for (const auto& [memos, kib] : medianKiB) {
+        if (memos > 0)
+            FigureTable::PrintValue("kamifuda: " + figure + " growth per memo", memos, (kib - none->second) / memos,
+                                    "KiB");
+    }
+}
+
+std::optional<std::filesystem::path> ProgramOption(const BenchOptions& options)
+{
+    const auto option = std::find(options.rest.begin(), options.rest.end(), kProgramOption);
+    if (option == options.rest.end() || option + 1 == options.rest.end())
+        return std::nullopt;
+    return std::filesystem::absolute(*(option + 1));
+}
+
+bool StartedAsIdleWindow()
+{
+    return OwnPath().filename() == kIdleProgramName;
+}
+}
+
+int main(int argc, char** argv)
+{
+    if (StartedAsIdleWindow())
+        return RunIdleWindow();
+    const BenchOptions options = ParseBenchOptions(argc, argv);
+    const std::optional<std::filesystem::path> program = ProgramOption(options);
+    if (!program) {
+        std::fprintf(stderr, "usage: start_bench %s <kamifuda.exe> [--runs R] [N ...]\n", kProgramOption);
+        return 2;
+    }
+    FigureTable::PrintHeading("Start-up and memory, measured from outside (start_bench)");
+    FigureTable::PrintValue("size of kamifuda.exe", 0,
+                            static_cast<double>(std::filesystem::file_size(*program)) / kBytesPerKiB, "KiB");
+    MeasureWineStart(options);
+    std::map<int, double> medianPeakKiB;
+    std::map<int, double> medianPrivateKiB;
+    for (int memos : options.memoCounts) {
+        const FigureSamples figures = MeasureKamifudaStart(*program, memos, options);
+        if (!figures.peakWorkingSetKiB.Empty())
+            medianPeakKiB[memos] = figures.peakWorkingSetKiB.Median();
+        if (!figures.privateKiB.Empty())
+            medianPrivateKiB[memos] = figures.privateKiB.Median();
+    }
+    PrintGrowthPerMemo("peak working set", medianPeakKiB);
+    PrintGrowthPerMemo("private bytes", medianPrivateKiB);
+    return 0;
+}
