@@ -5,6 +5,7 @@
 #include "MemoPersistence.h"
 #include "PopupMenu.h"
 #include "TAbout.h"
+#include "TMemoWindow.h"
 #include "Text.h"
 #include "TipText.h"
 #include "Timer.h"
@@ -132,10 +133,16 @@ void TDummyWindow::ShowTrayMenu()
 
 void TDummyWindow::Button1Click(ui::Component&)
 {
+    TMemoWindow& memo = TMemoWindow::Create();
+    memo.ShowPainted();
+    memo.OpenEditDialog();
 }
 
 void TDummyWindow::miFromClipBoardClick(ui::Component&)
 {
+    TMemoWindow& memo = TMemoWindow::Create();
+    memo.ShowPainted();
+    memo.miPasteClick(memo);
 }
 
 void TDummyWindow::miAboutClick(ui::Component&)

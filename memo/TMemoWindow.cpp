@@ -1,0 +1,285 @@
+#include "TMemoWindow.h"
+
+#include "Application.h"
+#include "CMoveWindow.h"
+#include "Clipboard.h"
+#include "Label.h"
+#include "MemoColors.h"
+#include "MemoPersistence.h"
+#include "MenuItem.h"
+#include "PopupMenu.h"
+#include "TEditMemo.h"
+#include "TMemoWindows.h"
+#include "TrayIconOwner.h"
+#include "store/DesktopClamp.h"
+#include "text/Lines.h"
+#include "text/RegEx2.h"
+
+namespace {
+
+constexpr char kTrailingLineBreaks[] = "[\r\n]+$";
+constexpr char kAnyLineBreak[] = "[\r\n]";
+constexpr wchar_t kCopyLineCaptionSuffix[] = L"行目をコピー";
+// The largest size a window's coordinates can describe.
+constexpr LONG kLargestWindowSize = 32767;
+
+// The text up to its first CR or LF: the memo's first line.
+std::string FirstLine(RegEx2& regex, const std::string& text)
+{
+    regex.Compile(kAnyLineBreak);
+    std::unique_ptr<RegEx2::CResult> match = regex.Search(text);
+    return match ? match->Prefix() : text;
+}
+
+// The caption of the copy-line item for a line counted from 1.
+std::wstring CopyLineCaption(int line)
+{
+    return std::to_wstring(line) + kCopyLineCaptionSuffix;
+}
+
+} // namespace
+
+TMemoWindow::TMemoWindow(ui::Form* owner) : Form(owner)
+{
+    BindHandlers();
+    LoadForm(L"TMEMOWINDOW");
+    label_ = &Get<ui::Label>("Label");
+    FUndoText.clear();
+    // The colour swatches of the menu are plain one-colour bitmaps, drawn as they are: opaque.
+    FClickInfo = std::make_unique<TClickInfo>();
+    MemoLabel().SetCaptionAnsi("");
+    FinishCreate();
+    GetMemoWindows().Insert(*this);
+}
+
+TMemoWindow::~TMemoWindow()
+{
+    // The program never destroys a memo window; whoever does (a test) must not leave the registry
+    // pointing at a freed one.
+    GetMemoWindows().Remove(*this);
+}
+
+TMemoWindow& TMemoWindow::Create()
+{
+    // Deliberately never freed: a closed memo is hidden and unregistered, and the window object
+    // lives until the process ends.
+    return *new TMemoWindow();
+}
+
+void TMemoWindow::BindHandlers()
+{
+    Bind("FormClose", [this](ui::Component& s, ui::CloseAction& a) { FormClose(s, a); });
+    Bind("FormClick", [this](ui::Component& s) { FormClick(s); });
+    Bind("LabelDblClick", [this](ui::Component& s) { LabelDblClick(s); });
+    Bind("LabelMouseDown", [this](ui::Component& s, ui::MouseButton b, ui::ShiftState k, int x, int y) {
+        LabelMouseDown(s, b, k, x, y);
+    });
+    Bind("LabelStartDrag", [this](ui::Component& s, std::unique_ptr<ui::DragObject>& d) { LabelStartDrag(s, d); });
+    Bind("miEditClick", [this](ui::Component& s) { miEditClick(s); });
+    Bind("miYellowClick", [this](ui::Component&) { SetMemoColor(kMemoYellow); });
+    Bind("miGreenClick", [this](ui::Component&) { SetMemoColor(kMemoGreen); });
+    Bind("miBlueClick", [this](ui::Component&) { SetMemoColor(kMemoBlue); });
+    Bind("miRedClick", [this](ui::Component&) { SetMemoColor(kMemoRed); });
+    Bind("miUndoClick", [this](ui::Component& s) { miUndoClick(s); });
+    Bind("miCopyClick", [this](ui::Component& s) { miCopyClick(s); });
+    Bind("miPasteClick", [this](ui::Component& s) { miPasteClick(s); });
+    Bind("miHagasuClick", [this](ui::Component& s) { miHagasuClick(s); });
+}
+
+void TMemoWindow::CreateParams(CreateParamsData& params)
+{
+    // A borderless pop-up owned by the application window, with a sizing frame for the user, and
+    // neither a task-bar button nor an Alt+Tab entry.
+    Form::CreateParams(params);
+    params.style |= WS_THICKFRAME;
+    params.exStyle |= WS_EX_TOOLWINDOW;
+}
+
+LRESULT TMemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = Form::HandleMessage(message, wParam, lParam);
+    if (message == WM_GETMINMAXINFO) {
+        // A memo is exactly as large as its text: the window manager would otherwise keep a window
+        // with a sizing frame no larger than the screen and cut a long text off.
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        limits->ptMaxTrackSize = POINT{kLargestWindowSize, kLargestWindowSize};
+    }
+    return result;
+}
+
+void TMemoWindow::ShowPainted()
+{
+    Show();
+    UpdateWindow(Handle());
+}
+
+// ---- text, colour and geometry ---------------------------------------------------------------------
+
+void TMemoWindow::SetMemoText(const std::string& text)
+{
+    // A copy first: the undo command passes FUndoText itself, which is overwritten below.
+    std::string working = text;
+    RegEx2 regex;
+    working = regex.Compile(kTrailingLineBreaks).ReplaceAll(working, "");
+    SetCaptionAnsi(FirstLine(regex, working));
+    FUndoText = GetMemoText();
+    FitToText(working);
+    SaveAllMemos();
+}
+
+void TMemoWindow::FitToText(const std::string& text)
+{
+    ui::Label& label = MemoLabel();
+    label.SetAutoSize(true);
+    label.SetCaptionAnsi(text);
+    label.SetAutoSize(false);
+    label.SetTop(0);
+    label.SetLeft(0);
+    SetClientWidth(label.Width());
+    SetClientHeight(label.Height());
+    // Resizing the form moved the anchored label by its old distances; make it cover the client area.
+    label.SetWidth(ClientWidth());
+    label.SetHeight(ClientHeight());
+}
+
+std::string TMemoWindow::GetMemoText() const { return MemoLabel().CaptionAnsi(); }
+
+void TMemoWindow::SetMemoColor(COLORREF color)
+{
+    SetColor(color);
+    MemoLabel().SetColor(color);
+    Hide();
+    Show();
+}
+
+CWindowInfo TMemoWindow::GetWindowInfo() const
+{
+    return CWindowInfo(Left(), Top(), Width(), Height(), static_cast<std::int32_t>(MemoLabel().Color()));
+}
+
+void TMemoWindow::ApplyWindowInfo(const CWindowInfo& info)
+{
+    SetBounds(info.Left, info.Top, info.Width, info.Height);
+    const RECT placed{Left(), Top(), Left() + Width(), Top() + Height()};
+    const POINT corner = ClampWindowPosition(placed, CurrentDesktopLayout());
+    SetBounds(corner.x, corner.y, Width(), Height());
+    SetMemoColor(static_cast<COLORREF>(info.Color));
+}
+
+// ---- the window's own events ---------------------------------------------------------------------
+
+void TMemoWindow::FormClose(ui::Component&, ui::CloseAction&)
+{
+    // The close action stays "hide": the window object lives on, out of the registry, so the next
+    // save no longer contains it.
+    GetMemoWindows().Remove(*this);
+}
+
+void TMemoWindow::FormClick(ui::Component&)
+{
+    // Something may have given the application window a task-bar button again; take it away.
+    SetWindowLongW(ui::Application::Instance().Handle(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+}
+
+void TMemoWindow::LabelDblClick(ui::Component&)
+{
+    // Never raised: with automatic dragging both presses of a double click start drags, and
+    // LabelStartDrag tells the double click by its timing.
+}
+
+void TMemoWindow::LabelMouseDown(ui::Component&, ui::MouseButton button, ui::ShiftState shift, int, int)
+{
+    if (button != ui::MouseButton::Right)
+        return;
+    if (shift.shift || shift.alt)
+        PopupCopyMenu();
+    else
+        PopupMemoMenu();
+}
+
+void TMemoWindow::LabelStartDrag(ui::Component&, std::unique_ptr<ui::DragObject>& dragObject)
+{
+    // The second press of a double click edits instead of moving, and leaves the record as it was.
+    if (IsDoubleClick(*FClickInfo)) {
+        OpenEditDialog();
+        return;
+    }
+    RecordClick(*FClickInfo);
+    dragObject = std::make_unique<CMoveWindow>(*this);
+}
+
+// ---- the menus -------------------------------------------------------------------------------------
+
+void TMemoWindow::UpdateUndoItem()
+{
+    Get<ui::MenuItem>("miUndo").SetEnabled(!FUndoText.empty() && FUndoText != GetMemoText());
+}
+
+void TMemoWindow::PopupMemoMenu()
+{
+    UpdateUndoItem();
+    if (ITrayIconOwner* owner = TrayIconOwner())
+        owner->SetTrayIcon(false);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(Handle());
+    Get<ui::PopupMenu>("Menu").Popup(cursor.x, cursor.y);
+}
+
+void TMemoWindow::FillCopyMenu()
+{
+    auto& menu = Get<ui::PopupMenu>("CopyMenu");
+    menu.Clear();
+    const std::int32_t count = CountLines(GetMemoText());
+    for (std::int32_t line = 1; line <= count; ++line) {
+        auto item = std::make_unique<ui::MenuItem>(*this);
+        item->SetTag(line);
+        item->SetCaption(CopyLineCaption(line));
+        item->SetOnClick([this](ui::Component& s) { CopyLineClick(s); });
+        menu.Add(std::move(item));
+    }
+}
+
+void TMemoWindow::PopupCopyMenu()
+{
+    if (ITrayIconOwner* owner = TrayIconOwner())
+        owner->SetTrayIcon(false);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(Handle());
+    FillCopyMenu();
+    Get<ui::PopupMenu>("CopyMenu").Popup(cursor.x, cursor.y);
+}
+
+void TMemoWindow::CopyLineClick(ui::Component& sender)
+{
+    auto* item = dynamic_cast<ui::MenuItem*>(&sender);
+    if (!item)
+        return;
+    ui::SetClipboardTextAnsi(ui::Application::Instance().Handle(), GetLine(GetMemoText(), item->Tag() - 1));
+}
+
+// ---- menu commands ---------------------------------------------------------------------------------
+
+void TMemoWindow::OpenEditDialog()
+{
+    TEditMemo dialog(*this);
+    dialog.ShowModal();
+}
+
+void TMemoWindow::miEditClick(ui::Component&) { OpenEditDialog(); }
+
+void TMemoWindow::miUndoClick(ui::Component&)
+{
+    // The previous text comes back and the text shown becomes the undo text: a second undo redoes.
+    SetMemoText(FUndoText);
+}
+
+void TMemoWindow::miCopyClick(ui::Component&)
+{
+    ui::SetClipboardTextAnsi(ui::Application::Instance().Handle(), GetMemoText());
+}
+
+void TMemoWindow::miPasteClick(ui::Component&) { SetMemoText(ui::GetClipboardText()); }
+
+void TMemoWindow::miHagasuClick(ui::Component&) { Close(); }

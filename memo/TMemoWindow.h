@@ -1,0 +1,81 @@
+#pragma once
+// One memo on the desktop: a coloured rectangle without a title bar that shows its text and is
+// exactly as large as that text. The text lives only in the label's caption. The window is owned by
+// the application window; closing it hides it and takes it out of the registry of open memos.
+
+#include "Form.h"
+#include "TClickInfo.h"
+#include "store/CWindowInfo.h"
+
+#include <memory>
+#include <string>
+
+namespace ui {
+class Label;
+}
+
+class TMemoWindow : public ui::Form {
+public:
+    // owner: always null in the program (memo windows belong to no form). Created hidden, at the
+    // design position 390, 125, and registered as the last step.
+    explicit TMemoWindow(ui::Form* owner = nullptr);
+    ~TMemoWindow() override;
+
+    // A memo window that lives until the process ends: the program never destroys one, it only
+    // hides a closed one.
+    static TMemoWindow& Create();
+    // Shows the window and paints it at once.
+    void ShowPainted();
+
+    // Trims the final run of CR and LF, makes the first line the window caption, keeps the text
+    // shown so far as the undo text, sizes label and window to the text, and saves all memos.
+    void SetMemoText(const std::string& text);
+    std::string GetMemoText() const;
+    // The text shown before the last SetMemoText.
+    const std::string& UndoText() const { return FUndoText; }
+    // Form and label colour, then hides and shows the window (which brings it to the front).
+    void SetMemoColor(COLORREF color);
+
+    // Outer rectangle and colour, as saving stores them.
+    CWindowInfo GetWindowInfo() const;
+    // Places the window at the stored rectangle, brought onto the desktop, and gives it the colour.
+    void ApplyWindowInfo(const CWindowInfo& info);
+
+    // The edit dialog on this memo, modal; returns when it has closed.
+    void OpenEditDialog();
+    void PopupMemoMenu();
+    void PopupCopyMenu();
+    // Undo is offered only when there is a previous text and it differs from the current one.
+    void UpdateUndoItem();
+    // One item "n行目をコピー" per line of the text, tagged with its line number from 1.
+    void FillCopyMenu();
+
+    // Puts the line of the chosen copy-line item on the clipboard; any other sender does nothing.
+    void CopyLineClick(ui::Component& sender);
+    // Replaces the text by the clipboard's text (the empty text when it holds none).
+    void miPasteClick(ui::Component& sender);
+
+protected:
+    void CreateParams(CreateParamsData& params) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BindHandlers();
+    void FitToText(const std::string& text);
+    ui::Label& MemoLabel() const { return *label_; }
+
+    void FormClose(ui::Component& sender, ui::CloseAction& action);
+    void FormClick(ui::Component& sender);
+    void LabelDblClick(ui::Component& sender);
+    void LabelMouseDown(ui::Component& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
+    void LabelStartDrag(ui::Component& sender, std::unique_ptr<ui::DragObject>& dragObject);
+    void miEditClick(ui::Component& sender);
+    void miUndoClick(ui::Component& sender);
+    void miCopyClick(ui::Component& sender);
+    void miHagasuClick(ui::Component& sender);
+
+    std::string FUndoText;
+    // The last left press on the text, for telling a double click at the start of a drag.
+    std::unique_ptr<TClickInfo> FClickInfo;
+    ui::Label* label_ = nullptr;  // the label of the form data, which holds the memo text
+};

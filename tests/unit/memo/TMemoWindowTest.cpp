@@ -1,0 +1,163 @@
+// The memo window itself: its window, where a new one stands, closing, colour and the colour and
+// geometry record applied to a real window on this machine's one monitor.
+#include "Application.h"
+#include "Label.h"
+#include "MemoColors.h"
+#include "MemoTestSupport.h"
+#include "TMemoWindow.h"
+#include "TMemoWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+std::string ClassName(HWND window)
+{
+    std::array<char, 64> name{};
+    GetClassNameA(window, name.data(), static_cast<int>(name.size()));
+    return name.data();
+}
+
+TEST(TMemoWindow, IsAHiddenOwnedToolWindowWithASizingFrameAndNoCaption)
+{
+    TMemoWindow memo;
+    const HWND window = memo.Handle();
+    EXPECT_EQ("TMemoWindow", ClassName(window));
+    EXPECT_FALSE(IsWindowVisible(window));
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_EQ(0, style & WS_CAPTION);
+    EXPECT_EQ(0, style & WS_SYSMENU);
+    const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(0, exStyle & WS_EX_TOPMOST);
+    EXPECT_EQ(ui::Application::Instance().Handle(), GetWindow(window, GW_OWNER));
+}
+
+TEST(TMemoWindow, ANewMemoStandsAtTheDesignPlaceAsADefaultRecordDescribesIt)
+{
+    TMemoWindow memo;
+    EXPECT_EQ(390, memo.Left());
+    EXPECT_EQ(125, memo.Top());
+    EXPECT_EQ(275, memo.ClientWidth());
+    EXPECT_EQ(53, memo.ClientHeight());
+    EXPECT_EQ("", memo.GetMemoText());
+    EXPECT_EQ("", memo.UndoText());
+    const CWindowInfo info = memo.GetWindowInfo();
+    EXPECT_EQ(CWindowInfo(), info) << info.Left << "," << info.Top << " " << info.Width << "x" << info.Height
+                                   << " colour " << info.Color;
+    EXPECT_EQ(static_cast<std::int32_t>(kMemoYellow), info.Color);
+}
+
+TEST(TMemoWindow, WindowInfoIsTheOuterRectangleAndTheLabelsColour)
+{
+    TMemoWindow memo;
+    memo.SetMemoText("x");
+    memo.SetBounds(200, 150, 120, 60);
+    memo.SetMemoColor(kMemoBlue);
+    const CWindowInfo info = memo.GetWindowInfo();
+    const RECT r = memotest::WindowRect(memo.Handle());
+    EXPECT_EQ(r.left, info.Left);
+    EXPECT_EQ(r.top, info.Top);
+    EXPECT_EQ(r.right - r.left, info.Width);
+    EXPECT_EQ(r.bottom - r.top, info.Height);
+    EXPECT_EQ(static_cast<std::int32_t>(kMemoBlue), info.Color);
+}
+
+TEST(TMemoWindow, SetMemoColorColoursFormAndLabelAndShowsTheWindow)
+{
+    TMemoWindow memo;
+    memo.SetMemoColor(kMemoRed);
+    EXPECT_EQ(kMemoRed, memo.Color());
+    EXPECT_EQ(kMemoRed, memo.Get<ui::Label>("Label").Color());
+    EXPECT_TRUE(IsWindowVisible(memo.Handle()));
+}
+
+TEST(TMemoWindow, ClosingHidesItAndTakesItOutOfTheRegistryOnly)
+{
+    TMemoWindow memo;
+    memo.SetMemoText("kept");
+    memo.Show();
+    ASSERT_TRUE(GetMemoWindows().Contains(memo));
+    memo.Close();
+    EXPECT_FALSE(GetMemoWindows().Contains(memo));
+    EXPECT_FALSE(IsWindowVisible(memo.Handle()));
+    EXPECT_TRUE(IsWindow(memo.Handle())) << "the window lives on";
+    EXPECT_EQ("kept", memo.GetMemoText());
+}
+
+TEST(TMemoWindow, AClickOnTheBorderTakesTheTaskBarButtonAwayAgain)
+{
+    TMemoWindow memo;
+    const HWND application = ui::Application::Instance().Handle();
+    SetWindowLongW(application, GWL_EXSTYLE, WS_EX_APPWINDOW);
+    SendMessageW(memo.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    EXPECT_EQ(WS_EX_TOOLWINDOW, GetWindowLongW(application, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE);
+}
+
+// ApplyWindowInfo on a real window. Expectations come from the system's own metrics; with one monitor
+// the virtual screen is that monitor at 0, 0.
+class ApplyWindowInfoTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(1, GetSystemMetrics(SM_CMONITORS)) << "these cases are for a single monitor";
+        ASSERT_EQ(0, GetSystemMetrics(SM_XVIRTUALSCREEN));
+        ASSERT_EQ(0, GetSystemMetrics(SM_YVIRTUALSCREEN));
+        screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+        screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+        memo.SetMemoText("memo");
+    }
+
+    void ExpectRect(int left, int top, int width, int height)
+    {
+        const RECT r = memotest::WindowRect(memo.Handle());
+        EXPECT_EQ(left, r.left);
+        EXPECT_EQ(top, r.top);
+        EXPECT_EQ(width, r.right - r.left);
+        EXPECT_EQ(height, r.bottom - r.top);
+    }
+
+    TMemoWindow memo;
+    int screenWidth = 0;
+    int screenHeight = 0;
+};
+
+TEST_F(ApplyWindowInfoTest, AWindowInsideTheScreenStaysWhereItWasStoredWithItsColour)
+{
+    memo.ApplyWindowInfo(CWindowInfo(300, 200, 140, 70, static_cast<std::int32_t>(kMemoGreen)));
+    ExpectRect(300, 200, 140, 70);
+    EXPECT_EQ(kMemoGreen, memo.Get<ui::Label>("Label").Color());
+    EXPECT_EQ(kMemoGreen, memo.Color());
+    EXPECT_TRUE(IsWindowVisible(memo.Handle()));
+}
+
+TEST_F(ApplyWindowInfoTest, LeftAndTopBeforeTheScreenBecomeZero)
+{
+    memo.ApplyWindowInfo(CWindowInfo(-40, -10, 140, 70, static_cast<std::int32_t>(kMemoYellow)));
+    ExpectRect(0, 0, 140, 70);
+}
+
+TEST_F(ApplyWindowInfoTest, ARightOrBottomEdgeBeyondTheScreenIsMovedBackByTheExcess)
+{
+    memo.ApplyWindowInfo(CWindowInfo(screenWidth - 140 + 100, 200, 140, 70, static_cast<std::int32_t>(kMemoRed)));
+    ExpectRect(screenWidth - 140, 200, 140, 70);
+    memo.ApplyWindowInfo(CWindowInfo(300, screenHeight - 70 + 25, 140, 70, static_cast<std::int32_t>(kMemoRed)));
+    ExpectRect(300, screenHeight - 70, 140, 70);
+}
+
+TEST_F(ApplyWindowInfoTest, AWindowWiderThanTheScreenEndsOnItsRightEdgeWithANegativeLeft)
+{
+    const int width = screenWidth + 60;
+    memo.ApplyWindowInfo(CWindowInfo(10, 100, width, 70, static_cast<std::int32_t>(kMemoYellow)));
+    const RECT r = memotest::WindowRect(memo.Handle());
+    ASSERT_EQ(width, r.right - r.left) << "the window manager kept the stored width";
+    EXPECT_EQ(screenWidth, r.right);
+    EXPECT_EQ(-60, r.left);
+    EXPECT_EQ(100, r.top);
+}
+
+} // namespace
