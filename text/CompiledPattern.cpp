@@ -1,5 +1,7 @@
 #include "CompiledPattern.h"
 
+#include <limits>
+
 CompiledPattern::CompiledPattern(const std::string& pattern, bool ignoreCase)
 {
     // REG_NEWLINE is deliberately never passed: ^ and $ match only at the ends of the subject.
@@ -21,4 +23,15 @@ bool CompiledPattern::Match(const char* subject, std::size_t slotCount, regmatch
     }
     // Every non-zero result (no match, resource limits, internal errors) means "nothing found".
     return regexec(&record, subject, slotCount, slots, 0) == 0;
+}
+
+bool CompiledPattern::MatchWithin(const char* subject, std::size_t start, std::size_t end, regmatch_t& whole) const
+{
+    // The interface counts offsets in int: a longer subject is not searched.
+    if (!compiled || start > end || end > static_cast<std::size_t>(std::numeric_limits<regoff_t>::max())) {
+        return false;
+    }
+    whole.rm_so = static_cast<regoff_t>(start);
+    whole.rm_eo = static_cast<regoff_t>(end);
+    return regexec(&record, subject, 1, &whole, REG_STARTEND) == 0;
 }

@@ -22,6 +22,12 @@ public:
     // regexec on a zero-terminated subject with no execution flags; true on a match.
     bool Match(const char* subject, std::size_t slotCount, regmatch_t* slots) const;
 
+    // The whole match of the first search in the bytes [start, end) of subject, searched as a
+    // subject of their own (so ^ matches at start), in offsets of the whole subject. Nothing is
+    // copied and the bytes before start are not measured again (REG_STARTEND), so a loop over
+    // the rest of a long subject stays linear.
+    bool MatchWithin(const char* subject, std::size_t start, std::size_t end, regmatch_t& whole) const;
+
 private:
     regex_t record{};
     bool compiled = false;

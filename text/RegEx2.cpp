@@ -1,5 +1,6 @@
 #include "RegEx2.h"
 
+#include <algorithm>
 #include <array>
 
 #include "CompiledPattern.h"
@@ -8,6 +9,12 @@ namespace {
 
 // regexec reports the whole match and up to 99 groups.
 constexpr std::size_t kMatchSlots = 100;
+
+// The bytes the engine searches: a subject ends at its first zero byte, as Exec hands it over.
+std::string_view SearchedPart(const std::string& subject)
+{
+    return std::string_view(subject.c_str(), std::min(subject.find('\0'), subject.size()));
+}
 
 } // namespace
 
@@ -56,18 +63,31 @@ std::unique_ptr<RegEx2::CResult> RegEx2::Search(const std::string& subject) cons
     return result;
 }
 
+bool RegEx2::FindInRest(std::string_view searched, std::size_t position, std::size_t& first,
+                        std::size_t& afterLast) const
+{
+    regmatch_t whole{};
+    if (!pattern || !pattern->MatchWithin(searched.data(), position, searched.size(), whole)) {
+        return false;
+    }
+    first = static_cast<std::size_t>(whole.rm_so);
+    afterLast = static_cast<std::size_t>(whole.rm_eo);
+    // A zero-length whole match counts as no match, as in Exec.
+    return afterLast > first;
+}
+
 std::string RegEx2::ReplaceAll(const std::string& subject, const std::string& replacement) const
 {
     std::string output;
     std::size_t position = 0;
-    CResult match;
-    std::int32_t first = 0;
-    std::int32_t last = 0;
+    std::size_t first = 0;
+    std::size_t afterLast = 0;
     // Every pass searches the rest as a fresh subject; a match is never zero-length, so position grows.
-    while (Exec(subject.substr(position), &match) && match.MatchSpan(first, last)) {
-        output.append(subject, position, static_cast<std::size_t>(first));
+    const std::string_view searched = SearchedPart(subject);
+    while (FindInRest(searched, position, first, afterLast)) {
+        output.append(subject, position, first - position);
         output += replacement;
-        position += static_cast<std::size_t>(last) + 1;
+        position = afterLast;
     }
     output.append(subject, position);
     return output;
@@ -77,12 +97,12 @@ std::vector<std::string> RegEx2::Split(const std::string& subject) const
 {
     std::vector<std::string> pieces;
     std::size_t position = 0;
-    CResult match;
-    std::int32_t first = 0;
-    std::int32_t last = 0;
-    while (Exec(subject.substr(position), &match) && match.MatchSpan(first, last)) {
-        pieces.push_back(subject.substr(position, static_cast<std::size_t>(first)));
-        position += static_cast<std::size_t>(last) + 1;
+    std::size_t first = 0;
+    std::size_t afterLast = 0;
+    const std::string_view searched = SearchedPart(subject);
+    while (FindInRest(searched, position, first, afterLast)) {
+        pieces.push_back(subject.substr(position, first - position));
+        position = afterLast;
     }
     if (position < subject.size()) {
         pieces.push_back(subject.substr(position));

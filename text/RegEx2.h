@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CompiledPattern;
@@ -41,6 +43,12 @@ public:
     std::vector<std::string> Split(const std::string& subject) const;
 
 private:
+    // One pass of ReplaceAll and Split: the first match in the rest of the searched bytes from
+    // position on, found as Exec finds it in the rest as a new subject, but without copying it.
+    // [first, afterLast) in offsets of searched; false for no match or an empty one.
+    bool FindInRest(std::string_view searched, std::size_t position, std::size_t& first,
+                    std::size_t& afterLast) const;
+
     std::unique_ptr<CompiledPattern> pattern;
 };
 

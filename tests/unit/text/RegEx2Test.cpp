@@ -253,6 +253,37 @@ INSTANTIATE_TEST_SUITE_P(BadPattern, RegEx2FindsNothing, testing::Values("(", "[
 // A whole match of zero length counts as no match.
 INSTANTIATE_TEST_SUITE_P(ZeroLengthMatch, RegEx2FindsNothing, testing::Values("x*", "$", "^", "(?=b)"));
 
+// A subject is handed to the engine up to its first zero byte; the bytes behind it are kept as
+// they are.
+TEST(RegEx2ZeroByte, EndsTheSearchedPartOfTheSubject)
+{
+    const std::string subject("a\nb\0c\nd", 7);
+    EXPECT_EQ(std::string("a-b\0c\nd", 7), Replace("\n", subject, "-"));
+    EXPECT_EQ((Pieces{"a", std::string("b\0c\nd", 5)}), Split("\n", subject));
+    EXPECT_EQ(nullptr, RegEx2().Compile("c").Search(subject));
+}
+
+// Each pass searches the rest of the subject where it lies. When every pass copied the rest,
+// a memo file of a hundred thousand lines took minutes to split; a return of that shows as this
+// test running into its time-out.
+TEST(RegEx2LongSubject, EveryLineOfAMegabyteIsFound)
+{
+    constexpr std::size_t kLines = 100000;
+    std::string subject;
+    for (std::size_t i = 0; i < kLines; ++i) {
+        subject += "line " + std::to_string(i) + "\r\n";
+    }
+    const Pieces pieces = Split("\r\n", subject);
+    ASSERT_EQ(kLines, pieces.size());
+    EXPECT_EQ("line 0", pieces.front());
+    EXPECT_EQ("line 54321", pieces[54321]);
+    EXPECT_EQ("line 99999", pieces.back());
+
+    const std::string joined = Replace("\r\n", subject, "|");
+    EXPECT_EQ(subject.size() - kLines, joined.size());
+    EXPECT_EQ("line 54321|line 54322|", joined.substr(joined.find("line 54321|"), 22));
+}
+
 TEST(RegEx2Compile, ABadPatternReplacesTheOldOneAndAGoodOneWorksAgain)
 {
     RegEx2 re;
