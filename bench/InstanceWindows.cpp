@@ -3,8 +3,6 @@
 #include "TrayIcon.h"
 #include "WindowQuery.h"
 
-#include <algorithm>
-
 namespace
 {
 constexpr char kMainWindowClass[] = "TDummyWindow";
@@ -12,23 +10,27 @@ constexpr char kMainWindowCaption[] = "Kamifuda";
 constexpr char kMemoWindowClass[] = "TMemoWindow";
 }
 
+InstanceWindows::InstanceWindows(DWORD processId) : processId(processId), memoWindows(processId, kMemoWindowClass) {}
+
+bool InstanceWindows::TrayIconAdded()
+{
+    if (!trayIconFound) {
+        const HWND main = MainWindow();
+        trayIconFound = main != nullptr && e2e::TrayIconExists(main);
+    }
+    return trayIconFound;
+}
+
+void InstanceWindows::RemoveTrayIcon() const
+{
+    if (const HWND main = MainWindow())
+        e2e::RemoveTrayIcon(main);
+}
+
 HWND InstanceWindows::MainWindow() const
 {
-    for (HWND window : e2e::TopLevelWindowsNamed(kMainWindowClass, kMainWindowCaption)) {
-        if (e2e::ProcessOf(window) == processId)
-            return window;
-    }
-    return nullptr;
-}
-
-bool InstanceWindows::TrayIconAdded() const
-{
-    const HWND main = MainWindow();
-    return main != nullptr && e2e::TrayIconExists(main);
-}
-
-int InstanceWindows::VisibleMemoWindows() const
-{
-    const std::vector<HWND> memos = e2e::OfClass(e2e::TopLevelWindowsOfProcess(processId), kMemoWindowClass);
-    return static_cast<int>(std::count_if(memos.begin(), memos.end(), IsWindowVisible));
+    // One question instead of one per window; the process is checked in case another Kamifuda
+    // runs on the same Wine server.
+    const HWND main = FindWindowA(kMainWindowClass, kMainWindowCaption);
+    return main != nullptr && e2e::ProcessOf(main) == processId ? main : nullptr;
 }

@@ -13,10 +13,10 @@
 #include "ProcessFigures.h"
 #include "StagedMemoFiles.h"
 #include "Stopwatch.h"
+#include "VisibleWindowCounter.h"
 
 #include "ChildProcess.h"
 #include "TempFolder.h"
-#include "WindowQuery.h"
 
 #include <windows.h>
 
@@ -36,34 +36,43 @@ constexpr double kStartTimeoutMs = 60000;
 constexpr DWORD kSettleMs = 500;
 constexpr double kBytesPerKiB = 1024.0;
 constexpr char kProgramOption[] = "--program";
+// Runs before the measured ones, not counted: the first start after a pause finds Wine's files and
+// services cold, which a user's desktop has warm.
+constexpr int kWarmUpRuns = 1;
 
 // The figures of one run; start is empty when the program did not get there in time.
 struct RunFigures
 {
     std::optional<double> startMs;
+    // Kamifuda only: when its main window existed, before the tray icon and the memos.
+    std::optional<double> mainWindowMs;
     ProcessFigures process;
 };
 
-// Polls until ready() holds; the time since the watch started, or none after the timeout.
-std::optional<double> TimeUntil(const Stopwatch& watch, const std::function<bool()>& ready)
+// Polls until ready(elapsed ms) holds; the time since the watch started, or none after the timeout.
+std::optional<double> TimeUntil(const Stopwatch& watch, const std::function<bool(double)>& ready)
 {
-    while (watch.ElapsedMs() < kStartTimeoutMs) {
-        if (ready())
+    for (double elapsed = watch.ElapsedMs(); elapsed < kStartTimeoutMs; elapsed = watch.ElapsedMs()) {
+        if (ready(elapsed))
             return watch.ElapsedMs();
         Sleep(kPollIntervalMs);
     }
     return std::nullopt;
 }
 
+// Starts program in folder, waits until ready, reads the figures of the process and ends it after
+// beforeEnd.
 RunFigures MeasureRun(const std::filesystem::path& program, const std::filesystem::path& folder,
-                      const std::function<bool(DWORD processId)>& ready)
+                      const std::function<bool(DWORD processId, double elapsedMs)>& ready,
+                      const std::function<void()>& beforeEnd = [] {})
 {
     RunFigures figures;
     const Stopwatch watch;
     e2e::ChildProcess process(program, folder);
-    figures.startMs = TimeUntil(watch, [&] { return ready(process.Id()); });
+    figures.startMs = TimeUntil(watch, [&](double elapsedMs) { return ready(process.Id(), elapsedMs); });
     Sleep(kSettleMs);
     figures.process = QueryProcessFigures(process.Id());
+    beforeEnd();
     return figures; // the process ends with its owner
 }
 
@@ -71,6 +80,7 @@ RunFigures MeasureRun(const std::filesystem::path& program, const std::filesyste
 struct FigureSamples
 {
     Samples startMs;
+    Samples mainWindowMs;
     Samples workingSetKiB;
     Samples peakWorkingSetKiB;
     Samples privateKiB;
@@ -85,6 +95,7 @@ struct FigureSamples
             startMs.Add(*run.startMs);
         else
             ++timeouts;
+        AddIf(mainWindowMs, run.mainWindowMs, 1);
         AddIf(workingSetKiB, run.process.workingSetBytes, 1 / kBytesPerKiB);
         AddIf(peakWorkingSetKiB, run.process.peakWorkingSetBytes, 1 / kBytesPerKiB);
         AddIf(privateKiB, run.process.privateBytes, 1 / kBytesPerKiB);
@@ -114,6 +125,8 @@ void PrintFigures(const std::string& subject, int memos, const FigureSamples& fi
     if (figures.timeouts > 0)
         FigureTable::PrintNote(subject + ": " + std::to_string(figures.timeouts) + " run(s) did not reach \"" +
                                readyText + "\" within the time-out");
+    if (!figures.mainWindowMs.Empty())
+        FigureTable::PrintRow(subject + ": start until main window", memos, figures.mainWindowMs, "ms");
     PrintIfMeasured(subject + ": start until " + readyText, memos, figures.startMs, "ms");
     PrintIfMeasured(subject + ": working set", memos, figures.workingSetKiB, "KiB");
     PrintIfMeasured(subject + ": peak working set", memos, figures.peakWorkingSetKiB, "KiB");
@@ -130,28 +143,35 @@ std::filesystem::path OwnPath()
     return path;
 }
 
-// Wine's share of a start: this program in its idle-window mode, until its window is visible.
-void MeasureWineStart(const BenchOptions& options)
+// Wine's share of a start: this program in its idle mode with `windows` memo-like windows, until
+// they are all visible.
+void MeasureWineStart(int windows, const BenchOptions& options)
 {
+    SetEnvironmentVariableA(kIdleWindowsVariable, std::to_string(windows).c_str());
     FigureSamples figures;
     const std::filesystem::path program = OwnPath();
-    for (int run = 0; run < options.runs; ++run) {
+    for (int run = -kWarmUpRuns; run < options.runs; ++run) {
         const e2e::TempFolder folder;
         const std::filesystem::path copy = folder.Path() / kIdleProgramName;
         std::filesystem::copy_file(program, copy);
-        figures.Add(MeasureRun(copy, folder.Path(), [](DWORD processId) {
-            const auto windows = e2e::OfClass(e2e::TopLevelWindowsOfProcess(processId), kIdleWindowClass);
-            return std::any_of(windows.begin(), windows.end(), IsWindowVisible);
-        }));
+        std::optional<VisibleWindowCounter> shown;
+        const RunFigures measured = MeasureRun(copy, folder.Path(), [&shown, windows](DWORD processId, double) {
+            if (!shown)
+                shown.emplace(processId, kIdleWindowClass);
+            return shown->Count() == windows;
+        });
+        if (run >= 0)
+            figures.Add(measured);
     }
-    PrintFigures("smallest program (Wine's own start)", 0, figures, "window shown");
+    PrintFigures("plain program, " + std::to_string(windows) + " memo-like window(s)", windows, figures,
+                 "windows shown");
 }
 
 FigureSamples MeasureKamifudaStart(const std::filesystem::path& program, int memos, const BenchOptions& options)
 {
     FigureSamples figures;
     const StagedMemoFiles staged(memos);
-    for (int run = 0; run < options.runs; ++run) {
+    for (int run = -kWarmUpRuns; run < options.runs; ++run) {
         const e2e::TempFolder folder;
         const std::filesystem::path copy = folder.Path() / program.filename();
         std::filesystem::copy_file(program, copy);
@@ -159,12 +179,26 @@ FigureSamples MeasureKamifudaStart(const std::filesystem::path& program, int mem
             FigureTable::PrintNote("cannot copy the memo files into " + folder.Path().string());
             break;
         }
-        figures.Add(MeasureRun(copy, folder.Path(), [memos](DWORD processId) {
-            const InstanceWindows windows(processId);
-            return windows.TrayIconAdded() && (memos == 0 || windows.VisibleMemoWindows() == memos);
-        }));
+        std::optional<InstanceWindows> windows;
+        std::optional<double> mainWindowMs;
+        RunFigures measured = MeasureRun(copy, folder.Path(), [&](DWORD processId, double elapsedMs) {
+            if (!windows)
+                windows.emplace(processId);
+            if (!mainWindowMs && windows->MainWindowExists())
+                mainWindowMs = elapsedMs;
+            return windows->TrayIconAdded() && (memos == 0 || windows->VisibleMemoWindows() == memos);
+        }, [&] {
+            // Under Wine the start of the next program waits about two seconds for the shell to
+            // give up the icon of a process that ended without removing it; the program's exit
+            // command removes it, the forced end here does not.
+            if (windows)
+                windows->RemoveTrayIcon();
+        });
+        measured.mainWindowMs = mainWindowMs;
+        if (run >= 0)
+            figures.Add(measured);
         // A start that never gets there will not get there the next time either.
-        if (figures.timeouts > 0)
+        if (!measured.startMs)
             break;
     }
     PrintFigures("kamifuda", memos, figures, "memos shown + tray icon");
@@ -201,7 +235,7 @@ bool StartedAsIdleWindow()
 int main(int argc, char** argv)
 {
     if (StartedAsIdleWindow())
-        return RunIdleWindow();
+        return RunIdleWindows();
     const BenchOptions options = ParseBenchOptions(argc, argv);
     const std::optional<std::filesystem::path> program = ProgramOption(options);
     if (!program) {
@@ -211,7 +245,7 @@ int main(int argc, char** argv)
     FigureTable::PrintHeading("Start-up and memory, measured from outside (start_bench)");
     FigureTable::PrintValue("size of kamifuda.exe", 0,
                             static_cast<double>(std::filesystem::file_size(*program)) / kBytesPerKiB, "KiB");
-    MeasureWineStart(options);
+    MeasureWineStart(1, options);
     std::map<int, double> medianPeakKiB;
     std::map<int, double> medianPrivateKiB;
     for (int memos : options.memoCounts) {
@@ -220,6 +254,10 @@ int main(int argc, char** argv)
             medianPeakKiB[memos] = figures.peakWorkingSetKiB.Median();
         if (!figures.privateKiB.Empty())
             medianPrivateKiB[memos] = figures.privateKiB.Median();
+    }
+    for (int memos : options.memoCounts) {
+        if (memos > 1)
+            MeasureWineStart(memos, options);
     }
     PrintGrowthPerMemo("peak working set", medianPeakKiB);
     PrintGrowthPerMemo("private bytes", medianPrivateKiB);
