@@ -20,7 +20,7 @@ DragEnding DragController::Run()
     for (;;) {
         if (!capture.Held())
             return DragEnding::CaptureLost;
-        MSG msg;
+        MSG msg{};
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // for the loops outside this one

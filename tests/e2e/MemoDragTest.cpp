@@ -1,0 +1,256 @@
+// Moving a memo by dragging its text, with real mouse input on the running program.
+#include "FileBytes.h"
+#include "Input.h"
+#include "KamifudaTest.h"
+#include "Pointer.h"
+#include "TrayIcon.h"
+#include "Wait.h"
+#include "WindowQuery.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+constexpr char kMemoClass[] = "TMemoWindow";
+constexpr char kEditDialogClass[] = "TEditMemo";
+constexpr char kLabelClass[] = "KamifudaLabel";
+// Three lines, so the text is a target tall and wide enough for presses a few pixels apart.
+constexpr char kMemoText[] = "Kamifuda drag test\r\nsecond line of the memo\r\nthird line";
+
+HWND VisibleWindowOfClass(DWORD processId, const char* className)
+{
+    for (HWND window : OfClass(TopLevelWindowsOfProcess(processId), className))
+        if (IsWindowVisible(window))
+            return window;
+    return nullptr;
+}
+
+struct ChildSearch {
+    std::string className;
+    std::string caption;  // empty: any
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM data)
+{
+    auto* search = reinterpret_cast<ChildSearch*>(data);
+    if (ClassNameOf(child) == search->className && (search->caption.empty() || CaptionOf(child) == search->caption)) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND ChildOf(HWND parent, const std::string& className, const std::string& caption = "")
+{
+    ChildSearch search{className, caption};
+    EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+RECT RectOf(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+POINT Moved(POINT p, LONG dx, LONG dy) { return POINT{p.x + dx, p.y + dy}; }
+
+std::string Describe(const RECT& r)
+{
+    std::ostringstream text;
+    text << "(" << r.left << ", " << r.top << ") " << r.right - r.left << " x " << r.bottom - r.top;
+    return text.str();
+}
+
+class MemoDragTest : public KamifudaTest {
+protected:
+    void SetUp() override
+    {
+        KamifudaTest::SetUp();
+        program_ = StartProgram();
+        ASSERT_NE(program_.mainWindow, nullptr);
+        memo_ = NewMemoFromTheTray(kMemoText);
+        ASSERT_NE(memo_, nullptr) << "no memo appeared";
+        label_ = ChildOf(memo_, kLabelClass);
+        ASSERT_NE(label_, nullptr);
+        start_ = RectOf(memo_);
+        const RECT label = RectOf(label_);
+        ASSERT_GE(label.right - label.left, 40) << "the memo text is too small a target";
+        ASSERT_GE(label.bottom - label.top, 20);
+    }
+
+    // A double click on the tray icon opens a new memo's edit dialog; the text goes in and OK is
+    // clicked. Returns the memo window.
+    HWND NewMemoFromTheTray(const std::string& text)
+    {
+        PostTrayNotification(program_.mainWindow, WM_LBUTTONDBLCLK);
+        HWND dialog = WaitForEditDialog();
+        if (!dialog)
+            return nullptr;
+        HWND edit = ChildOf(dialog, "Edit");
+        HWND ok = ChildOf(dialog, "Button", "OK");
+        if (!edit || !ok)
+            return nullptr;
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        PostMessageW(ok, BM_CLICK, 0, 0);
+        if (!WaitUntil([&] { return !IsWindowVisible(dialog); }))
+            return nullptr;
+        HWND memo = nullptr;
+        WaitUntil([&] { return (memo = VisibleWindowOfClass(program_.process->Id(), kMemoClass)) != nullptr; });
+        return memo;
+    }
+
+    HWND WaitForEditDialog()
+    {
+        HWND dialog = nullptr;
+        WaitUntil([&] { return (dialog = VisibleWindowOfClass(program_.process->Id(), kEditDialogClass)) != nullptr; });
+        return dialog;
+    }
+
+    // A point on the memo's text, `fromLeft` and `fromTop` pixels inside the label.
+    POINT OnText(LONG fromLeft, LONG fromTop) const
+    {
+        const RECT label = RectOf(label_);
+        return POINT{label.left + fromLeft, label.top + fromTop};
+    }
+    POINT TextCentre() const
+    {
+        const RECT label = RectOf(label_);
+        return POINT{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+    }
+
+    bool DragHoldsTheCapture() const { return CaptureOfThreadOf(memo_) == label_; }
+    bool NoCapture() const { return CaptureOfThreadOf(memo_) == nullptr; }
+
+    // Presses the left button on `from` and waits until the drag holds the mouse capture.
+    bool StartDragAt(POINT from)
+    {
+        MovePointerTo(from);
+        PressButton(MouseButton::Left);
+        return WaitUntil([&] { return DragHoldsTheCapture(); });
+    }
+
+    // Whether the window's top-left corner reaches start + (dx, dy), its size unchanged.
+    bool WaitForOffset(LONG dx, LONG dy)
+    {
+        const LONG width = start_.right - start_.left, height = start_.bottom - start_.top;
+        return WaitUntil([&] {
+            const RECT r = RectOf(memo_);
+            return r.left == start_.left + dx && r.top == start_.top + dy && r.right - r.left == width &&
+                   r.bottom - r.top == height;
+        });
+    }
+
+    // A plain drag of 10 pixels to the right from a point on the text. Input is handled in order, so
+    // once it has moved the window to start + (dx + 10, dy), nothing before it moved the window
+    // anywhere but start + (dx, dy).
+    void ExpectOnlyThisOffsetThenDragOnce(POINT pressOnText, LONG dx, LONG dy)
+    {
+        ASSERT_TRUE(StartDragAt(pressOnText));
+        MovePointerTo(Moved(pressOnText, 10, 0));
+        EXPECT_TRUE(WaitForOffset(dx + 10, dy)) << "expected the window at offset (" << dx + 10 << ", " << dy
+                                                 << ") from " << Describe(start_) << ", it is at "
+                                                 << Describe(RectOf(memo_));
+        ReleaseButton(MouseButton::Left);
+        EXPECT_TRUE(WaitUntil([&] { return NoCapture(); }));
+    }
+
+    Instance program_;
+    HWND memo_ = nullptr;
+    HWND label_ = nullptr;
+    RECT start_{};
+};
+
+TEST_F(MemoDragTest, DraggingTheTextMovesTheWindowByExactlyTheCursorsDisplacement)
+{
+    const POINT press = TextCentre();
+    ASSERT_TRUE(StartDragAt(press));
+    POINT cursor = press;
+    for (const POINT step : {POINT{37, 23}, POINT{-60, 41}, POINT{5, -70}, POINT{1, 1}}) {
+        cursor = Moved(cursor, step.x, step.y);
+        MovePointerTo(cursor);
+        // The window keeps its offset from the cursor: it moved by the cursor's whole displacement.
+        EXPECT_TRUE(WaitForOffset(cursor.x - press.x, cursor.y - press.y))
+            << "cursor moved by (" << cursor.x - press.x << ", " << cursor.y - press.y << "), window is at "
+            << Describe(RectOf(memo_)) << ", started at " << Describe(start_);
+    }
+    ReleaseButton(MouseButton::Left);
+    EXPECT_TRUE(WaitUntil([&] { return NoCapture(); })) << "the release did not end the drag";
+    const RECT end = RectOf(memo_);
+    EXPECT_EQ(start_.left + cursor.x - press.x, end.left);
+    EXPECT_EQ(start_.top + cursor.y - press.y, end.top);
+
+    // The next autosave writes the new place.
+    const std::string left = "info#0#Left#INT=" + std::to_string(end.left) + "\r\n";
+    const std::string top = "info#0#Top#INT=" + std::to_string(end.top) + "\r\n";
+    EXPECT_TRUE(WaitUntil([&] {
+        const auto info = ReadFileBytes(ProgramFolder() / "info.ini");
+        return info && info->find(left) != std::string::npos && info->find(top) != std::string::npos;
+    })) << "info.ini does not hold the new place: " << ReadFileBytes(ProgramFolder() / "info.ini").value_or("(none)");
+}
+
+TEST_F(MemoDragTest, EscapeEndsTheDragAndLeavesTheWindowWhereItIs)
+{
+    const POINT press = TextCentre();
+    ASSERT_TRUE(StartDragAt(press));
+    MovePointerTo(Moved(press, 30, 20));
+    ASSERT_TRUE(WaitForOffset(30, 20));
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return NoCapture(); })) << "Escape did not end the drag";
+    // The button is still down: moving on and releasing moves nothing any more.
+    MovePointerTo(Moved(press, 110, 80));
+    ReleaseButton(MouseButton::Left);
+    // The window did not go back either: it stays at (30, 20) until the next drag.
+    ExpectOnlyThisOffsetThenDragOnce(Moved(press, 30, 20), 30, 20);
+}
+
+TEST_F(MemoDragTest, DoubleClickOnTheTextOpensTheEditDialogAndDoesNotMoveTheWindow)
+{
+    const POINT press = TextCentre();
+    ClickAt(press, MouseButton::Left);
+    ClickAt(press, MouseButton::Left);
+    HWND dialog = WaitForEditDialog();
+    ASSERT_NE(dialog, nullptr) << "the double click did not open the edit dialog";
+    EXPECT_EQ(Describe(start_), Describe(RectOf(memo_)));
+    PressKeys({VK_ESCAPE});  // the dialog's cancel button
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); })) << "the edit dialog did not close";
+    // A press 4 or more pixels from the first one is no double click: a plain drag.
+    ExpectOnlyThisOffsetThenDragOnce(OnText(3, 3), 0, 0);
+}
+
+TEST_F(MemoDragTest, PressesOnTheMarginAndRightPressesMoveNothing)
+{
+    // The margin: the band of the memo's colour between its frame and its text.
+    POINT clientOrigin{0, 0};
+    ClientToScreen(memo_, &clientOrigin);
+    const RECT label = RectOf(label_);
+    const POINT margin{clientOrigin.x - 2, (label.top + label.bottom) / 2};
+    ASSERT_LT(margin.x, label.left);
+    MovePointerTo(margin);
+    PressButton(MouseButton::Left);
+    MovePointerTo(Moved(margin, 40, 30));
+    ReleaseButton(MouseButton::Left);
+
+    // A right press on the text opens the memo's menu; the pointer moves away from it and the
+    // button is released, then Escape closes the menu.
+    const POINT onText = TextCentre();
+    MovePointerTo(onText);
+    PressButton(MouseButton::Right);
+    ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenuOf(program_.process->Id()) != nullptr; }))
+        << "the right press opened no menu";
+    MovePointerTo(Moved(onText, -30, -20));
+    ReleaseButton(MouseButton::Right);
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenuOf(program_.process->Id()) == nullptr; }));
+    EXPECT_TRUE(NoCapture());
+
+    ExpectOnlyThisOffsetThenDragOnce(OnText(3, 3), 0, 0);
+}
+
+} // namespace
+} // namespace e2e
