@@ -11,7 +11,8 @@
 namespace e2e {
 
 // A program started by a test. Whatever happens in the test, the process does not outlive this
-// object: the destructor ends it if it still runs and waits until it is gone.
+// object: the destructor ends it if it still runs and waits until it is gone. Nor does it outlive
+// a test program that crashes.
 class ChildProcess {
 public:
     enum class Start { Running, Suspended };
