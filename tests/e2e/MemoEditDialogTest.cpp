@@ -1,0 +1,202 @@
+// New memos from the tray and their edit dialog, driven with real mouse and keyboard input.
+#include "Clipboard.h"
+#include "Input.h"
+#include "MemoTest.h"
+#include "MemoWindowQuery.h"
+#include "Wait.h"
+#include "WindowQuery.h"
+
+namespace e2e {
+namespace {
+
+constexpr POINT kNewMemoPlace{390, 125};
+constexpr wchar_t kEditDialogCaption[] = L"Kamifuda \xFF65 編集";
+constexpr wchar_t kDeleteQuestion[] = L"このメモを削除しますか？";
+constexpr wchar_t kDeleteQuestionCaption[] = L"確認";
+
+// The memo is the text's size: the client area as measured, the window that plus border and frame.
+void ExpectSizedFor(HWND memo, const std::string& text)
+{
+    const SIZE client = MemoClientSizeFor(text);
+    const SIZE extra = MemoWindowExtra();
+    const SIZE actual = ClientSizeOf(memo);
+    EXPECT_EQ(client.cx, actual.cx);
+    EXPECT_EQ(client.cy, actual.cy);
+    const RECT r = RectOf(memo);
+    EXPECT_EQ(client.cx + extra.cx, r.right - r.left);
+    EXPECT_EQ(client.cy + extra.cy, r.bottom - r.top);
+}
+
+using MemoEditDialogTest = MemoTest;
+
+TEST_F(MemoEditDialogTest, TrayDoubleClickOpensTheDialogOnANewMemoAtItsDesignPlace)
+{
+    HWND dialog = OpenNewMemoDialog();
+    ASSERT_NE(dialog, nullptr) << "no edit dialog opened";
+    HWND memo = VisibleWindowOfClass(ProcessId(), kMemoWindowClass);
+    ASSERT_NE(memo, nullptr) << "the new memo is not shown";
+    const RECT place = RectOf(memo);
+    EXPECT_EQ(kNewMemoPlace.x, place.left);
+    EXPECT_EQ(kNewMemoPlace.y, place.top);
+    EXPECT_EQ(memo, GetWindow(dialog, GW_OWNER)) << "the dialog belongs to its memo";
+
+    EXPECT_EQ(kEditDialogCaption, WideCaptionOf(dialog));
+    HWND edit = ChildOf(dialog, "Edit");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ("", ControlText(edit));
+    HWND ok = ChildOf(dialog, "Button", L"OK");
+    EXPECT_EQ(ok, FocusOfThreadOf(dialog)) << "OK has the focus";
+    EXPECT_FALSE(IsWindowEnabled(memo)) << "the memo waits for its modal dialog";
+
+    // Centred in the work area.
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT r = RectOf(dialog);
+    EXPECT_EQ(work.left + (work.right - work.left - (r.right - r.left)) / 2, r.left);
+    EXPECT_EQ(work.top + (work.bottom - work.top - (r.bottom - r.top)) / 2, r.top);
+
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitUntilHidden(dialog));
+}
+
+TEST_F(MemoEditDialogTest, TypedTextAndOKMakeAMemoOfExactlyThatTextsSize)
+{
+    HWND dialog = OpenNewMemoDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND edit = ChildOf(dialog, "Edit");
+    HWND ok = ChildOf(dialog, "Button", L"OK");
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(ok, nullptr);
+    ClickAt(CentreOf(edit), MouseButton::Left);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog) == edit; }));
+    // Enter types a line break in the edit box; it does not press OK.
+    PressKeys({'M', 'E', 'M', 'O', VK_SPACE, 'O', 'N', 'E', VK_RETURN, 'T', 'W', 'O', VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(edit) == "memo one\r\ntwo\r\n"; })) << ControlText(edit);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    ClickAt(CentreOf(ok), MouseButton::Left);
+    ASSERT_TRUE(WaitUntilHidden(dialog));
+
+    HWND memo = WaitForMemo();
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ("memo one", CaptionOf(memo)) << "the first line";
+    ExpectSizedFor(memo, "memo one\r\ntwo");
+    EXPECT_EQ(kNewMemoPlace.x, RectOf(memo).left);
+}
+
+TEST_F(MemoEditDialogTest, OKOrCancelOnANewEmptyMemoClosesItWithoutAQuestion)
+{
+    // OK is the default button: Enter.
+    HWND dialog = OpenNewMemoDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND memo = VisibleWindowOfClass(ProcessId(), kMemoWindowClass);
+    ASSERT_NE(memo, nullptr);
+    PressKeys({VK_RETURN});
+    EXPECT_TRUE(WaitUntilHidden(dialog));
+    EXPECT_TRUE(WaitUntilHidden(memo));
+
+    // Cancel, clicked.
+    dialog = OpenNewMemoDialog();
+    ASSERT_NE(dialog, nullptr);
+    memo = VisibleWindowOfClass(ProcessId(), kMemoWindowClass);
+    ASSERT_NE(memo, nullptr);
+    HWND cancel = ChildOf(dialog, "Button", L"キャンセル");
+    ASSERT_NE(cancel, nullptr);
+    ClickAt(CentreOf(cancel), MouseButton::Left);
+    EXPECT_TRUE(WaitUntilHidden(dialog));
+    EXPECT_TRUE(WaitUntilHidden(memo));
+    EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "no question was asked";
+}
+
+class ErasedMemoTest : public MemoTest {
+protected:
+    // An existing memo's dialog opened from its context menu, its text erased with the keyboard.
+    void SetUp() override
+    {
+        MemoTest::SetUp();
+        memo_ = NewMemo("keep me");
+        ASSERT_NE(memo_, nullptr);
+        before_ = RectOf(memo_);
+        ASSERT_NE(RightClickText(memo_), nullptr) << "no context menu";
+        ASSERT_TRUE(ChooseWithKeys({'E'}));  // 編集する(&E)
+        dialog_ = WaitForEditDialog();
+        ASSERT_NE(dialog_, nullptr);
+        HWND edit = ChildOf(dialog_, "Edit");
+        ASSERT_NE(edit, nullptr);
+        ASSERT_EQ("keep me", ControlText(edit));
+        ClickAt(CentreOf(edit), MouseButton::Left);
+        HoldKey(VK_CONTROL);
+        PressKeys({VK_END});
+        HoldKey(VK_SHIFT);
+        PressKeys({VK_HOME});
+        LetGoKey(VK_SHIFT);
+        LetGoKey(VK_CONTROL);
+        PressKeys({VK_DELETE});
+        ASSERT_TRUE(WaitUntil([&] { return ControlText(edit).empty(); }));
+        edit_ = edit;
+    }
+
+    HWND PressOKForTheQuestion()
+    {
+        ClickAt(CentreOf(ChildOf(dialog_, "Button", L"OK")), MouseButton::Left);
+        return WaitForMessageBox(kDeleteQuestionCaption);
+    }
+
+    HWND memo_ = nullptr;
+    HWND dialog_ = nullptr;
+    HWND edit_ = nullptr;
+    RECT before_{};
+};
+
+TEST_F(ErasedMemoTest, OKAsksAndConfirmingClosesMemoAndDialog)
+{
+    HWND box = PressOKForTheQuestion();
+    ASSERT_NE(box, nullptr) << "no question";
+    EXPECT_NE(nullptr, ChildOf(box, "Static", kDeleteQuestion));
+    EXPECT_NE(nullptr, ChildOf(box, "Button")) << "OK and Cancel";
+    PressKeys({VK_RETURN});  // OK
+    EXPECT_TRUE(WaitUntilHidden(dialog_));
+    EXPECT_TRUE(WaitUntilHidden(memo_));
+}
+
+TEST_F(ErasedMemoTest, CancellingTheQuestionKeepsTheDialogAndCancelThenKeepsTheText)
+{
+    HWND box = PressOKForTheQuestion();
+    ASSERT_NE(box, nullptr) << "no question";
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
+    EXPECT_TRUE(IsWindowVisible(dialog_)) << "the dialog stays open";
+    EXPECT_EQ("", ControlText(edit_)) << "with its empty text";
+    EXPECT_TRUE(IsWindowVisible(memo_));
+
+    ClickAt(CentreOf(ChildOf(dialog_, "Button", L"キャンセル")), MouseButton::Left);
+    EXPECT_TRUE(WaitUntilHidden(dialog_));
+    EXPECT_TRUE(IsWindowVisible(memo_));
+    EXPECT_EQ("keep me", CaptionOf(memo_));
+    const RECT after = RectOf(memo_);
+    EXPECT_EQ(before_.right - before_.left, after.right - after.left);
+}
+
+TEST_F(MemoEditDialogTest, TrayMenuItemsMakeAMemoWithTheDialogOrFromTheClipboard)
+{
+    // "メモ追加(&N)...": the edit dialog of a new memo.
+    ASSERT_NE(OpenTrayMenu(program_), nullptr);
+    PressKeys({'N'});
+    HWND dialog = WaitForEditDialog();
+    ASSERT_NE(dialog, nullptr);
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntilHidden(dialog));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(ProcessId(), kMemoWindowClass) == nullptr; }));
+
+    // "クリップボードの内容をメモにする(&P)": a memo of the clipboard's text, no dialog.
+    PutTextOnClipboard("from the clipboard\r\nline 2\r\n");
+    ASSERT_NE(OpenTrayMenu(program_), nullptr);
+    PressKeys({'P'});
+    HWND memo = WaitForMemo();
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return CaptionOf(memo) == "from the clipboard"; })) << CaptionOf(memo);
+    ExpectSizedFor(memo, "from the clipboard\r\nline 2");
+    EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kEditDialogClass));
+}
+
+} // namespace
+} // namespace e2e

@@ -1,0 +1,105 @@
+#include "MemoTest.h"
+
+#include "Input.h"
+#include "MemoWindowQuery.h"
+#include "TrayIcon.h"
+#include "Wait.h"
+#include "WindowQuery.h"
+
+namespace e2e {
+
+void MemoTest::SetUp()
+{
+    KamifudaTest::SetUp();
+    program_ = StartProgram();
+    ASSERT_NE(program_.mainWindow, nullptr);
+}
+
+HWND MemoTest::WaitForEditDialog()
+{
+    HWND dialog = nullptr;
+    // Shown and ready for input: its modal loop has put the focus on one of its controls.
+    WaitUntil([&] {
+        dialog = VisibleWindowOfClass(ProcessId(), kEditDialogClass);
+        return dialog != nullptr && IsChild(dialog, FocusOfThreadOf(dialog));
+    });
+    return dialog;
+}
+
+HWND MemoTest::WaitForMemo()
+{
+    HWND memo = nullptr;
+    WaitUntil([&] { return (memo = VisibleWindowOfClass(ProcessId(), kMemoWindowClass)) != nullptr; });
+    return memo;
+}
+
+HWND MemoTest::OpenNewMemoDialog()
+{
+    PostTrayNotification(program_.mainWindow, WM_LBUTTONDBLCLK);
+    return WaitForEditDialog();
+}
+
+HWND MemoTest::NewMemo(const std::string& text)
+{
+    HWND dialog = OpenNewMemoDialog();
+    if (!dialog) {
+        ADD_FAILURE() << "no edit dialog opened";
+        return nullptr;
+    }
+    HWND edit = ChildOf(dialog, "Edit");
+    HWND ok = ChildOf(dialog, "Button", L"OK");
+    if (!edit || !ok) {
+        ADD_FAILURE() << "the edit dialog has no edit box or no OK button";
+        return nullptr;
+    }
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ClickAt(CentreOf(ok), MouseButton::Left);
+    if (!WaitUntilHidden(dialog)) {
+        ADD_FAILURE() << "a click on OK did not close the edit dialog";
+        return nullptr;
+    }
+    HWND memo = WaitForMemo();
+    if (!memo)
+        ADD_FAILURE() << "no memo is shown";
+    return memo;
+}
+
+HWND MemoTest::RightClickText(HWND memo, const std::vector<WORD>& heldKeys)
+{
+    HWND label = ChildOf(memo, kMemoLabelClass);
+    if (!label)
+        return nullptr;
+    for (WORD key : heldKeys)
+        HoldKey(key);
+    ClickAt(CentreOf(label), MouseButton::Right);
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = OpenPopupMenuOf(ProcessId())) != nullptr; });
+    for (WORD key : heldKeys)
+        LetGoKey(key);
+    return menu;
+}
+
+bool MemoTest::ChooseWithKeys(const std::vector<WORD>& keys)
+{
+    PressKeys(keys);
+    return WaitUntil([&] { return OpenPopupMenuOf(ProcessId()) == nullptr; });
+}
+
+bool MemoTest::WaitUntilHidden(HWND window)
+{
+    return WaitUntil([&] { return !IsWindowVisible(window); });
+}
+
+HWND MemoTest::WaitForMessageBox(const std::wstring& caption)
+{
+    HWND box = nullptr;
+    WaitUntil([&] {
+        for (HWND window : OfClass(TopLevelWindowsOfProcess(ProcessId()), kMessageBoxClass))
+            if (IsWindowVisible(window) && WideCaptionOf(window) == caption)
+                box = window;
+        return box != nullptr;
+    });
+    return box;
+}
+
+} // namespace e2e

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "KamifudaTest.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// A running program and what a person does to its memos: new memos from the tray, the edit dialog,
+// right clicks on a memo's text and menus driven with keys.
+class MemoTest : public KamifudaTest {
+protected:
+    void SetUp() override;
+
+    DWORD ProcessId() const { return program_.process->Id(); }
+
+    // The new memo's edit dialog, opened by a double click on the tray icon; null if none opened.
+    HWND OpenNewMemoDialog();
+    HWND WaitForEditDialog();
+    // A visible memo window of the program, waiting until one shows; null if none does.
+    HWND WaitForMemo();
+    // A new memo with this text: the tray's double click, the text put into the edit box, a click on
+    // OK. Returns the memo window, null if something did not appear.
+    HWND NewMemo(const std::string& text);
+
+    // A right click on the memo's text with the given keys held; returns the menu that opened.
+    HWND RightClickText(HWND memo, const std::vector<WORD>& heldKeys = {});
+    // Keys pressed into the open menu; waits until it has closed.
+    bool ChooseWithKeys(const std::vector<WORD>& keys);
+
+    bool WaitUntilHidden(HWND window);
+    // The message box the program shows, with this caption; null if none shows.
+    HWND WaitForMessageBox(const std::wstring& caption);
+
+    Instance program_;
+};
+
+} // namespace e2e

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Memo windows and their edit dialog as another process sees them, and what a memo of a given text
+// should measure.
+namespace e2e {
+
+inline constexpr char kMemoWindowClass[] = "TMemoWindow";
+inline constexpr char kEditDialogClass[] = "TEditMemo";
+inline constexpr char kMemoLabelClass[] = "KamifudaLabel";
+inline constexpr char kMessageBoxClass[] = "#32770";
+
+// The first visible top-level window of this class in the process, or null.
+HWND VisibleWindowOfClass(DWORD processId, const char* className);
+// The first child (at any depth) of this class, with this wide caption unless it is empty.
+HWND ChildOf(HWND parent, const std::string& className, const std::wstring& caption = L"");
+std::wstring WideCaptionOf(HWND window);
+// The text of a control of another process, asked of the control itself (GetWindowText would
+// give the text the window was created with, not what was typed since).
+std::string ControlText(HWND control);
+RECT RectOf(HWND window);
+// The window with the keyboard focus in the thread that owns `window`, or null.
+HWND FocusOfThreadOf(HWND window);
+POINT CentreOf(HWND window);
+SIZE ClientSizeOf(HWND window);
+
+// The client size a memo of this text has: DrawText's measurement in the memo font
+// ("ＭＳ Ｐゴシック", 12 pixels, Shift_JIS), an empty text measured as one space.
+SIZE MemoClientSizeFor(const std::string& ansiText);
+// What the 5-pixel border and the sizing frame add to a memo's client size.
+SIZE MemoWindowExtra();
+
+// The clipboard's text (CF_TEXT), empty when it holds none.
+std::string ClipboardText();
+
+// A key held down or let go, as real input.
+void HoldKey(WORD virtualKey);
+void LetGoKey(WORD virtualKey);
+
+} // namespace e2e
