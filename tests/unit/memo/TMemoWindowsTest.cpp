@@ -20,11 +20,6 @@ std::vector<TMemoWindow*> Members(const TMemoWindows& registry)
     return std::vector<TMemoWindow*>(registry.begin(), registry.end());
 }
 
-TEST(TMemoWindows, IsOneRegistryForTheProcess)
-{
-    EXPECT_EQ(&GetMemoWindows(), &GetMemoWindows());
-}
-
 TEST(TMemoWindows, AWindowIsAMemberFromConstructionUntilClosedOrDestroyed)
 {
     const std::size_t before = GetMemoWindows().Size();
