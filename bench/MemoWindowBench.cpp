@@ -1,0 +1,166 @@
+// memo_bench: the program's save and restore with real memo windows, in-process, for N memos.
+//
+// The restore is RestoreAllMemos over memo.txt and info.ini of N memos beside this program; its
+// steps (creating the windows, setting their texts, applying their records, showing them, painting)
+// are also timed one by one over all memos, to show where a start spends its time. The saves are
+// SaveAllMemos over the N open windows: with nothing changed (the timer's), after one memo's text
+// changed (SetMemoText, which saves) and after one memo moved.
+//
+//   memo_bench [--runs R] [--budget-ms B] [N ...]
+#include "BenchOptions.h"
+#include "FigureTable.h"
+#include "Measure.h"
+#include "MemoFixture.h"
+#include "Stopwatch.h"
+
+#include "MemoPersistence.h"
+#include "TMemoWindow.h"
+#include "TMemoWindows.h"
+#include "store/DataFolder.h"
+#include "store/MemoFiles.h"
+#include "store/MemoSaver.h"
+#include "store/PersistenceGuard.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace
+{
+// The timer's save with nothing changed is short: each sample times this many saves.
+constexpr int kUnchangedSavesPerSample = 200;
+constexpr double kMicrosecondsPerMs = 1000.0;
+constexpr int kPixelsMoved = 1;
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::vector<TMemoWindow*> OpenWindows()
+{
+    return std::vector<TMemoWindow*>(GetMemoWindows().begin(), GetMemoWindows().end());
+}
+
+// The program never destroys a memo window; the benchmark does, between runs.
+void DestroyAllMemoWindows()
+{
+    for (TMemoWindow* window : OpenWindows())
+        delete window;
+    PumpMessages();
+    GetMemoSaver().Forget();
+}
+
+void WriteStoredMemos(int memos)
+{
+    if (!WriteMemoFiles(MakeMemos(memos)).Ok())
+        std::printf("!! cannot write memo.txt and info.ini beside the benchmark\n");
+}
+
+void MeasureRestore(int memos, const BenchOptions& options)
+{
+    const Samples samples = Measure(options.runs, options.budgetMs, [] {
+        const Stopwatch watch;
+        RestoreAllMemos();
+        PumpMessages();
+        const double elapsed = watch.ElapsedMs();
+        DestroyAllMemoWindows();
+        return elapsed;
+    });
+    FigureTable::PrintRow("restore: RestoreAllMemos and painting", memos, samples, "ms");
+}
+
+// The steps of opening the memo windows, each timed over all memos.
+void MeasureRestoreSteps(int memos)
+{
+    const MemoState state = MakeMemos(memos);
+    // As in the restore: the save that SetMemoText asks for returns at once.
+    const PersistenceGuard restoring;
+    std::vector<TMemoWindow*> windows;
+    Samples create, setText, applyInfo, show, paint;
+    Stopwatch watch;
+    for (int i = 0; i < memos; ++i)
+        windows.push_back(&TMemoWindow::Create());
+    create.Add(watch.ElapsedMs());
+    watch.Restart();
+    for (int i = 0; i < memos; ++i)
+        windows[i]->SetMemoText(state.texts[i]);
+    setText.Add(watch.ElapsedMs());
+    watch.Restart();
+    for (int i = 0; i < memos; ++i)
+        windows[i]->ApplyWindowInfo(state.infos[i]);
+    applyInfo.Add(watch.ElapsedMs());
+    watch.Restart();
+    for (TMemoWindow* window : windows)
+        window->Show();
+    show.Add(watch.ElapsedMs());
+    watch.Restart();
+    PumpMessages();
+    paint.Add(watch.ElapsedMs());
+    FigureTable::PrintRow("restore step: construct the windows", memos, create, "ms");
+    FigureTable::PrintRow("restore step: SetMemoText", memos, setText, "ms");
+    FigureTable::PrintRow("restore step: ApplyWindowInfo", memos, applyInfo, "ms");
+    FigureTable::PrintRow("restore step: Show", memos, show, "ms");
+    FigureTable::PrintRow("restore step: paint (pending messages)", memos, paint, "ms");
+    DestroyAllMemoWindows();
+}
+
+void MeasureSaves(int memos, const BenchOptions& options)
+{
+    RestoreAllMemos();
+    PumpMessages();
+    const std::vector<TMemoWindow*> windows = OpenWindows();
+    const Samples unchanged = Measure(options.runs, options.budgetMs, [memos] {
+        const Stopwatch watch;
+        for (int i = 0; i < kUnchangedSavesPerSample; ++i)
+            SaveAllMemos();
+        return watch.ElapsedMs() * kMicrosecondsPerMs / kUnchangedSavesPerSample / std::max(memos, 1);
+    });
+    FigureTable::PrintRow(memos > 0 ? "timer save, nothing changed, per memo" : "timer save, nothing changed", memos,
+                          unchanged, "us");
+    if (!windows.empty()) {
+        int run = 0;
+        FigureTable::PrintRow("SetMemoText of one memo (with its save)", memos,
+                              MeasureTime(options.runs, options.budgetMs,
+                                          [&] { windows.front()->SetMemoText("Changed " + std::to_string(run++)); }),
+                              "ms");
+        const HWND moved = windows.front()->Handle();
+        FigureTable::PrintRow("save after one memo moved", memos, Measure(options.runs, options.budgetMs, [&] {
+                                  RECT place;
+                                  GetWindowRect(moved, &place);
+                                  const int step = run++ % 2 == 0 ? kPixelsMoved : -kPixelsMoved;
+                                  SetWindowPos(moved, nullptr, place.left + step, place.top, 0, 0,
+                                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                                  const Stopwatch watch;
+                                  SaveAllMemos();
+                                  return watch.ElapsedMs();
+                              }),
+                              "ms");
+    }
+    DestroyAllMemoWindows();
+}
+}
+
+int main(int argc, char** argv)
+{
+    const BenchOptions options = ParseBenchOptions(argc, argv);
+    FigureTable::PrintHeading("Save and restore with real memo windows, in-process (memo_bench)");
+    for (int memos : options.memoCounts) {
+        WriteStoredMemos(memos);
+        MeasureRestore(memos, options);
+        if (memos > 0)
+            MeasureRestoreSteps(memos);
+        WriteStoredMemos(memos);
+        MeasureSaves(memos, options);
+    }
+    DeleteFileA(PathInFolder(ExecutableFolder(), kMemoFileName).c_str());
+    DeleteFileA(PathInFolder(ExecutableFolder(), kInfoFileName).c_str());
+    return 0;
+}
