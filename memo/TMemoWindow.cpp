@@ -4,6 +4,7 @@
 #include "CMoveWindow.h"
 #include "Clipboard.h"
 #include "Label.h"
+#include "MemoCaption.h"
 #include "MemoColors.h"
 #include "MemoPersistence.h"
 #include "MenuItem.h"
@@ -44,7 +45,6 @@ TMemoWindow::TMemoWindow(ui::Form* owner) : Form(owner)
     BindHandlers();
     LoadForm(L"TMEMOWINDOW");
     label_ = &Get<ui::Label>("Label");
-    FUndoText.clear();
     // The colour swatches of the menu are plain one-colour bitmaps, drawn as they are: opaque.
     FClickInfo = std::make_unique<TClickInfo>();
     MemoLabel().SetCaptionAnsi("");
@@ -121,7 +121,7 @@ void TMemoWindow::SetMemoText(const std::string& text)
     std::string working = text;
     RegEx2 regex;
     working = regex.Compile(kTrailingLineBreaks).ReplaceAll(working, "");
-    SetCaptionAnsi(FirstLine(regex, working));
+    SetCaptionAnsi(MemoCaption(FirstLine(regex, working)));
     FUndoText = GetMemoText();
     FitToText(working);
     SaveAllMemos();
@@ -159,7 +159,11 @@ CWindowInfo TMemoWindow::GetWindowInfo() const
 
 void TMemoWindow::ApplyWindowInfo(const CWindowInfo& info)
 {
-    SetBounds(info.Left, info.Top, info.Width, info.Height);
+    // A size that leaves no room inside the frame and border (only a damaged info.ini holds one)
+    // would make the memo a dot; it keeps the size its text gave it instead.
+    const int width = info.Width > Width() - ClientWidth() ? info.Width : Width();
+    const int height = info.Height > Height() - ClientHeight() ? info.Height : Height();
+    SetBounds(info.Left, info.Top, width, height);
     const RECT placed{Left(), Top(), Left() + Width(), Top() + Height()};
     const POINT corner = ClampWindowPosition(placed, CurrentDesktopLayout());
     SetBounds(corner.x, corner.y, Width(), Height());

@@ -160,4 +160,16 @@ TEST_F(ApplyWindowInfoTest, AWindowWiderThanTheScreenEndsOnItsRightEdgeWithANega
     EXPECT_EQ(100, r.top);
 }
 
+TEST_F(ApplyWindowInfoTest, ASizeWithNoRoomInsideTheBorderKeepsTheSizeOfTheText)
+{
+    // Only a damaged info.ini holds such sizes; the memo must stay visible and readable.
+    const RECT sized = memotest::WindowRect(memo.Handle());
+    const int extra = (sized.right - sized.left) - memo.ClientWidth();
+    memo.ApplyWindowInfo(CWindowInfo(300, 200, -5, 0, static_cast<std::int32_t>(kMemoYellow)));
+    ExpectRect(300, 200, sized.right - sized.left, sized.bottom - sized.top);
+    memo.ApplyWindowInfo(CWindowInfo(300, 200, extra, extra + 1, static_cast<std::int32_t>(kMemoYellow)));
+    ExpectRect(300, 200, sized.right - sized.left, extra + 1);
+    EXPECT_EQ(1, memo.ClientHeight());
+}
+
 } // namespace
