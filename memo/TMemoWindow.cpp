@@ -4,6 +4,7 @@
 #include "CMoveWindow.h"
 #include "Clipboard.h"
 #include "Label.h"
+#include "MemoCaption.h"
 #include "MemoColors.h"
 #include "MemoPersistence.h"
 #include "MenuItem.h"
@@ -120,7 +121,7 @@ void TMemoWindow::SetMemoText(const std::string& text)
     std::string working = text;
     RegEx2 regex;
     working = regex.Compile(kTrailingLineBreaks).ReplaceAll(working, "");
-    SetCaptionAnsi(FirstLine(regex, working));
+    SetCaptionAnsi(MemoCaption(FirstLine(regex, working)));
     FUndoText = GetMemoText();
     FitToText(working);
     SaveAllMemos();
