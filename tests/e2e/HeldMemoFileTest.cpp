@@ -1,0 +1,193 @@
+// memo.txt held open without sharing by another program (an editor, a backup tool, a virus
+// scanner): at start, during saves and at the exit command. No memo may be lost.
+#include "FileBytes.h"
+#include "HeldFile.h"
+#include "MemoWindowQuery.h"
+#include "PersistenceTest.h"
+#include "Wait.h"
+#include "WindowQuery.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace e2e {
+namespace {
+
+const std::vector<StoredMemo> kStored{
+    StoredMemo{"kept one", RECT{100, 120, 240, 160}, kGreen},
+    StoredMemo{"kept two\r\nsecond line", RECT{600, 480, 760, 540}, kYellow},
+};
+
+bool Contains(const std::wstring& text, const std::wstring& part)
+{
+    return text.find(part) != std::wstring::npos;
+}
+
+using HeldMemoFileTest = PersistenceTest;
+
+TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFiles)
+{
+    WriteStoredMemos(ProgramFolder(), kStored);
+    const auto memoBytes = ReadFileBytes(DataFile(kMemoFile));
+    const auto infoBytes = ReadFileBytes(DataFile(kInfoFile));
+    HeldFile held(DataFile(kMemoFile));
+    ASSERT_TRUE(held.Holding());
+
+    Launch();
+    HWND box = WaitForMessageBox(kProgramTitle);
+    ASSERT_NE(box, nullptr) << "the user is not told that memo.txt cannot be read";
+    const std::wstring text = MessageBoxText(box);
+    EXPECT_TRUE(Contains(text, L"memo.txt")) << "the message names the file";
+    EXPECT_TRUE(Contains(text, L"今回はメモを保存しません")) << "the message says nothing is saved in this run";
+    ASSERT_TRUE(ClickMessageBoxButton(box, IDOK));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+
+    // The program runs on, and a memo can be made; but it must not replace the files.
+    program_.mainWindow = WaitForMainWindow(*program_.process);
+    ASSERT_NE(program_.mainWindow, nullptr);
+    HWND made = NewMemo("made while memo.txt is held");
+    ASSERT_NE(made, nullptr);
+    ASSERT_TRUE(Synchronise());
+    EXPECT_EQ(memoBytes, held.Bytes());
+    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
+
+    // Not even once the file is free again, at a timer save after a move or at the exit command.
+    held.Release();
+    RECT place = RectOf(made);
+    OffsetRect(&place, 40, 200);
+    ASSERT_TRUE(PlaceWindow(made, place));
+    ASSERT_TRUE(Exit()) << "the exit command must not ask about a save it deliberately left out";
+    EXPECT_EQ(memoBytes, ReadFileBytes(DataFile(kMemoFile)));
+    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+
+    // The next start shows every memo of the file, where and as it was.
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == kStored.size(); })) << VisibleMemos().size();
+    for (const StoredMemo& memo : kStored) {
+        SCOPED_TRACE(memo.text);
+        HWND window = VisibleMemoHeaded(memo.text);
+        ASSERT_NE(window, nullptr);
+        const RECT shown = RectOf(window);
+        EXPECT_TRUE(EqualRect(&memo.place, &shown));
+        EXPECT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; }));
+        EXPECT_EQ(memo.text, CopiedText(window));
+    }
+    EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "no message when the file is free";
+}
+
+TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothingIsLost)
+{
+    ASSERT_TRUE(Start());
+    HWND first = NewMemo("before the hold");
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return StoredMemoWithText(ProgramFolder(), "before the hold").has_value(); }));
+    const auto memoBytes = ReadFileBytes(DataFile(kMemoFile));
+    const auto infoBytes = ReadFileBytes(DataFile(kInfoFile));
+
+    std::optional<HeldFile> held(std::in_place, DataFile(kMemoFile));
+    ASSERT_TRUE(held->Holding());
+    // Each new text saves at once and fails; the move waits for a timer save, which fails too.
+    HWND second = NewMemo("made while held");
+    ASSERT_NE(second, nullptr);
+    RECT place = RectOf(first);
+    OffsetRect(&place, 500 - place.left, 600 - place.top);
+    ASSERT_TRUE(PlaceWindow(first, place));
+    ASSERT_NE(RightClickText(second), nullptr);
+    ASSERT_TRUE(ChooseWithKeys(kChooseBlue));
+    HWND third = NewMemo("also made while held");
+    ASSERT_NE(third, nullptr);
+    ASSERT_TRUE(Synchronise());
+    EXPECT_EQ(memoBytes, held->Bytes()) << "memo.txt changed while it was held";
+    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile))) << "info.ini was replaced without its memo.txt";
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "saves in the background ask nothing";
+
+    held.reset();
+    const std::vector<StoredMemo> expected = SortedByText({
+        StoredMemo{"before the hold", place, kYellow},
+        StoredMemo{"made while held", RectOf(second), kBlue},
+        StoredMemo{"also made while held", RectOf(third), kYellow},
+    });
+    EXPECT_TRUE(WaitUntil([&] { return StoredMemosByText() == expected; })) << Describe(ReadStoredMemos(ProgramFolder()));
+}
+
+// The exit command's last save cannot write memo.txt: the user is asked, naming the file.
+class ExitWhileMemoFileIsHeldTest : public PersistenceTest {
+protected:
+    void SetUp() override
+    {
+        PersistenceTest::SetUp();
+        ASSERT_TRUE(Start());
+        ASSERT_NE(NewMemo("saved before the hold"), nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).has_value(); }));
+        memoBytes_ = ReadFileBytes(DataFile(kMemoFile));
+        infoBytes_ = ReadFileBytes(DataFile(kInfoFile));
+        held_.emplace(DataFile(kMemoFile));
+        ASSERT_TRUE(held_->Holding());
+        ASSERT_NE(NewMemo("not saved yet"), nullptr);
+        ASSERT_TRUE(Synchronise());
+        ASSERT_EQ(memoBytes_, held_->Bytes());
+    }
+
+    // The question shown after the exit command; null if none.
+    HWND ExitAndWaitForTheQuestion()
+    {
+        if (!ChooseExit())
+            return nullptr;
+        HWND box = WaitForMessageBox(kProgramTitle);
+        if (box) {
+            const std::wstring text = MessageBoxText(box);
+            EXPECT_TRUE(Contains(text, L"memo.txt")) << "the question names the file";
+            EXPECT_TRUE(Contains(text, L"もう一度保存を試しますか"));
+            EXPECT_NE(nullptr, GetDlgItem(box, IDRETRY));
+            EXPECT_NE(nullptr, GetDlgItem(box, IDCANCEL));
+        }
+        return box;
+    }
+
+    std::optional<std::string> memoBytes_;
+    std::optional<std::string> infoBytes_;
+    std::optional<HeldFile> held_;
+};
+
+TEST_F(ExitWhileMemoFileIsHeldTest, RetryWhileHeldAsksAgainAndRetryAfterTheReleaseWritesEveryMemo)
+{
+    HWND box = ExitAndWaitForTheQuestion();
+    ASSERT_NE(box, nullptr) << "the failed last save was not reported";
+    ASSERT_TRUE(ClickMessageBoxButton(box, IDRETRY));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    box = WaitForMessageBox(kProgramTitle);
+    ASSERT_NE(box, nullptr) << "a retry that failed again was not reported";
+    EXPECT_TRUE(program_.process->IsRunning());
+
+    held_.reset();
+    ASSERT_TRUE(ClickMessageBoxButton(box, IDRETRY));
+    ASSERT_TRUE(program_.process->WaitForExit(kDefaultTimeout));
+    EXPECT_EQ(0u, program_.process->ExitCode());
+    const auto stored = StoredMemosByText();
+    ASSERT_TRUE(stored && stored->size() == 2u) << Describe(stored);
+    EXPECT_EQ("not saved yet", stored->at(0).text);
+    EXPECT_EQ("saved before the hold", stored->at(1).text);
+}
+
+TEST_F(ExitWhileMemoFileIsHeldTest, CancelEndsTheProgramWithoutWriting)
+{
+    HWND box = ExitAndWaitForTheQuestion();
+    ASSERT_NE(box, nullptr) << "the failed last save was not reported";
+    ASSERT_TRUE(ClickMessageBoxButton(box, IDCANCEL));
+    ASSERT_TRUE(program_.process->WaitForExit(kDefaultTimeout));
+    EXPECT_EQ(0u, program_.process->ExitCode());
+    EXPECT_EQ(memoBytes_, held_->Bytes());
+    held_.reset();
+    EXPECT_EQ(memoBytes_, ReadFileBytes(DataFile(kMemoFile)));
+    EXPECT_EQ(infoBytes_, ReadFileBytes(DataFile(kInfoFile)));
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+}
+
+} // namespace
+} // namespace e2e

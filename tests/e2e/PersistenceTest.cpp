@@ -1,0 +1,184 @@
+#include "PersistenceTest.h"
+
+#include "Clipboard.h"
+#include "Input.h"
+#include "MemoWindowQuery.h"
+#include "ScreenPicture.h"
+#include "Wait.h"
+#include "WindowQuery.h"
+
+#include <algorithm>
+
+namespace e2e {
+
+namespace {
+
+constexpr UINT kSynchroniseTimeoutMs = 15000;
+
+std::vector<WORD> KeysTyping(const std::string& text)
+{
+    std::vector<WORD> keys;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            keys.push_back(VK_RETURN);
+            ++i;
+        } else if (c == ' ') {
+            keys.push_back(VK_SPACE);
+        } else if (c >= 'a' && c <= 'z') {
+            keys.push_back(static_cast<WORD>(c - 'a' + 'A'));
+        } else if (c >= '0' && c <= '9') {
+            keys.push_back(static_cast<WORD>(c));
+        } else {
+            ADD_FAILURE() << "no key types " << int(c);
+        }
+    }
+    return keys;
+}
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM text)
+{
+    if (ClassNameOf(child) == "Static") {
+        *reinterpret_cast<std::wstring*>(text) += WideCaptionOf(child);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<StoredMemo> SortedByText(std::vector<StoredMemo> memos)
+{
+    std::sort(memos.begin(), memos.end(), [](const StoredMemo& a, const StoredMemo& b) { return a.text < b.text; });
+    return memos;
+}
+
+void PersistenceTest::SetUp()
+{
+    KamifudaTest::SetUp();
+}
+
+bool PersistenceTest::Start()
+{
+    program_ = StartProgram();
+    return program_.mainWindow != nullptr;
+}
+
+bool PersistenceTest::ChooseExit()
+{
+    if (OpenTrayMenu(program_) == nullptr) {
+        return false;
+    }
+    PressKeys({'X'});
+    return true;
+}
+
+bool PersistenceTest::Exit()
+{
+    return ChooseExit() && program_.process->WaitForExit(kDefaultTimeout) && program_.process->ExitCode() == 0u;
+}
+
+HWND PersistenceTest::TypeNewMemo(const std::string& text)
+{
+    HWND dialog = OpenNewMemoDialog();
+    HWND edit = dialog ? ChildOf(dialog, "Edit") : nullptr;
+    HWND ok = dialog ? ChildOf(dialog, "Button", L"OK") : nullptr;
+    if (!edit || !ok) {
+        ADD_FAILURE() << "no edit dialog with an edit box and OK opened";
+        return nullptr;
+    }
+    ClickAt(CentreOf(edit), MouseButton::Left);
+    if (!WaitUntil([&] { return FocusOfThreadOf(dialog) == edit; })) {
+        ADD_FAILURE() << "the edit box did not take the focus";
+        return nullptr;
+    }
+    PressKeys(KeysTyping(text));
+    if (!WaitUntil([&] { return ControlText(edit) == text; })) {
+        ADD_FAILURE() << "typed \"" << ControlText(edit) << "\"";
+        return nullptr;
+    }
+    ClickAt(CentreOf(ok), MouseButton::Left);
+    if (!WaitUntilHidden(dialog)) {
+        ADD_FAILURE() << "OK did not close the edit dialog";
+        return nullptr;
+    }
+    HWND memo = nullptr;
+    WaitUntil([&] { return (memo = VisibleMemoHeaded(text)) != nullptr; });
+    if (!memo)
+        ADD_FAILURE() << "no memo shows the typed text";
+    return memo;
+}
+
+bool PersistenceTest::Synchronise() const
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(program_.mainWindow, WM_NULL, 0, 0, SMTO_NORMAL, kSynchroniseTimeoutMs, &ignored) != 0;
+}
+
+std::vector<HWND> PersistenceTest::VisibleMemos() const
+{
+    std::vector<HWND> memos = OfClass(TopLevelWindowsOfProcess(ProcessId()), kMemoWindowClass);
+    std::erase_if(memos, [](HWND memo) { return !IsWindowVisible(memo); });
+    return memos;
+}
+
+HWND PersistenceTest::VisibleMemoHeaded(const std::string& text) const
+{
+    const std::string firstLine = text.substr(0, text.find_first_of("\r\n"));
+    for (HWND memo : VisibleMemos())
+        if (CaptionOf(memo) == firstLine)
+            return memo;
+    return nullptr;
+}
+
+std::string PersistenceTest::CopiedText(HWND memo)
+{
+    EmptyTheClipboard();
+    if (RightClickText(memo) == nullptr || !ChooseWithKeys({'C'}))
+        return "(no context menu)";
+    WaitUntil([] { return !ClipboardText().empty(); });
+    return ClipboardText();
+}
+
+COLORREF PersistenceTest::ColourOnScreen(HWND memo)
+{
+    POINT clientOrigin{0, 0};
+    ClientToScreen(memo, &clientOrigin);
+    const RECT spot{clientOrigin.x - 3, clientOrigin.y + 2, clientOrigin.x - 2, clientOrigin.y + 3};
+    return ScreenPicture::Capture(spot).At(0, 0);
+}
+
+bool PersistenceTest::PlaceWindow(HWND window, const RECT& place)
+{
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return WaitUntil([&] {
+        const RECT now = RectOf(window);
+        return EqualRect(&place, &now) != FALSE;
+    });
+}
+
+std::optional<std::vector<StoredMemo>> PersistenceTest::StoredMemosByText() const
+{
+    auto memos = ReadStoredMemos(ProgramFolder());
+    if (!memos)
+        return std::nullopt;
+    return SortedByText(std::move(*memos));
+}
+
+std::wstring PersistenceTest::MessageBoxText(HWND box)
+{
+    std::wstring text;
+    EnumChildWindows(box, &CollectStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+bool PersistenceTest::ClickMessageBoxButton(HWND box, int commandId)
+{
+    HWND button = GetDlgItem(box, commandId);
+    if (!button)
+        return false;
+    ClickAt(CentreOf(button), MouseButton::Left);
+    return true;
+}
+
+} // namespace e2e

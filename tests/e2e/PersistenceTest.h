@@ -1,0 +1,73 @@
+#pragma once
+
+#include "MemoTest.h"
+#include "StoredMemos.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The program's title, which captions its message boxes: the executable's name without extension.
+inline constexpr wchar_t kProgramTitle[] = L"kamifuda";
+
+inline constexpr COLORREF kYellow = RGB(255, 255, 165);
+inline constexpr COLORREF kGreen = RGB(200, 255, 200);
+inline constexpr COLORREF kBlue = RGB(200, 200, 255);
+
+// Keys into a memo's context menu: 色の指定 (the second item), into its submenu, then down to a colour.
+inline const std::vector<WORD> kChooseGreen{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};
+inline const std::vector<WORD> kChooseBlue{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN};
+// The last item of the context menu deletes the memo.
+inline const std::vector<WORD> kChooseDelete{VK_UP, VK_RETURN};
+
+// Memos that must survive: the program is started, ended and started again on the same folder,
+// and its files are looked at (and prepared, and held open) between and during the runs.
+class PersistenceTest : public MemoTest {
+protected:
+    // Starts nothing: each test prepares the folder first and starts the program itself.
+    void SetUp() override;
+
+    std::filesystem::path DataFile(const char* name) const { return ProgramFolder() / name; }
+
+    // Starts the program on this test's folder; true when its main window and tray icon appeared.
+    bool Start();
+    // Starts the program without waiting for its window, for starts that show a message first.
+    void Launch() { program_ = Instance{&KamifudaTest::Launch(), nullptr}; }
+    // Chooses "Kamifudaの終了(&X)" in the tray menu; true once the menu took the key.
+    bool ChooseExit();
+    // Exits through the tray menu and waits until the process has ended with code 0.
+    bool Exit();
+
+    // A new memo made as a person makes it: double click on the tray icon, a click into the edit box,
+    // the text typed key by key (lowercase letters, digits, blanks, "\r\n" for Enter), a click on OK.
+    HWND TypeNewMemo(const std::string& text);
+
+    // Returns once the program has finished what it was doing: it answers a message only between
+    // two handlers, so a save that a handler started is complete when this returns.
+    bool Synchronise() const;
+
+    std::vector<HWND> VisibleMemos() const;
+    // The visible memo whose window caption is the first line of this text, as a memo's is.
+    HWND VisibleMemoHeaded(const std::string& text) const;
+    // The memo's whole text, as its copy command puts it on the clipboard.
+    std::string CopiedText(HWND memo);
+    // The colour the screen shows in the memo's border, left of its text.
+    static COLORREF ColourOnScreen(HWND memo);
+
+    // Moves or sizes a memo window as the window manager would, and waits until it has taken it.
+    static bool PlaceWindow(HWND window, const RECT& place);
+
+    // Stored memos sorted by text, for comparisons where the order of the files does not matter.
+    std::optional<std::vector<StoredMemo>> StoredMemosByText() const;
+
+    static std::wstring MessageBoxText(HWND box);
+    // Clicks the button of a message box with this command id; false if it has none.
+    static bool ClickMessageBoxButton(HWND box, int commandId);
+};
+
+std::vector<StoredMemo> SortedByText(std::vector<StoredMemo> memos);
+
+} // namespace e2e

@@ -1,0 +1,243 @@
+// Memos on the running program reach memo.txt and info.ini: at once for a text, by the next timer
+// save for a move, a new colour or a deletion, at the end of the session, and they all come back
+// after a restart.
+#include "FileBytes.h"
+#include "MemoWindowQuery.h"
+#include "PersistenceTest.h"
+#include "Wait.h"
+
+#include <filesystem>
+
+namespace e2e {
+namespace {
+
+using SavedMemosTest = PersistenceTest;
+
+// The memo's stored record agrees with its window on the screen.
+bool IsStoredAsShown(const std::filesystem::path& folder, HWND memo, const std::string& text)
+{
+    const auto stored = StoredMemoWithText(folder, text);
+    const RECT shown = RectOf(memo);
+    return stored && EqualRect(&stored->place, &shown);
+}
+
+TEST_F(SavedMemosTest, TextTypedIntoANewMemoFromTheTrayIsInMemoTxtAtOnce)
+{
+    ASSERT_TRUE(Start());
+    HWND first = TypeNewMemo("first memo\r\nsecond line 2");
+    ASSERT_NE(first, nullptr);
+    // No polling: the save belongs to the click on OK, so it is done once the program answers.
+    ASSERT_TRUE(Synchronise());
+    EXPECT_EQ(ReadFileBytes(DataFile(kMemoFile)), "first memo\\nsecond line 2\r\n");
+    const auto stored = ReadStoredMemos(ProgramFolder());
+    ASSERT_TRUE(stored && stored->size() == 1u) << Describe(stored);
+    const RECT shown = RectOf(first);
+    EXPECT_TRUE(EqualRect(&stored->front().place, &shown)) << Describe(stored);
+    EXPECT_EQ(kYellow, stored->front().colour);
+
+    ASSERT_NE(TypeNewMemo("another"), nullptr);
+    ASSERT_TRUE(Synchronise());
+    const auto both = StoredMemosByText();
+    ASSERT_TRUE(both && both->size() == 2u) << Describe(both);
+    EXPECT_EQ("another", both->at(0).text);
+    EXPECT_EQ("first memo\r\nsecond line 2", both->at(1).text);
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+}
+
+TEST_F(SavedMemosTest, MovedResizedRecolouredAndDeletedMemosReachBothFilesByTheNextTimerSave)
+{
+    ASSERT_TRUE(Start());
+    HWND alpha = NewMemo("alpha");
+    HWND beta = NewMemo("beta");
+    ASSERT_NE(alpha, nullptr);
+    ASSERT_NE(beta, nullptr);
+    ASSERT_NE(alpha, beta);
+    ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).value_or(std::vector<StoredMemo>{}).size() == 2u; }));
+    const auto textsBefore = ReadFileBytes(DataFile(kMemoFile));
+
+    // Moved.
+    RECT alphaPlace = RectOf(alpha);
+    OffsetRect(&alphaPlace, 300 - alphaPlace.left, 420 - alphaPlace.top);
+    ASSERT_TRUE(PlaceWindow(alpha, alphaPlace));
+    EXPECT_TRUE(WaitUntil([&] { return IsStoredAsShown(ProgramFolder(), alpha, "alpha"); }))
+        << Describe(ReadStoredMemos(ProgramFolder()));
+    EXPECT_EQ(textsBefore, ReadFileBytes(DataFile(kMemoFile))) << "a move changes no text";
+
+    // Resized by its frame and moved at once.
+    RECT betaPlace = RectOf(beta);
+    betaPlace = RECT{640, 200, 640 + (betaPlace.right - betaPlace.left) + 45, 200 + (betaPlace.bottom - betaPlace.top) + 20};
+    ASSERT_TRUE(PlaceWindow(beta, betaPlace));
+    EXPECT_TRUE(WaitUntil([&] { return IsStoredAsShown(ProgramFolder(), beta, "beta"); }))
+        << Describe(ReadStoredMemos(ProgramFolder()));
+
+    // Recoloured from its context menu.
+    ASSERT_NE(RightClickText(beta), nullptr);
+    ASSERT_TRUE(ChooseWithKeys(kChooseGreen));
+    EXPECT_TRUE(WaitUntil([&] {
+        const auto stored = StoredMemoWithText(ProgramFolder(), "beta");
+        return stored && stored->colour == kGreen;
+    })) << Describe(ReadStoredMemos(ProgramFolder()));
+    EXPECT_EQ(kYellow, StoredMemoWithText(ProgramFolder(), "alpha").value_or(StoredMemo{}).colour);
+
+    // Deleted from its context menu: the other memo alone is left, with its place and colour.
+    ASSERT_NE(RightClickText(alpha), nullptr);
+    ASSERT_TRUE(ChooseWithKeys(kChooseDelete));
+    ASSERT_TRUE(WaitUntilHidden(alpha));
+    const std::vector<StoredMemo> betaAlone{StoredMemo{"beta", betaPlace, kGreen}};
+    EXPECT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()) == betaAlone; }))
+        << Describe(ReadStoredMemos(ProgramFolder()));
+    EXPECT_EQ(ReadFileBytes(DataFile(kMemoFile)), "beta\r\n");
+
+    // The last one deleted: an empty memo.txt and a count of 0.
+    ASSERT_NE(RightClickText(beta), nullptr);
+    ASSERT_TRUE(ChooseWithKeys(kChooseDelete));
+    EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(DataFile(kMemoFile)) == ""; }));
+    EXPECT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()) == std::vector<StoredMemo>{}; }))
+        << ReadFileBytes(DataFile(kInfoFile)).value_or("(no info.ini)");
+}
+
+TEST_F(SavedMemosTest, AfterExitAndANewStartEveryMemoIsBackWithItsTextPlaceSizeAndColour)
+{
+    struct Shown {
+        std::string text;
+        RECT place;
+        COLORREF colour;
+    };
+    const std::vector<Shown> memos{
+        {"C:\\new\\folder\r\nsecond line", RECT{120, 640, 0, 0}, kGreen},
+        {"plain", RECT{500, 150, 0, 0}, kYellow},
+        {"\\n is no line break \\\\", RECT{820, 470, 0, 0}, kBlue},
+    };
+    ASSERT_TRUE(Start());
+    std::vector<Shown> before;
+    for (const Shown& memo : memos) {
+        HWND window = NewMemo(memo.text);
+        ASSERT_NE(window, nullptr);
+        // Placed, and made a little larger than its text as a person does with the frame.
+        const RECT created = RectOf(window);
+        const RECT place{memo.place.left, memo.place.top, memo.place.left + (created.right - created.left) + 30,
+                         memo.place.top + (created.bottom - created.top) + 12};
+        ASSERT_TRUE(PlaceWindow(window, place));
+        if (memo.colour != kYellow) {
+            ASSERT_NE(RightClickText(window), nullptr);
+            ASSERT_TRUE(ChooseWithKeys(memo.colour == kGreen ? kChooseGreen : kChooseBlue));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; }));
+        before.push_back(Shown{memo.text, place, memo.colour});
+    }
+    ASSERT_TRUE(Exit());
+
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == memos.size(); })) << VisibleMemos().size();
+    for (const Shown& memo : before) {
+        SCOPED_TRACE(memo.text);
+        HWND window = VisibleMemoHeaded(memo.text);
+        ASSERT_NE(window, nullptr);
+        const RECT place = RectOf(window);
+        EXPECT_TRUE(EqualRect(&memo.place, &place))
+            << "(" << place.left << ", " << place.top << ", " << place.right << ", " << place.bottom << ")";
+        EXPECT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; }))
+            << std::hex << ColourOnScreen(window);
+        EXPECT_EQ(memo.text, CopiedText(window));
+    }
+}
+
+// Windows may end the process right after WM_ENDSESSION; what changed since the last timer save
+// must be on the disk when the message returns.
+TEST_F(SavedMemosTest, SessionEndSavesWhatChangedSinceTheLastTimerSave)
+{
+    ASSERT_TRUE(Start());
+    HWND memo = NewMemo("until the session ends");
+    ASSERT_NE(memo, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsStoredAsShown(ProgramFolder(), memo, "until the session ends"); }));
+
+    // A session end that is called off changes nothing: the timer goes on saving.
+    DWORD_PTR answer = 0;
+    ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 15000, &answer));
+    EXPECT_EQ(TRUE, answer) << "the program must not hold up the end of the session";
+    ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 15000, &answer));
+    RECT place = RectOf(memo);
+    OffsetRect(&place, 700 - place.left, 90 - place.top);
+    ASSERT_TRUE(PlaceWindow(memo, place));
+    EXPECT_TRUE(WaitUntil([&] { return IsStoredAsShown(ProgramFolder(), memo, "until the session ends"); }));
+
+    OffsetRect(&place, 60, 500);
+    ASSERT_TRUE(PlaceWindow(memo, place));
+    ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 15000, &answer));
+    ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 15000, &answer));
+    // No polling: the save belongs to the message.
+    const auto stored = ReadStoredMemos(ProgramFolder());
+    EXPECT_EQ(stored, (std::vector<StoredMemo>{StoredMemo{"until the session ends", place, kYellow}})) << Describe(stored);
+}
+
+const std::vector<StoredMemo> kOldPair{
+    StoredMemo{"old one", RECT{100, 100, 260, 150}, kGreen},
+    StoredMemo{"old two\r\nwith two lines", RECT{400, 300, 560, 380}, kYellow},
+};
+const std::vector<StoredMemo> kNewPair{
+    StoredMemo{"new one", RECT{150, 500, 300, 540}, kBlue},
+    StoredMemo{"new two", RECT{700, 120, 880, 170}, kYellow},
+    StoredMemo{"new three", RECT{900, 600, 1040, 660}, kGreen},
+};
+
+std::vector<std::string> TextsOf(const std::vector<StoredMemo>& memos)
+{
+    std::vector<std::string> texts;
+    for (const auto& memo : memos)
+        texts.push_back(memo.text);
+    return texts;
+}
+
+class LeftoverFilesTest : public PersistenceTest {
+protected:
+    // Every memo shows at its stored place in its stored colour.
+    void ExpectShown(const std::vector<StoredMemo>& memos)
+    {
+        ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == memos.size(); })) << VisibleMemos().size();
+        for (const StoredMemo& memo : memos) {
+            SCOPED_TRACE(memo.text);
+            HWND window = VisibleMemoHeaded(memo.text);
+            ASSERT_NE(window, nullptr);
+            const RECT place = RectOf(window);
+            EXPECT_TRUE(EqualRect(&memo.place, &place));
+            EXPECT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; }));
+        }
+    }
+
+    void ExpectNoTemporaryFiles()
+    {
+        EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
+        EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    }
+};
+
+// The save wrote both temporary files and ended before it moved memo.txt: the old pair is whole.
+TEST_F(LeftoverFilesTest, SaveCutShortBeforeItsFirstMoveLeavesTheOldPairAndItsTemporaryFilesGo)
+{
+    WriteStoredMemos(ProgramFolder(), kOldPair);
+    WriteFileBytes(DataFile(kMemoTemporaryFile), MemoFileBytes(TextsOf(kNewPair)));
+    WriteFileBytes(DataFile(kInfoTemporaryFile), InfoFileBytes(kNewPair));
+
+    ASSERT_TRUE(Start());
+    ExpectShown(kOldPair);
+    ExpectNoTemporaryFiles();
+    EXPECT_EQ(StoredMemosByText(), SortedByText(kOldPair)) << Describe(ReadStoredMemos(ProgramFolder()));
+}
+
+// The save moved the new memo.txt into place and ended before it moved info.ini: the start finishes
+// the save, so the new texts get their new records instead of the old ones.
+TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesIsCompletedAtTheNextStart)
+{
+    WriteStoredMemos(ProgramFolder(), kOldPair);
+    WriteFileBytes(DataFile(kMemoFile), MemoFileBytes(TextsOf(kNewPair)));
+    WriteFileBytes(DataFile(kInfoTemporaryFile), InfoFileBytes(kNewPair));
+
+    ASSERT_TRUE(Start());
+    ExpectShown(kNewPair);
+    ExpectNoTemporaryFiles();
+    EXPECT_EQ(StoredMemosByText(), SortedByText(kNewPair)) << Describe(ReadStoredMemos(ProgramFolder()));
+}
+
+} // namespace
+} // namespace e2e
