@@ -16,6 +16,21 @@ TClickInfo PressedAt(DWORD time, POINT at = kPress)
 
 POINT Offset(POINT p, LONG dx, LONG dy) { return POINT{p.x + dx, p.y + dy}; }
 
+// Sets the user's double-click time for a scope and puts the old one back.
+class DoubleClickTimeScope {
+public:
+    explicit DoubleClickTimeScope(UINT milliseconds) : saved_(GetDoubleClickTime())
+    {
+        EXPECT_TRUE(SetDoubleClickTime(milliseconds));
+    }
+    ~DoubleClickTimeScope() { SetDoubleClickTime(saved_); }
+    DoubleClickTimeScope(const DoubleClickTimeScope&) = delete;
+    DoubleClickTimeScope& operator=(const DoubleClickTimeScope&) = delete;
+
+private:
+    UINT saved_;
+};
+
 } // namespace
 
 TEST(IsDoubleClick, NewRecordNeverCompletesADoubleClick)
@@ -99,10 +114,22 @@ TEST(RecordClick, RemembersTheTickCountAndTheCursorPositionNow)
     EXPECT_EQ(123, info.PressX());
     EXPECT_EQ(234, info.PressY());
     EXPECT_LE(info.PressTime() - before, after - before);
-    // The cursor has not moved and the double-click time has hardly begun: the next press here
-    // completes a double click, one 4 pixels away does not.
-    EXPECT_TRUE(IsDoubleClickAt(info, info.PressTime(), GetDoubleClickTime(), POINT{123, 234}));
+}
+
+TEST(IsDoubleClick, ReadsTheClockTheUsersDoubleClickTimeAndTheCursor)
+{
+    // A double-click time of a minute: the checks below cannot run out of it on a busy machine.
+    DoubleClickTimeScope minute(60000);
+    ASSERT_TRUE(SetCursorPos(123, 234));
+    TClickInfo info;
+    RecordClick(info);
     EXPECT_TRUE(IsDoubleClick(info));
     ASSERT_TRUE(SetCursorPos(127, 234));
+    EXPECT_FALSE(IsDoubleClick(info));
+    ASSERT_TRUE(SetCursorPos(126, 237));
+    EXPECT_TRUE(IsDoubleClick(info));
+    // With a double-click time of 1 ms, the press is long past 20 ms later.
+    DoubleClickTimeScope oneMillisecond(1);
+    Sleep(20);
     EXPECT_FALSE(IsDoubleClick(info));
 }
