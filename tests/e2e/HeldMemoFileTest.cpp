@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace e2e {
 namespace {
@@ -113,6 +114,70 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
         StoredMemo{"also made while held", RectOf(third), kYellow},
     });
     EXPECT_TRUE(WaitUntil([&] { return StoredMemosByText() == expected; })) << Describe(ReadStoredMemos(ProgramFolder()));
+}
+
+// memo.txt is replaced first; when info.ini cannot follow, the start after completes the pair.
+TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
+{
+    ASSERT_TRUE(Start());
+    HWND first = NewMemo("first");
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).has_value(); }));
+    std::optional<HeldFile> held(std::in_place, DataFile(kInfoFile));
+    ASSERT_TRUE(held->Holding());
+    HWND second = NewMemo("second");
+    ASSERT_NE(second, nullptr);
+    RECT firstPlace = RectOf(first);
+    OffsetRect(&firstPlace, 640 - firstPlace.left, 520 - firstPlace.top);
+    ASSERT_TRUE(PlaceWindow(first, firstPlace));
+    RECT secondPlace = RectOf(second);
+    OffsetRect(&secondPlace, 150 - secondPlace.left, 760 - secondPlace.top);
+    ASSERT_TRUE(PlaceWindow(second, secondPlace));
+
+    ASSERT_TRUE(ChooseExit());
+    HWND box = WaitForMessageBox(kProgramTitle);
+    ASSERT_NE(box, nullptr) << "the failed last save was not reported";
+    EXPECT_TRUE(Contains(MessageBoxText(box), L"info.ini")) << "the question names the file";
+    ASSERT_TRUE(ClickMessageBoxButton(box, IDCANCEL));
+    ASSERT_TRUE(program_.process->WaitForExit(kDefaultTimeout));
+    held.reset();
+
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == 2u; })) << VisibleMemos().size();
+    for (const auto& [text, place] : {std::pair{"first", firstPlace}, std::pair{"second", secondPlace}}) {
+        SCOPED_TRACE(text);
+        HWND window = VisibleMemoHeaded(text);
+        ASSERT_NE(window, nullptr);
+        const RECT shown = RectOf(window);
+        EXPECT_TRUE(EqualRect(&place, &shown));
+    }
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+}
+
+// At the end of the session nobody can answer a question: the save is tried and the message
+// returns, the files untouched.
+TEST_F(HeldMemoFileTest, HeldAtTheEndOfTheSessionTheSaveFailsWithoutAQuestion)
+{
+    ASSERT_TRUE(Start());
+    HWND memo = NewMemo("at the end");
+    ASSERT_NE(memo, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).has_value(); }));
+    const auto memoBytes = ReadFileBytes(DataFile(kMemoFile));
+    const auto infoBytes = ReadFileBytes(DataFile(kInfoFile));
+    HeldFile held(DataFile(kMemoFile));
+    ASSERT_TRUE(held.Holding());
+    RECT place = RectOf(memo);
+    OffsetRect(&place, 90, 90);
+    ASSERT_TRUE(PlaceWindow(memo, place));
+
+    DWORD_PTR answer = 0;
+    ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 15000, &answer))
+        << "the session end did not return";
+    EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass));
+    EXPECT_EQ(memoBytes, held.Bytes());
+    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
+    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
 }
 
 // The exit command's last save cannot write memo.txt: the user is asked, naming the file.

@@ -175,7 +175,9 @@ std::wstring PersistenceTest::MessageBoxText(HWND box)
 bool PersistenceTest::ClickMessageBoxButton(HWND box, int commandId)
 {
     HWND button = GetDlgItem(box, commandId);
-    if (!button)
+    // A box that shows may still be placing itself; once its modal loop has put the focus on a
+    // button it is ready for the click.
+    if (!button || !WaitUntil([&] { return IsChild(box, FocusOfThreadOf(box)) != FALSE; }))
         return false;
     ClickAt(CentreOf(button), MouseButton::Left);
     return true;
