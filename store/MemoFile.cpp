@@ -3,6 +3,7 @@
 #include "FileHandle.h"
 #include "FileReplacement.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace
@@ -51,10 +52,11 @@ MemoFileContent ReadMemoFile(const std::string& folder)
         return file.Valid() ? ReadWholeFile(file.Get(), result.content) : GetLastError();
     });
     if (error == ERROR_SUCCESS) {
-        // A zero byte ends the content; texts never hold one.
-        const std::size_t zero = result.content.find('\0');
-        if (zero != std::string::npos)
-            result.content.resize(zero);
+        // Texts never hold a zero byte (window texts end at one), so a zero byte in the file is
+        // damage. It is dropped on its own: ending the content there would lose every memo after it
+        // at the next save.
+        result.content.erase(std::remove(result.content.begin(), result.content.end(), '\0'),
+                             result.content.end());
         result.status = MemoFileContent::Status::Read;
     } else if (IsAbsence(error)) {
         result.content.clear();

@@ -13,7 +13,7 @@ struct MemoFileContent
 {
     enum class Status
     {
-        Read,       // content holds the file up to its first zero byte
+        Read,       // content holds the bytes of the file without its zero bytes
         Missing,    // no memo.txt: content is empty
         Unreadable  // exists but could not be read even after retrying: see failure
     };

@@ -1,5 +1,6 @@
 // Fuzz target memo_file: the content of a memo.txt as anyone may have left it, split into memo
 // texts, and every text cut into lines as the copy-line menu does.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -45,12 +46,13 @@ void CheckLines(const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // Reading memo.txt ends the content at its first zero byte; whatever else is split must still
-    // come through without a fault.
+    // Reading memo.txt drops its zero bytes; whatever else is split must still come through
+    // without a fault.
     const std::string raw = InputText(data, size);
     SplitMemoTexts(raw);
 
-    const std::string content = UpToZero(raw);
+    std::string content = raw;
+    content.erase(std::remove(content.begin(), content.end(), '\0'), content.end());
     const std::vector<std::string> texts = SplitMemoTexts(content);
     for (const std::string& text : texts) {
         FUZZ_CHECK(OnlyCrLfPairs(text));

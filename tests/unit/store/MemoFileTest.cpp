@@ -21,16 +21,20 @@ TEST(MemoFileReading, MissingFileIsNoMemos)
     EXPECT_TRUE(read.failure.Ok());
 }
 
-TEST(MemoFileReading, ReadsAllBytesUpToAZeroByte)
+TEST(MemoFileReading, ReadsAllBytesAndDropsZeroBytes)
 {
     TemporaryFolder folder;
     folder.Write("memo.txt", "a\\nb\r\nc\r\n");
     EXPECT_EQ(ReadMemoFile(folder.Path()).content, "a\\nb\r\nc\r\n");
 
-    folder.Write("memo.txt", std::string("one\r\ntw\0o\r\n", 11));
+    // A zero byte costs only itself: the memos after it are still read.
+    folder.Write("memo.txt", std::string("\0one\r\ntw\0o\r\nthree\0\0\r\n\0", 22));
     const MemoFileContent read = ReadMemoFile(folder.Path());
     EXPECT_EQ(read.status, Status::Read);
-    EXPECT_EQ(read.content, "one\r\ntw");
+    EXPECT_EQ(read.content, "one\r\ntwo\r\nthree\r\n");
+
+    folder.Write("memo.txt", std::string(3, '\0'));
+    EXPECT_EQ(ReadMemoFile(folder.Path()).content, "");
 }
 
 TEST(MemoFileReading, FileHeldWithoutSharingIsUnreadableNotEmpty)
