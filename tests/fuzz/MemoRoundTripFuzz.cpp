@@ -1,6 +1,7 @@
 // Fuzz target memo_roundtrip: any list of memo texts written as memo.txt content and read back.
-// The input is the list with a zero byte between texts (a text cannot hold one: the file ends at
-// it). Every text must come back, with each lone CR and each lone LF turned into CR LF.
+// The input is the list with a zero byte between texts (a text cannot hold one: window texts end
+// at one, and reading memo.txt drops them). Every text must come back, with each lone CR and each
+// lone LF turned into CR LF.
 #include <cstddef>
 #include <cstdint>
 #include <string>
