@@ -22,28 +22,35 @@ constexpr const char* kTagBool = "BOOL";
 
 // Pushes one key component for the lifetime of the scope. Popping also when an exception passes
 // keeps the path consistent, so a read that failed inside an object does not spoil later keys.
+// The scope that empties the path again ends the outermost operation.
 class ASerialize::PathScope
 {
 public:
-    PathScope(KeyPath& path, const std::string& component) : path(path) { path.push_back(component); }
-    ~PathScope() { path.pop_back(); }
+    PathScope(ASerialize& store, const std::string& component) : store(store) { store.path.push_back(component); }
+    ~PathScope()
+    {
+        store.path.pop_back();
+        if (store.path.empty()) {
+            store.OperationEnded();
+        }
+    }
 
     PathScope(const PathScope&) = delete;
     PathScope& operator=(const PathScope&) = delete;
 
 private:
-    KeyPath& path;
+    ASerialize& store;
 };
 
 void ASerialize::WriteString(const std::string& key, const std::string& text)
 {
-    PathScope keyScope(path, key);
+    PathScope keyScope(*this, key);
     WriteRaw(path, text);
 }
 
 void ASerialize::ReadString(const std::string& key, std::string& text)
 {
-    PathScope keyScope(path, key);
+    PathScope keyScope(*this, key);
     text = ReadRaw(path);
 }
 
@@ -113,8 +120,8 @@ void ASerialize::ReadString(const std::string& key, std::wstring& text)
 
 void ASerialize::WriteTagged(const std::string& key, const char* tag, const std::string& text)
 {
-    PathScope keyScope(path, key);
-    PathScope tagScope(path, tag);
+    PathScope keyScope(*this, key);
+    PathScope tagScope(*this, tag);
     WriteRaw(path, text);
 }
 
@@ -122,8 +129,8 @@ std::string ASerialize::ReadTagged(const std::string& key, const char* tag)
 {
     std::string text;
     {
-        PathScope keyScope(path, key);
-        PathScope tagScope(path, tag);
+        PathScope keyScope(*this, key);
+        PathScope tagScope(*this, tag);
         text = ReadRaw(path);
     }
     if (text.empty()) {
@@ -135,7 +142,7 @@ std::string ASerialize::ReadTagged(const std::string& key, const char* tag)
 void ASerialize::ExchangeObject(const std::string& key, ITarget& target, bool saveMode)
 {
     saving = saveMode;
-    PathScope keyScope(path, key);
+    PathScope keyScope(*this, key);
     target.Serialize(*this);
 }
 

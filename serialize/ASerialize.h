@@ -59,6 +59,12 @@ public:
     // The components pushed by the operations now running; empty between calls.
     const KeyPath& CurrentPath() const { return path; }
 
+protected:
+    // Called when an outermost operation (a WriteObject, a ReadObject, or a typed value or text
+    // written or read on its own) has ended, also when an exception passes: a backing storage may
+    // hold its data in memory for the operation and write it out here once. Must not throw.
+    virtual void OperationEnded() noexcept {}
+
 private:
     class PathScope;
 

@@ -1,16 +1,23 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <windows.h>
 
 #include "ASerialize.h"
+#include "ProfileSection.h"
 
 namespace Serialize {
 
-// A store in an INI file in the directory of the program's executable, through the Windows
-// profile functions: one INI key per value (the key path joined with "#"), all in one section.
-// Holds no open file; every value is one call of the profile functions.
+// A store in an INI file in the directory of the program's executable, one INI key per value (the
+// key path joined with "#"), all in one section, in the form of the Windows profile functions.
+//
+// It holds no open file. Within one outermost operation (a WriteObject, a ReadObject, or a value on
+// its own) it reads the section once, at the first value, keeps it in memory, and writes it back
+// once when the operation ends if anything was written: one profile-function call per value would
+// read, and on writing rewrite, the whole file each time, so that a save or a load of n values
+// would cost n times the file.
 class CIniSerialize : public ASerialize
 {
 public:
@@ -29,11 +36,26 @@ public:
     // An empty section name (the default) stands for "ROOT".
     void SetSection(const std::string& name) { section = name; }
 
+protected:
+    // Writes the section if the operation changed it, and forgets it.
+    void OperationEnded() noexcept override;
+
 private:
     std::string SectionName() const;
+    // The section as the file holds it, read at the first use within an operation.
+    ProfileSection& Section();
+    void WriteSection();
+    // WriteRaw and ReadRaw called on their own, outside an operation, end one at once.
+    void EndUnlessInOperation();
 
     std::string fileName;
     std::string section;
+
+    // The section during an operation; none between operations.
+    std::optional<ProfileSection> loaded;
+    // The file did not exist when the section was read.
+    bool fileWasMissing = false;
+    bool changed = false;
 };
 
 } // namespace Serialize

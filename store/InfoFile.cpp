@@ -15,31 +15,47 @@ namespace
 constexpr char kObjectKey[] = "info";
 constexpr char kCountKey[] = "size";
 
-// The count of a Serialize::TargetIsVector, read on its own.
-class CountTarget : public Serialize::ITarget
+// The count and the records of a Serialize::TargetIsVector<CWindowInfo>, all read in one operation
+// of the store, so that the file is read once; each record on its own, so that one damaged record
+// costs only itself (a failed read leaves the store's key path as it was). Records below
+// recordsWanted are all tried; beyond it reading stops at the first one that cannot be read, so an
+// absurd count costs nothing.
+class RecordsTarget : public Serialize::ITarget
 {
 public:
-    void Serialize(Serialize::ASerialize& store) override
-    {
-        Serialize::Exchange(store, kCountKey, count);
-    }
-
-    std::uint32_t count = 0;
-};
-
-// One element of a Serialize::TargetIsVector, read on its own.
-class RecordTarget : public Serialize::ITarget
-{
-public:
-    explicit RecordTarget(std::uint32_t index) : index(index) {}
+    explicit RecordsTarget(std::size_t recordsWanted) : recordsWanted(recordsWanted) {}
 
     void Serialize(Serialize::ASerialize& store) override
     {
-        Serialize::Exchange(store, std::to_string(index), record);
+        try {
+            Serialize::Exchange(store, kCountKey, records.count);
+        } catch (const Serialize::Error&) {
+            return;
+        }
+        records.countRead = true;
+        for (std::uint32_t index = 0; index < records.count; ++index) {
+            std::optional<CWindowInfo> record = ReadRecord(store, index);
+            if (!record && index >= recordsWanted)
+                break;
+            records.records.push_back(record);
+        }
     }
 
-    std::uint32_t index;
-    CWindowInfo record;
+    InfoRecords records;
+
+private:
+    static std::optional<CWindowInfo> ReadRecord(Serialize::ASerialize& store, std::uint32_t index)
+    {
+        CWindowInfo record;
+        try {
+            Serialize::Exchange(store, std::to_string(index), record);
+            return record;
+        } catch (const Serialize::Error&) {
+            return std::nullopt;
+        }
+    }
+
+    std::size_t recordsWanted;
 };
 
 // Serialize::CIniSerialize names its file relative to the executable's folder; callers check
@@ -56,52 +72,18 @@ void ReleaseProfileCache(const std::string& path)
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
-// A store is not used again after an error (the failing read leaves its key path behind), so
-// every read gets a fresh one.
-bool TryRead(const std::string& path, Serialize::ITarget& target)
-{
-    try {
-        Serialize::CIniSerialize store = StoreAt(path);
-        store.ReadObject(kObjectKey, target);
-        return true;
-    } catch (const Serialize::Error&) {
-        return false;
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-}
-
-std::optional<CWindowInfo> ReadRecord(const std::string& path, std::uint32_t index)
-{
-    RecordTarget target(index);
-    if (!TryRead(path, target))
-        return std::nullopt;
-    return target.record;
-}
-
 InfoRecords ReadRecordsAt(const std::string& path, std::size_t recordsWanted)
 {
-    InfoRecords result;
     if (!NameBesideExecutable(path))
-        return result;
-    CountTarget count;
-    result.countRead = TryRead(path, count);
-    result.count = count.count;
-    for (std::uint32_t index = 0; result.countRead && index < result.count; ++index) {
-        std::optional<CWindowInfo> record = ReadRecord(path, index);
-        if (!record && index >= recordsWanted)
-            break;
-        result.records.push_back(record);
+        return {};
+    RecordsTarget target(recordsWanted);
+    try {
+        StoreAt(path).ReadObject(kObjectKey, target);
+    } catch (const std::bad_alloc&) {
+        // What was read before stays; the records are incomplete.
     }
     ReleaseProfileCache(path);
-    return result;
-}
-
-void WriteCount(const std::string& path, std::uint32_t count)
-{
-    CountTarget target;
-    target.count = count;
-    StoreAt(path).WriteObject(kObjectKey, target);
+    return target.records;
 }
 
 // The profile functions report nothing through the store, so the written file is read back.
@@ -134,15 +116,9 @@ FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::strin
     if (!result.Ok())
         return result;
 
-    // Every key ends with the blank of the tag "INT ". Wine writes a newly made key with that
-    // blank and drops it only when it reads the file again, which it does before each later write
-    // that changes the file; so the last key of the list would stay "...#Height#INT =". Changing the
-    // count (which has no blank) twice afterwards leaves every key in the same form.
     std::vector<CWindowInfo> records = infos;
     Serialize::TargetIsVector<CWindowInfo> target(records);
     StoreAt(path).WriteObject(kObjectKey, target);
-    WriteCount(path, 0);
-    WriteCount(path, static_cast<std::uint32_t>(infos.size()));
     ReleaseProfileCache(path);
 
     result = FlushFileToDisk(path);

@@ -15,8 +15,9 @@
 //
 //     [ROOT]
 //     info#size#UINT=<count, %x>
-//     info#0#Color#INT=<%d>      (the key is written with a trailing blank, which the profile
-//     info#0#Left#INT=...         functions drop from the file and ignore when reading)
+//     info#0#Color#INT=<%d>      (the key is written with a trailing blank, which the INI store,
+//     info#0#Left#INT=...         like the profile functions, drops from the file and ignores when
+//                                 reading)
 //     info#0#Top#INT=...
 //     info#0#Width#INT=...
 //     info#0#Height#INT=...
@@ -40,7 +41,7 @@ struct InfoRecords
     bool Complete() const;
 };
 
-// Reads the records one by one, so that one damaged record costs only itself. Records below
-// recordsWanted are all tried; beyond it reading stops at the first one that cannot be read, so an
-// absurd count costs nothing.
+// Reads the records one by one, in one pass over the file, so that one damaged record costs only
+// itself. Records below recordsWanted are all tried; beyond it reading stops at the first one that
+// cannot be read, so an absurd count costs nothing.
 InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::string& folder = ExecutableFolder());
