@@ -32,8 +32,8 @@ void OpenMemoWindow(const MemoWindowPlan& plan)
 void TellRestoreProblem(const RestoreOutcome& outcome)
 {
     std::wstring text;
-    if (!outcome.memoFileFailure.Ok())
-        text = L"メモのファイルを読み込めませんでした。\n" + outcome.memoFileFailure.Describe();
+    if (!outcome.fileFailure.Ok())
+        text = L"メモのファイルを読み込めませんでした。\n" + outcome.fileFailure.Describe();
     else
         text = L"メモを開く途中でエラーが発生しました。\n" + ui::Utf8ToWide(outcome.openFailure);
     text += L"\n\nファイルのメモを失わないよう、今回はメモを保存しません。"

@@ -1,5 +1,7 @@
 #include "MemoRestore.h"
 
+#include "FileHandle.h"
+#include "FileReplacement.h"
 #include "InfoFile.h"
 #include "MemoFiles.h"
 #include "MemoText.h"
@@ -22,6 +24,22 @@ std::string TryOpenWindow(const std::function<void(const MemoWindowPlan&)>& open
     } catch (...) {
         return "unknown error";
     }
+}
+
+// Whether info.ini can be opened for reading; a missing file is no failure. A file held by another
+// program is retried for about a second, as memo.txt is.
+FileResult InfoFileAccess(const std::string& folder)
+{
+    const std::string path = PathInFolder(folder, kInfoFileName);
+    const DWORD error = RetryWhileFileIsHeld([&] {
+        FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return file.Valid() ? static_cast<DWORD>(ERROR_SUCCESS) : GetLastError();
+    });
+    const bool usable = error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND ||
+                        error == ERROR_PATH_NOT_FOUND;
+    return usable ? FileResult::Success() : FileResult::Failure(path, error);
 }
 }
 
@@ -47,8 +65,11 @@ StoredMemos ReadStoredMemos(const std::string& folder)
     stored.memoFile = memoFile.status;
     stored.memoFileFailure = memoFile.failure;
     stored.texts = SplitMemoTexts(memoFile.content);
-    if (stored.memoFile != MemoFileContent::Status::Unreadable)
-        stored.info = ReadInfoRecords(stored.texts.size(), folder);
+    if (stored.memoFile != MemoFileContent::Status::Unreadable) {
+        stored.infoFileFailure = InfoFileAccess(folder);
+        if (stored.infoFileFailure.Ok())
+            stored.info = ReadInfoRecords(stored.texts.size(), folder);
+    }
     return stored;
 }
 
@@ -77,7 +98,7 @@ RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan
 
     FinishInterruptedSave(folder);
     const StoredMemos stored = ReadStoredMemos(folder);
-    outcome.memoFileFailure = stored.memoFileFailure;
+    outcome.fileFailure = stored.memoFileFailure.Ok() ? stored.infoFileFailure : stored.memoFileFailure;
     for (const MemoWindowPlan& plan : PlanMemoWindows(stored)) {
         const std::string failure = TryOpenWindow(openWindow, plan);
         if (failure.empty())

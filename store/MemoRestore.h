@@ -27,10 +27,10 @@
 //             window->Show();
 //         });
 //         if (!outcome.Complete())
-//             tell the user once: outcome.memoFileFailure.Describe() or outcome.openFailure
+//             tell the user once: outcome.fileFailure.Describe() or outcome.openFailure
 //     }
 //
-// When memo.txt cannot be read, or a window cannot be opened, the saver forbids every save of this
+// When memo.txt or info.ini exists but cannot be read, or a window cannot be opened, the saver forbids every save of this
 // run, so the memos that are only on the disk are still there at the next start.
 
 // What is on the disk, as far as it could be read.
@@ -38,6 +38,10 @@ struct StoredMemos
 {
     MemoFileContent::Status memoFile = MemoFileContent::Status::Missing;
     FileResult memoFileFailure = FileResult::Success();
+    // info.ini exists but could not be opened even after retrying (held by another program). Its
+    // records are still on the disk, so it is not read as missing: that would put every memo at
+    // the default place and let the next save overwrite the stored places and colours.
+    FileResult infoFileFailure = FileResult::Success();
 
     // The texts of memo.txt in file order, empty ones included.
     std::vector<std::string> texts;
@@ -71,11 +75,11 @@ std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored);
 struct RestoreOutcome
 {
     bool ran = false;                                   // false: a save or restore was running
-    FileResult memoFileFailure = FileResult::Success(); // memo.txt exists but could not be read
-    std::string openFailure;                            // what an opening window threw, if any
+    FileResult fileFailure = FileResult::Success(); // memo.txt or info.ini exists but could not be read
+    std::string openFailure;                        // what an opening window threw, if any
     std::size_t windowsOpened = 0;
 
-    bool Complete() const { return memoFileFailure.Ok() && openFailure.empty(); }
+    bool Complete() const { return fileFailure.Ok() && openFailure.empty(); }
 };
 
 // Under the busy flag: finishes an interrupted save, reads both files, opens the planned windows

@@ -36,10 +36,14 @@ protected:
         const std::wstring text = MessageBoxText(box);
         EXPECT_NE(std::wstring::npos, text.find(kClipboardBusy)) << "the box does not say the clipboard is busy";
         if (!ClickMessageBoxButton(box, IDOK)) {
-            ADD_FAILURE() << "the error box has no OK button";
+            ADD_FAILURE() << "the error box has no OK button ready";
             return false;
         }
-        return WaitUntil([&] { return !IsWindow(box); });
+        if (!WaitUntil([&] { return !IsWindow(box); })) {
+            ADD_FAILURE() << "a click on OK did not close the error box";
+            return false;
+        }
+        return true;
     }
 };
 

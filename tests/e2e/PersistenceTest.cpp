@@ -157,6 +157,21 @@ bool PersistenceTest::PlaceWindow(HWND window, const RECT& place)
     });
 }
 
+void PersistenceTest::ExpectShown(const std::vector<StoredMemo>& memos)
+{
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == memos.size(); })) << VisibleMemos().size();
+    for (const StoredMemo& memo : memos) {
+        SCOPED_TRACE(memo.text);
+        HWND window = VisibleMemoHeaded(memo.text);
+        ASSERT_NE(window, nullptr);
+        const RECT place = RectOf(window);
+        EXPECT_TRUE(EqualRect(&memo.place, &place))
+            << "(" << place.left << ", " << place.top << ", " << place.right << ", " << place.bottom << ")";
+        EXPECT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; })) << std::hex << ColourOnScreen(window);
+        EXPECT_EQ(memo.text, CopiedText(window));
+    }
+}
+
 std::optional<std::vector<StoredMemo>> PersistenceTest::StoredMemosByText() const
 {
     auto memos = ReadStoredMemos(ProgramFolder());

@@ -60,6 +60,9 @@ protected:
     // Moves or sizes a memo window as the window manager would, and waits until it has taken it.
     static bool PlaceWindow(HWND window, const RECT& place);
 
+    // Exactly these memos are shown, each at its stored place in its stored colour, with its text.
+    void ExpectShown(const std::vector<StoredMemo>& memos);
+
     // Stored memos sorted by text, for comparisons where the order of the files does not matter.
     std::optional<std::vector<StoredMemo>> StoredMemosByText() const;
 

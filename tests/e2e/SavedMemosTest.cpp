@@ -99,19 +99,15 @@ TEST_F(SavedMemosTest, MovedResizedRecolouredAndDeletedMemosReachBothFilesByTheN
 
 TEST_F(SavedMemosTest, AfterExitAndANewStartEveryMemoIsBackWithItsTextPlaceSizeAndColour)
 {
-    struct Shown {
-        std::string text;
-        RECT place;
-        COLORREF colour;
-    };
-    const std::vector<Shown> memos{
+    // Where each goes (left and top; the size follows from the text) and its colour.
+    const std::vector<StoredMemo> memos{
         {"C:\\new\\folder\r\nsecond line", RECT{120, 640, 0, 0}, kGreen},
         {"plain", RECT{500, 150, 0, 0}, kYellow},
         {"\\n is no line break \\\\", RECT{820, 470, 0, 0}, kBlue},
     };
     ASSERT_TRUE(Start());
-    std::vector<Shown> before;
-    for (const Shown& memo : memos) {
+    std::vector<StoredMemo> before;
+    for (const StoredMemo& memo : memos) {
         HWND window = NewMemo(memo.text);
         ASSERT_NE(window, nullptr);
         // Placed, and made a little larger than its text as a person does with the frame.
@@ -124,23 +120,12 @@ TEST_F(SavedMemosTest, AfterExitAndANewStartEveryMemoIsBackWithItsTextPlaceSizeA
             ASSERT_TRUE(ChooseWithKeys(memo.colour == kGreen ? kChooseGreen : kChooseBlue));
         }
         ASSERT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; }));
-        before.push_back(Shown{memo.text, place, memo.colour});
+        before.push_back(StoredMemo{memo.text, place, memo.colour});
     }
     ASSERT_TRUE(Exit());
 
     ASSERT_TRUE(Start());
-    ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == memos.size(); })) << VisibleMemos().size();
-    for (const Shown& memo : before) {
-        SCOPED_TRACE(memo.text);
-        HWND window = VisibleMemoHeaded(memo.text);
-        ASSERT_NE(window, nullptr);
-        const RECT place = RectOf(window);
-        EXPECT_TRUE(EqualRect(&memo.place, &place))
-            << "(" << place.left << ", " << place.top << ", " << place.right << ", " << place.bottom << ")";
-        EXPECT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; }))
-            << std::hex << ColourOnScreen(window);
-        EXPECT_EQ(memo.text, CopiedText(window));
-    }
+    ExpectShown(before);
 }
 
 // Windows may end the process right after WM_ENDSESSION; what changed since the last timer save
@@ -191,20 +176,6 @@ std::vector<std::string> TextsOf(const std::vector<StoredMemo>& memos)
 
 class LeftoverFilesTest : public PersistenceTest {
 protected:
-    // Every memo shows at its stored place in its stored colour.
-    void ExpectShown(const std::vector<StoredMemo>& memos)
-    {
-        ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == memos.size(); })) << VisibleMemos().size();
-        for (const StoredMemo& memo : memos) {
-            SCOPED_TRACE(memo.text);
-            HWND window = VisibleMemoHeaded(memo.text);
-            ASSERT_NE(window, nullptr);
-            const RECT place = RectOf(window);
-            EXPECT_TRUE(EqualRect(&memo.place, &place));
-            EXPECT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; }));
-        }
-    }
-
     void ExpectNoTemporaryFiles()
     {
         EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));

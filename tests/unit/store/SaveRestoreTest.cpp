@@ -475,7 +475,7 @@ TEST_F(UnreadableMemoFile, IsReportedAndNoSaveOfThisRunReplacesTheFiles)
         ASSERT_TRUE(held.Holding());
         const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
         EXPECT_FALSE(outcome.Complete());
-        EXPECT_EQ(outcome.memoFileFailure.Path(), folder.File("memo.txt"));
+        EXPECT_EQ(outcome.fileFailure.Path(), folder.File("memo.txt"));
         EXPECT_EQ(outcome.windowsOpened, 0u);
     }
     // The user makes a new memo after the file was released: still no save in this run.
@@ -487,6 +487,27 @@ TEST_F(UnreadableMemoFile, IsReportedAndNoSaveOfThisRunReplacesTheFiles)
     FakeDesktop nextRun;
     MemoSaver nextSaver;
     RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path());
+    EXPECT_EQ(nextRun.Collect(), (MemoState{{"precious"}, {kFirst}}));
+}
+
+// A held info.ini is not a missing one: read as missing, every memo would open at the default place
+// and the next save would overwrite the stored places and colours.
+TEST_F(UnreadableMemoFile, HeldInfoIniIsReportedTheTextsStillOpenAndNoSaveReplacesTheFiles)
+{
+    {
+        HeldFile held(folder.File("info.ini"));
+        ASSERT_TRUE(held.Holding());
+        const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+        EXPECT_FALSE(outcome.Complete());
+        EXPECT_EQ(outcome.fileFailure.Path(), folder.File("info.ini"));
+        EXPECT_EQ(outcome.windowsOpened, 1u);
+        EXPECT_EQ(desktop.texts, Texts{"precious"});
+    }
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
+
+    FakeDesktop nextRun;
+    MemoSaver nextSaver;
+    EXPECT_TRUE(RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path()).Complete());
     EXPECT_EQ(nextRun.Collect(), (MemoState{{"precious"}, {kFirst}}));
 }
 
