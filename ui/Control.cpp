@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "FormData.h"
 #include "Properties.h"
+#include "SharedGdiObjects.h"
 
 namespace ui {
 
@@ -42,29 +43,26 @@ void Control::SetColor(COLORREF color)
 {
     color_ = color;
     parentColor_ = false;
-    brush_.Reset();
     if (Handle())
         InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 HFONT Control::FontHandle() const
 {
-    return ownFont_ ? font_.Get() : OwnerForm().FontHandle();
+    return ownFont_ ? font_ : OwnerForm().FontHandle();
 }
 
 HBRUSH Control::OnControlColor(HDC dc)
 {
-    if (!brush_)
-        brush_.Reset(CreateSolidBrush(ResolveColor(Color())));
     SetBkColor(dc, ResolveColor(Color()));
     SetTextColor(dc, ResolveColor(ownFont_ ? fontSpec_.color : OwnerForm().FontDescription().color));
-    return brush_.Get();
+    return SharedSolidBrush(ResolveColor(Color()));
 }
 
 void Control::CreateHandles()
 {
     if (ownFont_)
-        font_ = fontSpec_.Create();
+        font_ = SharedFont(fontSpec_);
     CreateControl();
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     RememberAnchorDistances();

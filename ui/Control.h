@@ -65,8 +65,7 @@ private:
     int tabOrder_ = 1000;
     bool ownFont_ = false;
     FontSpec fontSpec_;
-    UniqueFont font_;
-    UniqueBrush brush_;
+    HFONT font_ = nullptr;  // shared, see SharedGdiObjects.h
 };
 
 } // namespace ui

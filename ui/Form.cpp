@@ -6,6 +6,7 @@
 #include "Error.h"
 #include "FormData.h"
 #include "Properties.h"
+#include "SharedGdiObjects.h"
 #include "Text.h"
 #include "Timer.h"
 
@@ -151,8 +152,8 @@ void Form::CreateFormWindow(const std::string& className)
 {
     std::wstring wideClass = Utf8ToWide(className);
     RegisterWindowClass(wideClass.c_str(), CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW));
-    font_ = fontSpec_.Create();
-    brush_.Reset(CreateSolidBrush(ResolveColor(color_)));
+    font_ = SharedFont(fontSpec_);
+    brush_ = SharedSolidBrush(ResolveColor(color_));
     CreateParamsData params;
     CreateParams(params);
     CreateData d;
@@ -206,7 +207,7 @@ void Form::SetClientHeight(int height) { SetHeight(Height() - ClientHeight() + h
 void Form::SetColor(COLORREF color)
 {
     color_ = color;
-    brush_.Reset(CreateSolidBrush(ResolveColor(color_)));
+    brush_ = SharedSolidBrush(ResolveColor(color_));
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -373,7 +374,7 @@ void Form::PaintBorderBand()
     InflateRect(&band, borderWidth_, borderWidth_);
     WindowDC dc(Handle(), true);
     ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);
-    FillRect(dc.Get(), &band, brush_.Get());
+    FillRect(dc.Get(), &band, brush_);
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -393,7 +394,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: {
         RECT r{};
         GetClientRect(Handle(), &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, brush_.Get());
+        FillRect(reinterpret_cast<HDC>(wParam), &r, brush_);
         return 1;
     }
     case WM_NCCALCSIZE: {

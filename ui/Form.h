@@ -42,7 +42,7 @@ public:
     COLORREF Color() const { return color_; }
     void SetColor(COLORREF color);
     const FontSpec& FontDescription() const { return fontSpec_; }
-    HFONT FontHandle() const { return font_.Get(); }
+    HFONT FontHandle() const { return font_; }
 
     void SetCaption(const std::wstring& caption);
     void SetCaptionAnsi(const std::string& caption);
@@ -147,9 +147,9 @@ private:
     bool shownOnce_ = false;
     int borderWidth_ = 0;
     COLORREF color_ = 0x80000000 | COLOR_BTNFACE;
-    UniqueBrush brush_;
+    HBRUSH brush_ = nullptr;  // shared, see SharedGdiObjects.h
     FontSpec fontSpec_;
-    UniqueFont font_;
+    HFONT font_ = nullptr;    // shared
     NotifyEvent onCreate_, onClick_;
     CloseEvent onClose_;
     int modalResult_ = kModalNone;
