@@ -7,10 +7,25 @@
 #include "MemoText.h"
 #include "PersistenceGuard.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace
 {
+std::size_t NonEmptyTexts(const StoredMemos& stored)
+{
+    return static_cast<std::size_t>(std::count_if(stored.texts.begin(), stored.texts.end(),
+                                                  [](const std::string& text) { return !text.empty(); }));
+}
+
+// Shown to the user, in the user interface's language (UTF-8).
+std::string TooManyMemos()
+{
+    return std::string("memo.txt のメモが多すぎるため、最初の ")
+        .append(std::to_string(kMostMemoWindows))
+        .append(" 件だけを表示しました。");
+}
+
 // Opens one window; a failure is returned as text instead of ending the restore, so the memos
 // after it still open.
 std::string TryOpenWindow(const std::function<void(const MemoWindowPlan&)>& openWindow,
@@ -76,7 +91,7 @@ StoredMemos ReadStoredMemos(const std::string& folder)
 std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored)
 {
     std::vector<MemoWindowPlan> plans;
-    for (std::size_t i = 0; i < stored.texts.size(); ++i) {
+    for (std::size_t i = 0; i < stored.texts.size() && plans.size() < kMostMemoWindows; ++i) {
         if (stored.texts[i].empty())
             continue;
         MemoWindowPlan plan{stored.texts[i], std::nullopt};
@@ -99,13 +114,16 @@ RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan
     FinishInterruptedSave(folder);
     const StoredMemos stored = ReadStoredMemos(folder);
     outcome.fileFailure = stored.memoFileFailure.Ok() ? stored.infoFileFailure : stored.memoFileFailure;
-    for (const MemoWindowPlan& plan : PlanMemoWindows(stored)) {
+    const std::vector<MemoWindowPlan> plans = PlanMemoWindows(stored);
+    for (const MemoWindowPlan& plan : plans) {
         const std::string failure = TryOpenWindow(openWindow, plan);
         if (failure.empty())
             ++outcome.windowsOpened;
         else if (outcome.openFailure.empty())
             outcome.openFailure = failure;
     }
+    if (outcome.openFailure.empty() && NonEmptyTexts(stored) > plans.size())
+        outcome.openFailure = TooManyMemos();
 
     saver.Remember(stored.ReadState());
     saver.repairNeeded = stored.InfoFileNeedsRepair();

@@ -68,15 +68,22 @@ struct MemoWindowPlan
     std::optional<CWindowInfo> record;
 };
 
+// At most this many memo windows are opened. Windows allows a process 10,000 USER objects and a
+// memo window takes two (the window and its label), so a memo.txt with many more texts (a damaged
+// or foreign file, one text per line) could not be shown anyway; opening them all would take long
+// and end in failures. The texts beyond stay in memo.txt, and the restore is incomplete.
+inline constexpr std::size_t kMostMemoWindows = 4500;
+
 // Text i pairs with record i. An empty text opens no window but uses up its record; records
-// beyond the last text are ignored.
+// beyond the last text are ignored. The plans end after kMostMemoWindows.
 std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored);
 
 struct RestoreOutcome
 {
     bool ran = false;                                   // false: a save or restore was running
     FileResult fileFailure = FileResult::Success(); // memo.txt or info.ini exists but could not be read
-    std::string openFailure;                        // what an opening window threw, if any
+    std::string openFailure;                        // what an opening window threw, if any,
+                                                    // or that memo.txt holds too many memos
     std::size_t windowsOpened = 0;
 
     bool Complete() const { return fileFailure.Ok() && openFailure.empty(); }
