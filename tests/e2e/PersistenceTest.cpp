@@ -190,9 +190,18 @@ std::wstring PersistenceTest::MessageBoxText(HWND box)
 bool PersistenceTest::ClickMessageBoxButton(HWND box, int commandId)
 {
     HWND button = GetDlgItem(box, commandId);
-    // A box that shows may still be placing itself; once its modal loop has put the focus on a
-    // button it is ready for the click.
-    if (!button || !WaitUntil([&] { return IsChild(box, FocusOfThreadOf(box)) != FALSE; }))
+    if (!button)
+        return false;
+    // A box that shows may still be placing itself: it is ready for the click once its modal loop
+    // has put the focus on a button and the button stays in one place from one look to the next.
+    RECT last{};
+    const bool ready = WaitUntil([&] {
+        const RECT now = RectOf(button);
+        const bool settled = EqualRect(&now, &last) != FALSE;
+        last = now;
+        return settled && IsWindowVisible(button) && IsChild(box, FocusOfThreadOf(box));
+    });
+    if (!ready)
         return false;
     ClickAt(CentreOf(button), MouseButton::Left);
     return true;
