@@ -61,7 +61,10 @@ FileResult WriteMemoFiles(const MemoState& state, const std::string& folder)
 void FinishInterruptedSave(const std::string& folder)
 {
     const PairPaths paths(folder);
-    if (!FileExists(paths.memoTemporary) && FileExists(paths.infoTemporary))
-        MoveFileOver(paths.infoTemporary, paths.info);
+    // memo.txt is already new, and the temporary info.ini is the only record of its memos' places:
+    // while info.ini is held it stays for a later start.
+    if (!FileExists(paths.memoTemporary) && FileExists(paths.infoTemporary) &&
+        !MoveFileOver(paths.infoTemporary, paths.info).Ok())
+        return;
     RemoveTemporaryFiles(paths);
 }

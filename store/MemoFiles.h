@@ -17,5 +17,6 @@
 FileResult WriteMemoFiles(const MemoState& state, const std::string& folder = ExecutableFolder());
 
 // Cleans up after a save that did not finish: when memo.txt was already replaced, the completed
-// temporary info.ini is moved into place; every other temporary file is removed.
+// temporary info.ini is moved into place (kept for a later call if info.ini cannot be replaced
+// now); every other temporary file is removed.
 void FinishInterruptedSave(const std::string& folder = ExecutableFolder());

@@ -2,6 +2,7 @@
 // save for a move, a new colour or a deletion, at the end of the session, and they all come back
 // after a restart.
 #include "FileBytes.h"
+#include "HeldFile.h"
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
 #include "Wait.h"
@@ -208,6 +209,35 @@ TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesIsCompletedAtTheNextStar
     ExpectShown(kNewPair);
     ExpectNoTemporaryFiles();
     EXPECT_EQ(StoredMemosByText(), SortedByText(kNewPair)) << Describe(ReadStoredMemos(ProgramFolder()));
+}
+
+// The same cut-short save, and at the next start info.ini is held by another program: the start
+// can neither complete the pair nor read the places, so it tells the user, keeps the completed
+// temporary file and saves nothing; the start after the release completes the pair.
+TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesWaitsWhileInfoIniIsHeld)
+{
+    WriteStoredMemos(ProgramFolder(), kOldPair);
+    WriteFileBytes(DataFile(kMemoFile), MemoFileBytes(TextsOf(kNewPair)));
+    WriteFileBytes(DataFile(kInfoTemporaryFile), InfoFileBytes(kNewPair));
+    {
+        HeldFile held(DataFile(kInfoFile));
+        ASSERT_TRUE(held.Holding());
+        Launch();
+        HWND box = WaitForMessageBox(kProgramTitle);
+        ASSERT_NE(box, nullptr) << "the user is not told that info.ini cannot be read";
+        ASSERT_TRUE(ClickMessageBoxButton(box, IDOK));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+        program_.mainWindow = WaitForMainWindow(*program_.process);
+        ASSERT_NE(program_.mainWindow, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == kNewPair.size(); }));
+        EXPECT_TRUE(std::filesystem::exists(DataFile(kInfoTemporaryFile))) << "the only record of the places is gone";
+    }
+    ASSERT_TRUE(Exit());
+    EXPECT_TRUE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+
+    ASSERT_TRUE(Start());
+    ExpectShown(kNewPair);
+    ExpectNoTemporaryFiles();
 }
 
 } // namespace

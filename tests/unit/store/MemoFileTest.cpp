@@ -132,6 +132,23 @@ TEST(InterruptedSave, InfoFileIsCompletedWhenMemoTxtWasAlreadyReplaced)
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\nnew\r\n");
 }
 
+TEST(InterruptedSave, CompletedInfoFileIsKeptWhileInfoIniIsHeld)
+{
+    TemporaryFolder folder;
+    folder.Write("memo.txt", "new\r\n");
+    folder.Write("info.ini", "[ROOT]\r\nold\r\n");
+    folder.Write("info.ini.tmp", "[ROOT]\r\nnew\r\n");
+    {
+        HeldFile held(folder.File("info.ini"));
+        ASSERT_TRUE(held.Holding());
+        FinishInterruptedSave(folder.Path());
+        EXPECT_EQ(folder.Listing(), "info.ini info.ini.tmp memo.txt");
+    }
+    FinishInterruptedSave(folder.Path());
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\nnew\r\n");
+}
+
 TEST(InterruptedSave, NothingToDoLeavesTheFilesAlone)
 {
     TemporaryFolder folder;
