@@ -9,6 +9,18 @@ function(kamifuda_target_options target)
   endif()
 endfunction()
 
+# Links the resource script (form data, icons, version, manifest) into a program. windres does not
+# report the files the script names, so they are listed here: editing a form rebuilds the resources.
+function(kamifuda_add_resources target)
+  set(rc "${PROJECT_SOURCE_DIR}/resources/kamifuda.rc")
+  file(GLOB inputs CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/forms/*.form"
+       "${PROJECT_SOURCE_DIR}/resources/*.ico" "${PROJECT_SOURCE_DIR}/resources/*.rc"
+       "${PROJECT_SOURCE_DIR}/resources/*.manifest")
+  target_sources(${target} PRIVATE "${rc}")
+  set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${inputs}")
+  target_link_libraries(${target} PRIVATE kamifuda_resources)
+endfunction()
+
 # A unit-test program: GoogleTest with our main, registered with ctest.
 # Programs that build forms pass RESOURCES so the form data and icons are linked in.
 function(kamifuda_add_unit_test name)
@@ -17,8 +29,7 @@ function(kamifuda_add_unit_test name)
   kamifuda_target_options(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} kamifuda_test_main)
   if(T_RESOURCES)
-    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/resources/kamifuda.rc)
-    target_link_libraries(${name} PRIVATE kamifuda_resources)
+    kamifuda_add_resources(${name})
   endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS unit)
