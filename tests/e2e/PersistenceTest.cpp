@@ -36,6 +36,23 @@ std::vector<WORD> KeysTyping(const std::string& text)
     return keys;
 }
 
+// A dialog that shows may still be placing itself: a button is ready for the click once the
+// dialog's modal loop has put the focus on one of its controls and the button stays in one place
+// from one look to the next.
+bool ClickWhenSettled(HWND dialog, HWND button)
+{
+    RECT last{};
+    const bool ready = WaitUntil([&] {
+        const RECT now = RectOf(button);
+        const bool settled = EqualRect(&now, &last) != FALSE;
+        last = now;
+        return settled && IsWindowVisible(button) && IsChild(dialog, FocusOfThreadOf(dialog));
+    });
+    if (ready)
+        ClickAt(CentreOf(button), MouseButton::Left);
+    return ready;
+}
+
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM text)
 {
     if (ClassNameOf(child) == "Static") {
@@ -96,8 +113,7 @@ HWND PersistenceTest::TypeNewMemo(const std::string& text)
         ADD_FAILURE() << "typed \"" << ControlText(edit) << "\"";
         return nullptr;
     }
-    ClickAt(CentreOf(ok), MouseButton::Left);
-    if (!WaitUntilHidden(dialog)) {
+    if (!ClickWhenSettled(dialog, ok) || !WaitUntilHidden(dialog)) {
         ADD_FAILURE() << "OK did not close the edit dialog";
         return nullptr;
     }
@@ -190,21 +206,7 @@ std::wstring PersistenceTest::MessageBoxText(HWND box)
 bool PersistenceTest::ClickMessageBoxButton(HWND box, int commandId)
 {
     HWND button = GetDlgItem(box, commandId);
-    if (!button)
-        return false;
-    // A box that shows may still be placing itself: it is ready for the click once its modal loop
-    // has put the focus on a button and the button stays in one place from one look to the next.
-    RECT last{};
-    const bool ready = WaitUntil([&] {
-        const RECT now = RectOf(button);
-        const bool settled = EqualRect(&now, &last) != FALSE;
-        last = now;
-        return settled && IsWindowVisible(button) && IsChild(box, FocusOfThreadOf(box));
-    });
-    if (!ready)
-        return false;
-    ClickAt(CentreOf(button), MouseButton::Left);
-    return true;
+    return button && ClickWhenSettled(box, button);
 }
 
 } // namespace e2e
