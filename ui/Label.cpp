@@ -106,23 +106,13 @@ void Label::CaptionChanged()
 
 void Label::Paint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(Handle(), &ps);
-    RECT r{};
-    GetClientRect(Handle(), &r);
-    UniqueBrush background(CreateSolidBrush(ResolveColor(Color())));
-    FillRect(dc, &r, background.Get());
-    SelectScope font(dc, FontHandle());
-    SetBkMode(dc, TRANSPARENT);
-    const FontSpec* own = OwnFont();
-    SetTextColor(dc, ResolveColor(own ? own->color : OwnerForm().FontDescription().color));
+    CaptionPaint paint(*this);
     UINT flags = DT_EXPANDTABS | (alignment_ == Alignment::Center ? DT_CENTER
                                   : alignment_ == Alignment::Right ? DT_RIGHT : DT_LEFT);
     if (ansi_)
-        DrawTextA(dc, ansiCaption_.c_str(), static_cast<int>(ansiCaption_.size()), &r, flags);
+        DrawTextA(paint.Dc(), ansiCaption_.c_str(), static_cast<int>(ansiCaption_.size()), &paint.Area(), flags);
     else
-        DrawTextW(dc, wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &r, flags);
-    EndPaint(Handle(), &ps);
+        DrawTextW(paint.Dc(), wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &paint.Area(), flags);
 }
 
 void Label::MouseDown(MouseButton button, LPARAM position)

@@ -32,18 +32,26 @@ void MenuItem::SetProperty(const FormProperty& p)
 
 void MenuItem::Adopt(std::unique_ptr<Component> child)
 {
-    auto* item = dynamic_cast<MenuItem*>(child.get());
-    if (!item)
-        Component::Adopt(std::move(child));
-    child.release();
-    items_.emplace_back(item);
+    AdoptMenuItem(*this, items_, std::move(child));
 }
 
 Component* MenuItem::Find(const std::string& name)
 {
-    if (name == Name())
-        return this;
-    for (auto& item : items_)
+    return FindInMenu(*this, items_, name);
+}
+
+void AdoptMenuItem(Component& parent, MenuItems& items, std::unique_ptr<Component> child)
+{
+    if (!dynamic_cast<MenuItem*>(child.get()))
+        throw Error("form data: '" + parent.Name() + "' can hold only menu items, not '" + child->Name() + "'");
+    items.emplace_back(static_cast<MenuItem*>(child.release()));
+}
+
+Component* FindInMenu(Component& parent, const MenuItems& items, const std::string& name)
+{
+    if (name == parent.Name())
+        return &parent;
+    for (auto& item : items)
         if (Component* found = item->Find(name))
             return found;
     return nullptr;

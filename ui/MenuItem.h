@@ -42,6 +42,12 @@ private:
     std::vector<std::unique_ptr<MenuItem>> items_;
 };
 
+// The items of a menu or submenu as form data builds them: only menu items may be nested, and a
+// name is looked up through the whole tree below.
+using MenuItems = std::vector<std::unique_ptr<MenuItem>>;
+void AdoptMenuItem(Component& parent, MenuItems& items, std::unique_ptr<Component> child);
+Component* FindInMenu(Component& parent, const MenuItems& items, const std::string& name);
+
 // A bitmap filled with one colour. Bitmaps are shared: one per colour and size for the whole process,
 // so menus of many windows cost no GDI objects each.
 HBITMAP SolidBitmap(COLORREF color, int width, int height);

@@ -28,21 +28,12 @@ void PopupMenu::SetProperty(const FormProperty& p)
 
 void PopupMenu::Adopt(std::unique_ptr<Component> child)
 {
-    auto* item = dynamic_cast<MenuItem*>(child.get());
-    if (!item)
-        Component::Adopt(std::move(child));
-    child.release();
-    items_.emplace_back(item);
+    AdoptMenuItem(*this, items_, std::move(child));
 }
 
 Component* PopupMenu::Find(const std::string& name)
 {
-    if (name == Name())
-        return this;
-    for (auto& item : items_)
-        if (Component* found = item->Find(name))
-            return found;
-    return nullptr;
+    return FindInMenu(*this, items_, name);
 }
 
 std::wstring WithAutomaticHotkey(const std::wstring& caption, std::wstring& used)

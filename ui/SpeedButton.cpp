@@ -42,19 +42,9 @@ void SpeedButton::Click()
 
 void SpeedButton::Paint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(Handle(), &ps);
-    RECT r{};
-    GetClientRect(Handle(), &r);
-    UniqueBrush background(CreateSolidBrush(ResolveColor(Color())));
-    FillRect(dc, &r, background.Get());
-    SelectScope font(dc, FontHandle());
-    SetBkMode(dc, TRANSPARENT);
-    const FontSpec* own = OwnFont();
-    SetTextColor(dc, ResolveColor(own ? own->color : OwnerForm().FontDescription().color));
-    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
+    CaptionPaint paint(*this);
+    DrawTextW(paint.Dc(), caption_.c_str(), static_cast<int>(caption_.size()), &paint.Area(),
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    EndPaint(Handle(), &ps);
 }
 
 LRESULT SpeedButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
