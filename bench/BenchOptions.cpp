@@ -29,6 +29,8 @@ BenchOptions ParseBenchOptions(int argc, char** argv)
             options.runs = std::max(1, std::atoi(argv[++i]));
         } else if (argument == "--budget-ms" && hasValue) {
             options.budgetMs = std::atof(argv[++i]);
+        } else if (argument == "--no-heading") {
+            options.heading = false;
         } else if (IsNumber(argument)) {
             counts.push_back(std::atoi(argument.c_str()));
         } else {
