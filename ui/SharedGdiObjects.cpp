@@ -10,13 +10,13 @@
 
 namespace ui {
 
-HFONT SharedFont(const FontSpec& spec)
+HFONT SharedFont(const FontSpec& description)
 {
     using Key = std::tuple<std::wstring, int, BYTE, bool, bool, bool>;
     static std::map<Key, UniqueFont> fonts;
-    UniqueFont& slot = fonts[Key{spec.name, spec.height, spec.charset, spec.bold, spec.italic, spec.underline}];
+    UniqueFont& slot = fonts[Key{description.name, description.height, description.charset, description.bold, description.italic, description.underline}];
     if (!slot)
-        slot = spec.Create();
+        slot = description.Create();
     return slot.Get();
 }
 

@@ -11,7 +11,7 @@ namespace ui {
 struct FontSpec;
 
 // The font of this description (name, height, charset, style; the text colour is not part of it).
-HFONT SharedFont(const FontSpec& spec);
+HFONT SharedFont(const FontSpec& description);
 
 // A solid brush of this colour (an RGB value, system colours already resolved).
 HBRUSH SharedSolidBrush(COLORREF color);
