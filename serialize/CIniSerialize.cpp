@@ -5,6 +5,7 @@
 #include <string>
 
 #include "FileBesideModule.h"
+#include "FileHandle.h"
 
 namespace Serialize {
 
@@ -65,28 +66,6 @@ std::string ReadSectionText(const std::string& sectionName, const std::string& f
         size *= 2;
     }
 }
-
-// Closes a file handle of CreateFileA.
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE handle) : handle(handle) {}
-    ~FileHandle()
-    {
-        if (Valid()) {
-            CloseHandle(handle);
-        }
-    }
-
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool Valid() const { return handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle; }
-
-private:
-    HANDLE handle;
-};
 
 bool WriteAll(HANDLE file, const std::string& bytes)
 {

@@ -1,7 +1,7 @@
 #include "FileReplacement.h"
 
 #include "DataFolder.h"
-#include "FileHandle.h"
+#include "serialize/FileHandle.h"
 
 #include <array>
 

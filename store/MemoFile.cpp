@@ -1,6 +1,6 @@
 #include "MemoFile.h"
 
-#include "FileHandle.h"
+#include "serialize/FileHandle.h"
 #include "FileReplacement.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "MemoRestore.h"
 
-#include "FileHandle.h"
+#include "serialize/FileHandle.h"
 #include "FileReplacement.h"
 #include "InfoFile.h"
 #include "MemoFiles.h"
