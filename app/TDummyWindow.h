@@ -15,8 +15,10 @@ inline constexpr char kMainWindowCaption[] = "Kamifuda";
 // The shell's notifications for the tray icon arrive as this message.
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 1;
 inline constexpr UINT kTrayIconId = 1;
-// The size of NOTIFYICONDATAA with the 128-byte tip, understood by every shell since Windows 2000.
-inline constexpr DWORD kTrayIconDataSize = 488;
+// The size of NOTIFYICONDATAA with the 128-byte tip, understood by every shell since Windows 2000:
+// 488 bytes in the 32-bit program, more in the 64-bit one, whose handles are twice as wide.
+inline constexpr DWORD kTrayIconDataSize = NOTIFYICONDATAA_V2_SIZE;
+static_assert(sizeof(void*) != 4 || kTrayIconDataSize == 488);
 
 class TDummyWindow : public ui::Form, public ITrayIconOwner {
 public:
