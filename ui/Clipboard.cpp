@@ -9,10 +9,22 @@
 
 namespace ui {
 
+namespace {
+// Clipboard viewers and managers open the clipboard for a moment whenever it changes, so a first
+// refusal is common and brief: the open is tried again for about half a second before the user is
+// told that another program holds it.
+constexpr int kOpenAttempts = 20;
+constexpr DWORD kOpenRetryMilliseconds = 25;
+} // namespace
+
 ClipboardScope::ClipboardScope(HWND owner)
 {
-    if (!OpenClipboard(owner))
-        throw Error("クリップボードを開けません。ほかのプログラムが使用中です。(" + LastErrorText(GetLastError()) + ")");
+    for (int attempt = 1; !OpenClipboard(owner); ++attempt) {
+        const DWORD error = GetLastError();
+        if (attempt == kOpenAttempts)
+            throw Error("クリップボードを開けません。ほかのプログラムが使用中です。(" + LastErrorText(error) + ")");
+        Sleep(kOpenRetryMilliseconds);
+    }
 }
 
 ClipboardScope::~ClipboardScope()

@@ -15,10 +15,15 @@ constexpr wchar_t kDeleteQuestion[] = L"このメモを削除しますか？";
 constexpr wchar_t kDeleteQuestionCaption[] = L"確認";
 
 // The memo is the text's size: the client area as measured, the window that plus border and frame.
+// A memo may show before it takes its text's size, so the size is awaited first.
 void ExpectSizedFor(HWND memo, const std::string& text)
 {
     const SIZE client = MemoClientSizeFor(text);
     const SIZE extra = MemoWindowExtra();
+    WaitUntil([&] {
+        const SIZE now = ClientSizeOf(memo);
+        return now.cx == client.cx && now.cy == client.cy;
+    });
     const SIZE actual = ClientSizeOf(memo);
     EXPECT_EQ(client.cx, actual.cx);
     EXPECT_EQ(client.cy, actual.cy);
@@ -124,6 +129,8 @@ protected:
         ASSERT_NE(edit, nullptr);
         ASSERT_EQ("keep me", ControlText(edit));
         ClickAt(CentreOf(edit), MouseButton::Left);
+        // Keys go to the window that has the focus when they are sent.
+        ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog_) == edit; }));
         HoldKey(VK_CONTROL);
         PressKeys({VK_END});
         HoldKey(VK_SHIFT);
