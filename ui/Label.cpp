@@ -14,12 +14,16 @@ namespace {
 constexpr wchar_t kLabelClass[] = L"KamifudaLabel";
 constexpr UINT kMeasureFlags = DT_CALCRECT | DT_EXPANDTABS | DT_LEFT;
 
-ShiftState CurrentShiftState()
+// The modifier keys as they were when the press was made, from the mouse message's own flags. The
+// thread's key state would lag behind whenever the key presses went to another program's window, as
+// they do when the user holds Shift over a memo that is not in the foreground. Alt has no flag: its
+// key is read as it is now, a moment after the press.
+ShiftState ShiftStateOfPress(WPARAM keys)
 {
     ShiftState s;
-    s.shift = GetKeyState(VK_SHIFT) < 0;
-    s.ctrl = GetKeyState(VK_CONTROL) < 0;
-    s.alt = GetKeyState(VK_MENU) < 0;
+    s.shift = (keys & MK_SHIFT) != 0;
+    s.ctrl = (keys & MK_CONTROL) != 0;
+    s.alt = GetAsyncKeyState(VK_MENU) < 0;
     return s;
 }
 } // namespace
@@ -115,10 +119,10 @@ void Label::Paint()
         DrawTextW(paint.Dc(), wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &paint.Area(), flags);
 }
 
-void Label::MouseDown(MouseButton button, LPARAM position)
+void Label::MouseDown(MouseButton button, WPARAM keys, LPARAM position)
 {
     if (onMouseDown_)
-        onMouseDown_(*this, button, CurrentShiftState(), GET_X_LPARAM(position), GET_Y_LPARAM(position));
+        onMouseDown_(*this, button, ShiftStateOfPress(keys), GET_X_LPARAM(position), GET_Y_LPARAM(position));
 }
 
 void Label::BeginAutomaticDrag()
@@ -144,17 +148,17 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (automaticDrag_)
             BeginAutomaticDrag();
         else
-            MouseDown(MouseButton::Left, lParam);
+            MouseDown(MouseButton::Left, wParam, lParam);
         return 0;
     case WM_LBUTTONUP:
         if (!automaticDrag_ && onClick_)
             onClick_(*this);
         return 0;
     case WM_RBUTTONDOWN:
-        MouseDown(MouseButton::Right, lParam);
+        MouseDown(MouseButton::Right, wParam, lParam);
         return 0;
     case WM_MBUTTONDOWN:
-        MouseDown(MouseButton::Middle, lParam);
+        MouseDown(MouseButton::Middle, wParam, lParam);
         return 0;
     default:
         return Control::HandleMessage(message, wParam, lParam);

@@ -45,7 +45,7 @@ protected:
 private:
     void Paint();
     void CaptionChanged();
-    void MouseDown(MouseButton button, LPARAM position);
+    void MouseDown(MouseButton button, WPARAM keys, LPARAM position);
 
     bool ansi_ = false;
     std::string ansiCaption_;

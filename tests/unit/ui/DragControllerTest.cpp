@@ -26,7 +26,10 @@ public:
             starts.push_back(&sender);
             object = std::move(nextDragObject);
         });
-        Bind("Pressed", [this](ui::Component&, ui::MouseButton, ui::ShiftState, int, int) { ++mouseDowns; });
+        Bind("Pressed", [this](ui::Component&, ui::MouseButton, ui::ShiftState keys, int, int) {
+            ++mouseDowns;
+            lastKeys = keys;
+        });
         LoadForm(ui::ParseFormData(
             "object F: TDragForm\n Left = 200\n Top = 200\n Width = 120\n Height = 60\n BorderStyle = bsNone\n"
             " object Label: TLabel\n  Left = 0\n  Top = 0\n  Width = 60\n  Height = 30\n"
@@ -41,6 +44,7 @@ public:
     std::unique_ptr<ui::DragObject> nextDragObject;
     std::vector<ui::Component*> starts;
     int mouseDowns = 0;
+    ui::ShiftState lastKeys;
     int pings = 0;
     int presses = 0;
 
@@ -242,6 +246,19 @@ TEST_F(DragControllerTest, RightPressesAndManualLabelsStartNoDrag)
     EXPECT_EQ(0, calls);
     EXPECT_EQ(1, form.mouseDowns);
     EXPECT_EQ(nullptr, GetCapture());
+}
+
+// The press's own flags say which keys were held, whatever this thread's key state says: the
+// keys may have gone to another program's window.
+TEST_F(DragControllerTest, APressReportsTheModifierKeysItsMessageCarries)
+{
+    SendMessageW(form.PlainHandle(), WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(3, 3));
+    EXPECT_TRUE(form.lastKeys.shift);
+    EXPECT_FALSE(form.lastKeys.ctrl);
+    SendMessageW(form.PlainHandle(), WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(3, 3));
+    EXPECT_FALSE(form.lastKeys.shift);
+    EXPECT_TRUE(form.lastKeys.ctrl);
+    EXPECT_EQ(2, form.mouseDowns);
 }
 
 TEST(DragObject, DefaultShowsTheNoDropCursor)
