@@ -14,16 +14,16 @@ namespace {
 constexpr wchar_t kLabelClass[] = L"KamifudaLabel";
 constexpr UINT kMeasureFlags = DT_CALCRECT | DT_EXPANDTABS | DT_LEFT;
 
-// The modifier keys as they were when the press was made, from the mouse message's own flags. The
-// thread's key state would lag behind whenever the key presses went to another program's window, as
-// they do when the user holds Shift over a memo that is not in the foreground. Alt has no flag: its
-// key is read as it is now, a moment after the press.
+// The modifier keys as they were when the press was made: the mouse message's own flags for Shift
+// and Ctrl. The thread's key state lags behind whenever the key presses went to another window, as
+// they do when the user holds Shift over a memo that is not in the foreground; Alt has no flag, so
+// for Alt it is all there is.
 ShiftState ShiftStateOfPress(WPARAM keys)
 {
     ShiftState s;
     s.shift = (keys & MK_SHIFT) != 0;
     s.ctrl = (keys & MK_CONTROL) != 0;
-    s.alt = GetAsyncKeyState(VK_MENU) < 0;
+    s.alt = GetKeyState(VK_MENU) < 0;
     return s;
 }
 } // namespace

@@ -28,6 +28,10 @@ protected:
 
     // A right click on the memo's text with the given keys held; returns the menu that opened.
     HWND RightClickText(HWND memo, const std::vector<WORD>& heldKeys = {});
+    // Activates the memo and holds the keys down; false if they would not stay held.
+    bool HoldKeysOver(HWND memo, const std::vector<WORD>& keys);
+    static constexpr int kHoldAttempts = 5;
+    static constexpr DWORD kKeysSettleMs = 300;
     // Keys pressed into the open menu; waits until it has closed.
     bool ChooseWithKeys(const std::vector<WORD>& keys);
 
