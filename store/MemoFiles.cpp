@@ -4,25 +4,27 @@
 #include "InfoFile.h"
 #include "MemoText.h"
 
+#include <windows.h>
+
 namespace
 {
 struct PairPaths
 {
-    explicit PairPaths(const std::string& folder)
+    explicit PairPaths(const std::wstring& folder)
         : memo(PathInFolder(folder, kMemoFileName)), info(PathInFolder(folder, kInfoFileName)),
           memoTemporary(TemporaryPathFor(memo)), infoTemporary(TemporaryPathFor(info))
     {
     }
 
-    std::string memo;
-    std::string info;
-    std::string memoTemporary;
-    std::string infoTemporary;
+    std::wstring memo;
+    std::wstring info;
+    std::wstring memoTemporary;
+    std::wstring infoTemporary;
 };
 
-bool FileExists(const std::string& path)
+bool FileExists(const std::wstring& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The temporary memo.txt is the marker of a save whose memo.txt is not yet in place, so it goes
@@ -34,13 +36,13 @@ void RemoveTemporaryFiles(const PairPaths& paths)
 }
 
 // Reports a failure on a temporary file under the name the user knows.
-FileResult AsFailureOf(const std::string& path, const FileResult& result)
+FileResult AsFailureOf(const std::wstring& path, const FileResult& result)
 {
     return result.Ok() ? result : FileResult::Failure(path, result.Error());
 }
 }
 
-FileResult WriteMemoFiles(const MemoState& state, const std::string& folder)
+FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder)
 {
     const PairPaths paths(folder);
     FileResult result = AsFailureOf(paths.memo, WriteFileToDisk(paths.memoTemporary,
@@ -58,7 +60,7 @@ FileResult WriteMemoFiles(const MemoState& state, const std::string& folder)
     return MoveFileOver(paths.infoTemporary, paths.info);
 }
 
-void FinishInterruptedSave(const std::string& folder)
+void FinishInterruptedSave(const std::wstring& folder)
 {
     const PairPaths paths(folder);
     // memo.txt is already new, and the temporary info.ini is the only record of its memos' places:

@@ -14,9 +14,9 @@
 
 // Writes both files. On failure nothing or only memo.txt was replaced, and the result names the
 // file that could not be written and why.
-FileResult WriteMemoFiles(const MemoState& state, const std::string& folder = ExecutableFolder());
+FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder = ExecutableFolder());
 
 // Cleans up after a save that did not finish: when memo.txt was already replaced, the completed
 // temporary info.ini is moved into place (kept for a later call if info.ini cannot be replaced
 // now); every other temporary file is removed.
-void FinishInterruptedSave(const std::string& folder = ExecutableFolder());
+void FinishInterruptedSave(const std::wstring& folder = ExecutableFolder());

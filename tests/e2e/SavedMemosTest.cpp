@@ -1,8 +1,10 @@
 // Memos on the running program reach memo.txt and info.ini: at once for a text, by the next timer
 // save for a move, a new colour or a deletion, at the end of the session, and they all come back
 // after a restart.
+#include "AboutDialog.h"
 #include "FileBytes.h"
 #include "HeldFile.h"
+#include "Input.h"
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
 #include "Wait.h"
@@ -155,6 +157,45 @@ TEST_F(SavedMemosTest, SessionEndSavesWhatChangedSinceTheLastTimerSave)
     // No polling: the save belongs to the message.
     const auto stored = ReadStoredMemos(ProgramFolder());
     EXPECT_EQ(stored, (std::vector<StoredMemo>{StoredMemo{"until the session ends", place, kYellow}})) << Describe(stored);
+}
+
+// Kamifuda copied with its files into a folder whose name the ANSI code page cannot spell: the
+// tests run with code page 932, which has neither é nor Ω.
+class ForeignFolderNameTest : public PersistenceTest {
+protected:
+    std::filesystem::path ProgramFolderName() const override { return L"José-Ωメモ"; }
+};
+
+TEST_F(ForeignFolderNameTest, EveryMemoIsRestoredANewOneIsSavedAndTheVersionIsRead)
+{
+    const std::vector<StoredMemo> stored{
+        StoredMemo{"first", RECT{100, 120, 240, 160}, kGreen},
+        StoredMemo{"second\r\nline two", RECT{420, 300, 580, 360}, kYellow},
+        StoredMemo{"third", RECT{800, 500, 930, 540}, kBlue},
+    };
+    WriteStoredMemos(ProgramFolder(), stored);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "the files were not readable";
+    ExpectShown(stored);
+
+    HWND made = NewMemo("made in the tray");
+    ASSERT_NE(made, nullptr);
+    ASSERT_TRUE(Synchronise());
+    std::vector<StoredMemo> expected = stored;
+    expected.push_back(StoredMemo{"made in the tray", RectOf(made), kYellow});
+    EXPECT_EQ(StoredMemosByText(), SortedByText(expected)) << Describe(ReadStoredMemos(ProgramFolder()));
+
+    // The version comes from the executable's own file.
+    ASSERT_NE(OpenTrayMenu(program_), nullptr);
+    PressKeys({'A'});
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (about = AboutDialogOf(ProcessId())) != nullptr; }));
+    EXPECT_TRUE(AboutDialogShows(about, ExpectedVersionLine(Program())));
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+
+    ASSERT_TRUE(Exit());
+    EXPECT_EQ(StoredMemosByText(), SortedByText(expected)) << Describe(ReadStoredMemos(ProgramFolder()));
 }
 
 const std::vector<StoredMemo> kOldPair{
