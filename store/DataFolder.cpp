@@ -16,8 +16,3 @@ std::wstring PathInFolder(const std::wstring& folder, const std::wstring& name)
 {
     return folder + L"\\" + name;
 }
-
-std::wstring TemporaryPathFor(const std::wstring& path)
-{
-    return path + L".tmp";
-}

@@ -16,7 +16,3 @@ std::wstring ExecutableFolder();
 
 // folder, a backslash, name.
 std::wstring PathInFolder(const std::wstring& folder, const std::wstring& name);
-
-// The name a file is written under before it replaces the real one, in the same folder so the
-// replacement is a rename on one volume.
-std::wstring TemporaryPathFor(const std::wstring& path);

@@ -1,6 +1,6 @@
 #include "FileReplacement.h"
 
-#include "DataFolder.h"
+#include "SaveGenerations.h"
 #include "serialize/FileHandle.h"
 
 #include <array>
@@ -85,7 +85,7 @@ FileResult MoveFileOver(const std::wstring& from, const std::wstring& to)
 
 FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes)
 {
-    const std::wstring temporary = TemporaryPathFor(path);
+    const std::wstring temporary = TemporaryName(path, 0);
     FileResult result = WriteFileToDisk(temporary, bytes);
     if (result.Ok())
         result = MoveFileOver(temporary, path);

@@ -26,8 +26,8 @@ FileResult FlushFileToDisk(const std::wstring& path);
 // Renames from over to (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH).
 FileResult MoveFileOver(const std::wstring& from, const std::wstring& to);
 
-// WriteFileToDisk under TemporaryPathFor(path), then MoveFileOver path. On failure the old file
-// is untouched and the temporary file removed.
+// WriteFileToDisk under the temporary name of generation 0 (see SaveGenerations.h), then
+// MoveFileOver path. On failure the old file is untouched and the temporary file removed.
 FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes);
 
 // Deletes path; a file that is not there counts as deleted.

@@ -111,8 +111,14 @@ RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan
         return outcome;
     outcome.ran = true;
 
-    FinishInterruptedSave(folder);
-    const StoredMemos stored = ReadStoredMemos(folder);
+    const FileResult finished = FinishInterruptedSave(folder);
+    StoredMemos stored = ReadStoredMemos(folder);
+    if (!finished.Ok() && stored.infoFileFailure.Ok()) {
+        // The places of memo.txt's memos are in a completed info.ini that could not take its place;
+        // info.ini holds older ones.
+        stored.infoFileFailure = finished;
+        stored.info = {};
+    }
     outcome.fileFailure = stored.memoFileFailure.Ok() ? stored.infoFileFailure : stored.memoFileFailure;
     const std::vector<MemoWindowPlan> plans = PlanMemoWindows(stored);
     for (const MemoWindowPlan& plan : plans) {

@@ -39,9 +39,10 @@ struct StoredMemos
 {
     MemoFileContent::Status memoFile = MemoFileContent::Status::Missing;
     FileResult memoFileFailure = FileResult::Success();
-    // info.ini could not be opened even after retrying (held by another program). Its records are
-    // still on the disk, so they are not taken as missing: that would put every memo at the
-    // default place and let the next save overwrite the stored places and colours.
+    // info.ini could not be opened even after retrying (held by another program), or the completed
+    // info.ini of the last save could not take its place. The records are still on the disk, so
+    // they are not taken as missing: that would put every memo at the default place and let the
+    // next save overwrite the stored places and colours.
     FileResult infoFileFailure = FileResult::Success();
 
     // The texts of memo.txt in file order, empty ones included.

@@ -44,8 +44,7 @@ TEST_F(SavedMemosTest, TextTypedIntoANewMemoFromTheTrayIsInMemoTxtAtOnce)
     ASSERT_TRUE(both && both->size() == 2u) << Describe(both);
     EXPECT_EQ("another", both->at(0).text);
     EXPECT_EQ("first memo\r\nsecond line 2", both->at(1).text);
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
 }
 
 TEST_F(SavedMemosTest, MovedResizedRecolouredAndDeletedMemosReachBothFilesByTheNextTimerSave)
@@ -216,14 +215,7 @@ std::vector<std::string> TextsOf(const std::vector<StoredMemo>& memos)
     return texts;
 }
 
-class LeftoverFilesTest : public PersistenceTest {
-protected:
-    void ExpectNoTemporaryFiles()
-    {
-        EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
-        EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
-    }
-};
+using LeftoverFilesTest = PersistenceTest;
 
 // The save wrote both temporary files and ended before it moved memo.txt: the old pair is whole.
 TEST_F(LeftoverFilesTest, SaveCutShortBeforeItsFirstMoveLeavesTheOldPairAndItsTemporaryFilesGo)
@@ -234,7 +226,7 @@ TEST_F(LeftoverFilesTest, SaveCutShortBeforeItsFirstMoveLeavesTheOldPairAndItsTe
 
     ASSERT_TRUE(Start());
     ExpectShown(kOldPair);
-    ExpectNoTemporaryFiles();
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
     EXPECT_EQ(StoredMemosByText(), SortedByText(kOldPair)) << Describe(ReadStoredMemos(ProgramFolder()));
 }
 
@@ -248,7 +240,7 @@ TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesIsCompletedAtTheNextStar
 
     ASSERT_TRUE(Start());
     ExpectShown(kNewPair);
-    ExpectNoTemporaryFiles();
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
     EXPECT_EQ(StoredMemosByText(), SortedByText(kNewPair)) << Describe(ReadStoredMemos(ProgramFolder()));
 }
 
@@ -278,7 +270,7 @@ TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesWaitsWhileInfoIniIsHeld)
 
     ASSERT_TRUE(Start());
     ExpectShown(kNewPair);
-    ExpectNoTemporaryFiles();
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
 }
 
 } // namespace

@@ -199,6 +199,8 @@ TEST(SavingMemos, MemoTxtReleasedWhileRetryingIsWritten)
     EXPECT_EQ(folder.Read("memo.txt"), "new\r\n");
 }
 
+// memo.txt is replaced first: while info.ini is held, the completed temporary info.ini is the only
+// record of the new memo's place, and no later save may lose it before its own memo.txt is in place.
 TEST(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
 {
     TemporaryFolder folder;
@@ -211,6 +213,12 @@ TEST(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
         EXPECT_EQ(outcome.result, Result::Failed);
         EXPECT_EQ(outcome.failure.Path(), folder.File("info.ini"));
         EXPECT_EQ(saver.State(), (MemoState{{"old"}, {kFirst}}));
+
+        // The next save fails after writing its own temporary info.ini: memo.txt is held as well.
+        HeldFile memoHeld(folder.File("memo.txt"));
+        ASSERT_TRUE(memoHeld.Holding());
+        EXPECT_EQ(SaveMemoState({{"newer"}, {kThird}}, saver, folder.Path()).result, Result::Failed);
+        EXPECT_EQ(folder.Listing(), "info.ini info.ini.tmp memo.txt");
     }
     FakeDesktop desktop;
     MemoSaver nextRun;
