@@ -9,9 +9,30 @@
 
 namespace ui {
 
+namespace {
+
+// Other programs open the clipboard for a moment, most often right after it changed: clipboard
+// viewers and managers, a program that reads what we have just copied. It counts as held only
+// when it stays so for about a quarter of a second.
+constexpr DWORD kOpenRetryPausesMs[] = {5, 10, 20, 40, 80, 100};
+
+bool OpenWithRetries(HWND owner)
+{
+    if (OpenClipboard(owner))
+        return true;
+    for (DWORD pause : kOpenRetryPausesMs) {
+        Sleep(pause);
+        if (OpenClipboard(owner))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 ClipboardScope::ClipboardScope(HWND owner)
 {
-    if (!OpenClipboard(owner))
+    if (!OpenWithRetries(owner))
         throw Error("クリップボードを開けません。ほかのプログラムが使用中です。(" + LastErrorText(GetLastError()) + ")");
 }
 
