@@ -2,6 +2,7 @@
 
 #include "Text.h"
 #include "product.h"
+#include "serialize/ModuleFileName.h"
 
 #include <windows.h>
 
@@ -17,9 +18,8 @@ std::wstring HomePageAddress(const std::wstring& configured, const std::wstring&
 
 std::wstring HomePageAddress()
 {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return HomePageAddress(ui::Utf8ToWide(KAMIFUDA_HOME_PAGE), path, ui::Utf8ToWide(KAMIFUDA_USER_GUIDE));
+    return HomePageAddress(ui::Utf8ToWide(KAMIFUDA_HOME_PAGE), Serialize::ModuleFileName(nullptr),
+                           ui::Utf8ToWide(KAMIFUDA_USER_GUIDE));
 }
 
 std::wstring HomePageCommand(const std::wstring& address)

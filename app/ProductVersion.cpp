@@ -1,25 +1,26 @@
 #include "ProductVersion.h"
 
+#include "serialize/ModuleFileName.h"
+
 #include <cstdio>
 #include <vector>
 
 void GetProductVersion(HMODULE module, long& major, long& minor, long& release, long& build)
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(module, path, MAX_PATH);
+    // Wide, so that a folder named in characters outside the ANSI code page is found.
+    const std::wstring path = Serialize::ModuleFileName(module);
     major = minor = release = build = 0;
 
     DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
     if (size == 0)
         return;
     std::vector<char> data(size);
-    if (!GetFileVersionInfoA(path, 0, size, data.data()))
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data()))
         return;
     void* root = nullptr;
     UINT length = 0;
-    char rootBlock[] = "\\";
-    if (!VerQueryValueA(data.data(), rootBlock, &root, &length) || !root || length < sizeof(VS_FIXEDFILEINFO))
+    if (!VerQueryValueW(data.data(), L"\\", &root, &length) || !root || length < sizeof(VS_FIXEDFILEINFO))
         return;
     const auto* info = static_cast<const VS_FIXEDFILEINFO*>(root);
     major = HIWORD(info->dwProductVersionMS);

@@ -15,10 +15,21 @@
 
 namespace {
 
-// A hidden window for the command: explorer hands the address to the browser and ends.
-void RunHidden(const std::string& commandLine)
+// A hidden window for the command, as WinExec with SW_HIDE would start it: explorer hands the
+// address to the browser and ends. Through the wide API, because the address of the user guide is
+// a path beside the executable, which the ANSI code page may not be able to spell.
+void RunHidden(const std::wstring& commandLine)
 {
-    WinExec(commandLine.c_str(), SW_HIDE);
+    std::wstring writable = commandLine;  // CreateProcessW may write into its command line
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION started{};
+    if (CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+        const ui::UniqueKernelHandle process(started.hProcess);
+        const ui::UniqueKernelHandle thread(started.hThread);
+    }
 }
 
 // The address as the link shows it: a long local path loses its middle to an ellipsis so that both
@@ -60,5 +71,5 @@ TAbout::TAbout(ui::Form& owner, CommandRunner runCommand)
 
 void TAbout::bHomePageClick(ui::Component&)
 {
-    runCommand_(ui::WideToAnsi(HomePageCommand(homePage_)));
+    runCommand_(HomePageCommand(homePage_));
 }

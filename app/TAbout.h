@@ -9,8 +9,8 @@
 
 class TAbout : public ui::Form {
 public:
-    // Runs a command line (ANSI, as WinExec takes it); the dialog does not wait for it.
-    using CommandRunner = std::function<void(const std::string& commandLine)>;
+    // Runs a command line; the dialog does not wait for it.
+    using CommandRunner = std::function<void(const std::wstring& commandLine)>;
 
     explicit TAbout(ui::Form& owner);
     // For tests: the link's command goes to `runCommand` instead of being started.

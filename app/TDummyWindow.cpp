@@ -90,10 +90,16 @@ LRESULT TDummyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        if (wParam) {
-            Get<ui::Timer>("Timer").SetEnabled(false);
-            FinalSave(false);
-        }
+        if (wParam)
+            EndWithoutQuestions();
+        return 0;
+    case WM_CLOSE:
+        // The exit command calls Close itself, so a close request that arrives as a message comes
+        // from elsewhere: taskkill without /f and tools that end a program post one to each of its
+        // top-level windows, and the application window passes its own on. The program ends as at
+        // the end of the session; there may be nobody to answer a question about a failed save.
+        EndWithoutQuestions();
+        Close();
         return 0;
     default:
         return Form::HandleMessage(message, wParam, lParam);
@@ -161,6 +167,12 @@ void TDummyWindow::miMenuEndClick(ui::Component&)
     Get<ui::Timer>("Timer").SetEnabled(false);
     Close();
     FinalSave(true);
+}
+
+void TDummyWindow::EndWithoutQuestions()
+{
+    Get<ui::Timer>("Timer").SetEnabled(false);
+    FinalSave(false);
 }
 
 void TDummyWindow::FinalSave(bool askOnFailure)

@@ -44,6 +44,9 @@ private:
     void ShowTrayMenu();
     // The last save: with askOnFailure the user may retry a failed write or end anyway.
     void FinalSave(bool askOnFailure);
+    // The end of the session or a close request from outside: the timer off and the last save,
+    // which asks nothing.
+    void EndWithoutQuestions();
     void RemoveTrayIcon();
 
     NOTIFYICONDATAA TrayIconData{};

@@ -21,7 +21,7 @@
 namespace
 {
 constexpr char kSerializeFile[] = "ini_bench.ini";
-constexpr char kStoreFolder[] = "ini_bench_store";
+constexpr wchar_t kStoreFolder[] = L"ini_bench_store";
 constexpr char kObjectKey[] = "info";
 
 void WriteThroughSerialize(std::vector<CWindowInfo> records)
@@ -72,9 +72,9 @@ void MeasureSerialize(int memos, const BenchOptions& options)
 
 void MeasureStore(int memos, const BenchOptions& options)
 {
-    const std::string folder = PathInFolder(ExecutableFolder(), kStoreFolder);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string path = PathInFolder(folder, kInfoFileName);
+    const std::wstring folder = PathInFolder(ExecutableFolder(), kStoreFolder);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring path = PathInFolder(folder, kInfoFileName);
     const std::vector<CWindowInfo> records = MakeMemos(memos).infos;
     FigureTable::PrintRow("store: WriteInfoFile", memos,
                           MeasureTime(options.runs, options.budgetMs, [&] { WriteInfoFile(records, path); }), "ms");

@@ -172,7 +172,7 @@ int main(int argc, char** argv)
         MeasureRestore(memos);
         MeasureSaves(memos, options);
     }
-    DeleteFileA(PathInFolder(ExecutableFolder(), kMemoFileName).c_str());
-    DeleteFileA(PathInFolder(ExecutableFolder(), kInfoFileName).c_str());
+    DeleteFileW(PathInFolder(ExecutableFolder(), kMemoFileName).c_str());
+    DeleteFileW(PathInFolder(ExecutableFolder(), kInfoFileName).c_str());
     return 0;
 }

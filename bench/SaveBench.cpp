@@ -29,10 +29,10 @@ constexpr int kUnchangedSavesPerSample = 2000;
 constexpr double kMicrosecondsPerMs = 1000.0;
 constexpr int kPixelsMoved = 1;
 
-std::string BenchFolder(int memos)
+std::wstring BenchFolder(int memos)
 {
-    const std::string folder = PathInFolder(ExecutableFolder(), "save-bench-" + std::to_string(memos));
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::wstring folder = PathInFolder(ExecutableFolder(), L"save-bench-" + std::to_wstring(memos));
+    CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
 }
 
@@ -43,7 +43,7 @@ void ExpectResult(const SaveOutcome& outcome, SaveOutcome::Result expected, cons
 }
 
 // The timer's save when nothing changed, per memo (for 0 memos: per save).
-void MeasureUnchangedSave(int memos, const BenchOptions& options, const std::string& folder)
+void MeasureUnchangedSave(int memos, const BenchOptions& options, const std::wstring& folder)
 {
     const MemoState state = MakeMemos(memos);
     MemoSaver saver;
@@ -60,7 +60,7 @@ void MeasureUnchangedSave(int memos, const BenchOptions& options, const std::str
 }
 
 // A save after one change, made by change() to the state before each run.
-void MeasureChangedSave(const char* figure, int memos, const BenchOptions& options, const std::string& folder,
+void MeasureChangedSave(const char* figure, int memos, const BenchOptions& options, const std::wstring& folder,
                         void (*change)(MemoState&, int run))
 {
     MemoState state = MakeMemos(memos);
@@ -88,7 +88,7 @@ void MoveFirstMemo(MemoState& state, int run)
         state.infos[0].Left += run % 2 == 0 ? kPixelsMoved : -kPixelsMoved;
 }
 
-void MeasureRestore(int memos, const BenchOptions& options, const std::string& folder)
+void MeasureRestore(int memos, const BenchOptions& options, const std::wstring& folder)
 {
     if (!WriteMemoFiles(MakeMemos(memos), folder).Ok())
         std::printf("!! restore: cannot write the memo files\n");
@@ -108,7 +108,7 @@ int main(int argc, char** argv)
     const BenchOptions options = ParseBenchOptions(argc, argv);
     FigureTable::PrintHeading("Save and restore in-process, memos as plain data (save_bench)");
     for (int memos : options.memoCounts) {
-        const std::string folder = BenchFolder(memos);
+        const std::wstring folder = BenchFolder(memos);
         MeasureUnchangedSave(memos, options, folder);
         if (memos > 0) {
             MeasureChangedSave("save after one text changed", memos, options, folder, ChangeFirstText);

@@ -7,33 +7,35 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace
 {
-constexpr const char* kDataFiles[] = {kMemoFileName, kInfoFileName};
+constexpr const wchar_t* kDataFiles[] = {kMemoFileName, kInfoFileName};
 }
 
 StagedMemoFiles::StagedMemoFiles(int memos)
-    : folder(PathInFolder(ExecutableFolder(), "staged-" + std::to_string(memos) + "-memos"))
+    : folder(PathInFolder(ExecutableFolder(), L"staged-" + std::to_wstring(memos) + L"-memos"))
 {
-    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
     const FileResult written = WriteMemoFiles(MakeMemos(memos), folder);
     if (!written.Ok())
-        throw std::runtime_error("cannot write " + written.Path() + ": error " + std::to_string(written.Error()));
+        throw std::runtime_error("cannot write " + std::filesystem::path(written.Path()).string() + ": error " +
+                                 std::to_string(written.Error()));
 }
 
 StagedMemoFiles::~StagedMemoFiles()
 {
-    for (const char* name : kDataFiles)
-        DeleteFileA(PathInFolder(folder, name).c_str());
-    RemoveDirectoryA(folder.c_str());
+    for (const wchar_t* name : kDataFiles)
+        DeleteFileW(PathInFolder(folder, name).c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
-bool StagedMemoFiles::CopyInto(const std::string& target) const
+bool StagedMemoFiles::CopyInto(const std::wstring& target) const
 {
-    for (const char* name : kDataFiles) {
-        if (!CopyFileA(PathInFolder(folder, name).c_str(), PathInFolder(target, name).c_str(), FALSE))
+    for (const wchar_t* name : kDataFiles) {
+        if (!CopyFileW(PathInFolder(folder, name).c_str(), PathInFolder(target, name).c_str(), FALSE))
             return false;
     }
     return true;

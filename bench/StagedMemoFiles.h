@@ -15,8 +15,8 @@ public:
     StagedMemoFiles& operator=(const StagedMemoFiles&) = delete;
 
     // Copies both files into folder; false if either copy failed.
-    bool CopyInto(const std::string& folder) const;
+    bool CopyInto(const std::wstring& folder) const;
 
 private:
-    std::string folder;
+    std::wstring folder;
 };

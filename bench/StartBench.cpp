@@ -175,7 +175,7 @@ FigureSamples MeasureKamifudaStart(const std::filesystem::path& program, int mem
         const e2e::TempFolder folder;
         const std::filesystem::path copy = folder.Path() / program.filename();
         std::filesystem::copy_file(program, copy);
-        if (!staged.CopyInto(folder.Path().string())) {
+        if (!staged.CopyInto(folder.Path().wstring())) {
             FigureTable::PrintNote("cannot copy the memo files into " + folder.Path().string());
             break;
         }

@@ -23,6 +23,8 @@ constexpr char kAnyLineBreak[] = "[\r\n]";
 constexpr wchar_t kCopyLineCaptionSuffix[] = L"行目をコピー";
 // The largest size a window's coordinates can describe.
 constexpr LONG kLargestWindowSize = 32767;
+// The low four bits of a system command's wParam are the system's own.
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
 // The text up to its first CR or LF: the memo's first line.
 std::string FirstLine(RegEx2& regex, const std::string& text)
@@ -97,6 +99,22 @@ void TMemoWindow::CreateParams(CreateParamsData& params)
 
 LRESULT TMemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Closing a memo deletes it, so only the user's own closes reach Close. The delete command (and
+    // the edit dialog when its text is emptied) call Close directly, never through a message. The
+    // other close a person has is Alt+F4 on the memo that holds the keyboard focus: the default
+    // window procedure turns the key into the system command SC_CLOSE on the memo, which is then
+    // the foreground window. A close request that comes alone is not the user's: taskkill without
+    // /f and tools that end a program post WM_CLOSE to each top-level window of the process, every
+    // memo included, and a SC_CLOSE sent by another program finds that program in the foreground.
+    // Such a request is left to the main window, which ends the program with its last save;
+    // deleting the memos meanwhile would empty memo.txt at the next save.
+    if (message == WM_SYSCOMMAND && (wParam & kSystemCommandMask) == SC_CLOSE) {
+        if (GetForegroundWindow() == Handle())
+            Close();
+        return 0;
+    }
+    if (message == WM_CLOSE)
+        return 0;
     LRESULT result = Form::HandleMessage(message, wParam, lParam);
     if (message == WM_GETMINMAXINFO) {
         // A memo is exactly as large as its text: the window manager would otherwise keep a window

@@ -1,7 +1,8 @@
 #pragma once
 // One memo on the desktop: a coloured rectangle without a title bar that shows its text and is
 // exactly as large as that text. The text lives only in the label's caption. The window is owned by
-// the application window; closing it hides it and takes it out of the registry of open memos.
+// the application window; closing it hides it and takes it out of the registry of open memos. Only
+// the user closes a memo: a close request from another program leaves it alone.
 
 #include "Form.h"
 #include "TClickInfo.h"

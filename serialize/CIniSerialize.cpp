@@ -4,64 +4,46 @@
 #include <cstdint>
 #include <string>
 
+#include "AnsiText.h"
 #include "FileBesideModule.h"
 #include "FileHandle.h"
+#include "ModuleFileName.h"
 
 namespace Serialize {
 
 namespace {
 
 constexpr const char* kDefaultSection = "ROOT";
-constexpr DWORD kFirstPathBufferSize = 1024;
-constexpr DWORD kLargestPathBufferSize = 32768;
-// GetPrivateProfileSectionA reports a buffer that is too small by filling it up to this many
+// GetPrivateProfileSectionW reports a buffer that is too small by filling it up to this many
 // bytes short of its size.
 constexpr DWORD kSectionTruncatedShortBy = 2;
 constexpr DWORD kSmallestSectionBuffer = 4096;
 constexpr DWORD kLargestSectionBuffer = 1u << 30;
 
-bool IsAnsiLeadByte(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
-}
-
-// GetModuleFileNameA cuts a long path silently: grow the buffer until the name fits.
-std::string ModuleFileName(HMODULE module)
-{
-    std::string name;
-    for (DWORD size = kFirstPathBufferSize; size <= kLargestPathBufferSize; size *= 2) {
-        name.resize(size);
-        const DWORD length = GetModuleFileNameA(module, name.data(), size);
-        if (length < size) {
-            name.resize(length);
-            return name;
-        }
-    }
-    return {};
-}
-
 // The size of a file, or none when there is no such file.
-std::optional<std::uint64_t> FileSize(const std::string& fileName)
+std::optional<std::uint64_t> FileSize(const std::wstring& filePath)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(fileName.c_str(), GetFileExInfoStandard, &data)) {
+    if (!GetFileAttributesExW(filePath.c_str(), GetFileExInfoStandard, &data)) {
         return std::nullopt;
     }
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-// The whole section through GetPrivateProfileSectionA. The section's text is never longer than
-// the file, so a buffer of the file's size is enough; it grows should the platform need more.
-std::string ReadSectionText(const std::string& sectionName, const std::string& fileName, std::uint64_t fileSize)
+// The whole section as GetPrivateProfileSectionA gives it: the wide section converted through the
+// ANSI code page. The section's text holds no more characters than the file has bytes, so a buffer
+// of the file's size is enough; it grows should the platform need more.
+std::string ReadSectionText(const std::string& sectionName, const std::wstring& filePath, std::uint64_t fileSize)
 {
+    const std::wstring wideName = AnsiToWide(sectionName);
     DWORD size = static_cast<DWORD>(std::clamp<std::uint64_t>(fileSize + kSectionTruncatedShortBy,
                                                               kSmallestSectionBuffer, kLargestSectionBuffer));
     for (;;) {
-        std::string buffer(size, '\0');
-        const DWORD length = GetPrivateProfileSectionA(sectionName.c_str(), buffer.data(), size, fileName.c_str());
+        std::wstring buffer(size, L'\0');
+        const DWORD length = GetPrivateProfileSectionW(wideName.c_str(), buffer.data(), size, filePath.c_str());
         if (length + kSectionTruncatedShortBy < size || size >= kLargestSectionBuffer) {
             buffer.resize(std::min(length, size));
-            return buffer;
+            return WideToAnsi(buffer);
         }
         size *= 2;
     }
@@ -83,11 +65,11 @@ bool WriteAll(HANDLE file, const std::string& bytes)
 
 // Creates the file with these bytes. False, and no file left behind, when it exists already or
 // could not be written whole.
-bool WriteNewFile(const std::string& fileName, const std::string& bytes)
+bool WriteNewFile(const std::wstring& filePath, const std::string& bytes)
 {
     bool written = false;
     {
-        const FileHandle file(CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const FileHandle file(CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) {
             return false;
@@ -95,7 +77,7 @@ bool WriteNewFile(const std::string& fileName, const std::string& bytes)
         written = WriteAll(file.Get(), bytes);
     }
     if (!written) {
-        DeleteFileA(fileName.c_str());
+        DeleteFileW(filePath.c_str());
     }
     return written;
 }
@@ -103,9 +85,11 @@ bool WriteNewFile(const std::string& fileName, const std::string& bytes)
 } // namespace
 
 CIniSerialize::CIniSerialize(HMODULE module, const std::string& fileName)
-    : fileName(FileBesideModule(ModuleFileName(module), fileName, IsAnsiLeadByte))
+    : CIniSerialize(FileBesideModule(ModuleFileName(module), AnsiToWide(fileName)))
 {
 }
+
+CIniSerialize::CIniSerialize(std::wstring filePath) : filePath(std::move(filePath)) {}
 
 CIniSerialize::~CIniSerialize() = default;
 
@@ -127,7 +111,12 @@ void CIniSerialize::Clear()
 {
     loaded.reset();
     changed = false;
-    DeleteFileA(fileName.c_str());
+    DeleteFileW(filePath.c_str());
+}
+
+std::string CIniSerialize::FileName() const
+{
+    return WideToAnsi(filePath);
 }
 
 void CIniSerialize::OperationEnded() noexcept
@@ -151,9 +140,9 @@ std::string CIniSerialize::SectionName() const
 ProfileSection& CIniSerialize::Section()
 {
     if (!loaded) {
-        const std::optional<std::uint64_t> size = FileSize(fileName);
+        const std::optional<std::uint64_t> size = FileSize(filePath);
         fileWasMissing = !size;
-        loaded = size ? ProfileSection::FromSectionText(ReadSectionText(SectionName(), fileName, *size))
+        loaded = size ? ProfileSection::FromSectionText(ReadSectionText(SectionName(), filePath, *size))
                       : ProfileSection();
     }
     return *loaded;
@@ -166,11 +155,13 @@ void CIniSerialize::WriteSection()
     // this section alone, and when its bytes are known exactly it is written in one piece.
     if (fileWasMissing) {
         const std::optional<std::string> text = loaded->FileText(SectionName());
-        if (text && WriteNewFile(fileName, *text)) {
+        if (text && WriteNewFile(filePath, *text)) {
             return;
         }
     }
-    WritePrivateProfileSectionA(SectionName().c_str(), loaded->SectionText().c_str(), fileName.c_str());
+    // The entries end in zero bytes, which the conversion keeps: it is given the whole length.
+    WritePrivateProfileSectionW(AnsiToWide(SectionName()).c_str(), AnsiToWide(loaded->SectionText()).c_str(),
+                                filePath.c_str());
 }
 
 void CIniSerialize::EndUnlessInOperation()

@@ -24,6 +24,8 @@ public:
     // module: the executable whose directory holds the file; fileName: a bare name such as
     // "info.ini". Touches no file.
     CIniSerialize(HMODULE module, const std::string& fileName);
+    // The file at this full path. Touches no file.
+    explicit CIniSerialize(std::wstring filePath);
     ~CIniSerialize() override;
 
     void WriteRaw(const KeyPath& path, const std::string& text) override;
@@ -32,7 +34,14 @@ public:
     // Deletes the file.
     void Clear() override;
 
-    const std::string& FileName() const { return fileName; }
+    // The file is reached through this path alone, with the wide profile and file functions, so
+    // that a folder named in characters outside the ANSI code page is found. Keys, values and
+    // section go through the ANSI code page on their way, so the file holds the bytes that the ANSI
+    // profile functions would write (Wine's are the wide ones behind this same conversion).
+    const std::wstring& FilePath() const { return filePath; }
+    // The path in the ANSI code page, for callers of the ANSI file functions; a character that the
+    // code page cannot spell comes out as its default character.
+    std::string FileName() const;
     // An empty section name (the default) stands for "ROOT".
     void SetSection(const std::string& name) { section = name; }
 
@@ -48,7 +57,7 @@ private:
     // WriteRaw and ReadRaw called on their own, outside an operation, end one at once.
     void EndUnlessInOperation();
 
-    std::string fileName;
+    std::wstring filePath;
     std::string section;
 
     // The section during an operation; none between operations.

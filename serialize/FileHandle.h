@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-// Owns a handle from CreateFileA and closes it; not copyable. Used by the INI store and by store/.
+// Owns a handle from CreateFileW and closes it; not copyable. Used by the INI store and by store/.
 class FileHandle
 {
 public:

@@ -1,24 +1,18 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 // Where the data files live: beside the executable. Every function that touches them takes the
 // folder as a parameter (tests pass a temporary folder) and defaults to this one.
+//
+// Paths are wide texts and every file call is a wide one: a folder named in characters outside the
+// ANSI code page (an accented letter on a Japanese system) is reached as it is.
 
-inline constexpr const char* kMemoFileName = "memo.txt";
-inline constexpr const char* kInfoFileName = "info.ini";
+inline constexpr const wchar_t* kMemoFileName = L"memo.txt";
+inline constexpr const wchar_t* kInfoFileName = L"info.ini";
 
 // The folder of the running executable, without a trailing backslash.
-std::string ExecutableFolder();
+std::wstring ExecutableFolder();
 
 // folder, a backslash, name.
-std::string PathInFolder(const std::string& folder, const std::string& name);
-
-// The name a file is written under before it replaces the real one, in the same folder so the
-// replacement is a rename on one volume.
-std::string TemporaryPathFor(const std::string& path);
-
-// path as a name relative to the executable's folder, as Serialize::CIniSerialize takes it; none
-// when path does not lie in that folder or below it.
-std::optional<std::string> NameBesideExecutable(const std::string& path);
+std::wstring PathInFolder(const std::wstring& folder, const std::wstring& name);

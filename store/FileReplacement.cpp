@@ -1,6 +1,6 @@
 #include "FileReplacement.h"
 
-#include "DataFolder.h"
+#include "SaveGenerations.h"
 #include "serialize/FileHandle.h"
 
 #include <array>
@@ -51,10 +51,10 @@ DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt)
     return error;
 }
 
-FileResult WriteFileToDisk(const std::string& path, const std::string& bytes)
+FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid())
             return GetLastError();
@@ -64,28 +64,28 @@ FileResult WriteFileToDisk(const std::string& path, const std::string& bytes)
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
 }
 
-FileResult FlushFileToDisk(const std::string& path)
+FileResult FlushFileToDisk(const std::wstring& path)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+        FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file.Valid() ? ErrorOf(FlushFileBuffers(file.Get())) : GetLastError();
     });
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
 }
 
-FileResult MoveFileOver(const std::string& from, const std::string& to)
+FileResult MoveFileOver(const std::wstring& from, const std::wstring& to)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        return ErrorOf(MoveFileExA(from.c_str(), to.c_str(),
+        return ErrorOf(MoveFileExW(from.c_str(), to.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     });
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(to, error);
 }
 
-FileResult ReplaceFileContent(const std::string& path, const std::string& bytes)
+FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes)
 {
-    const std::string temporary = TemporaryPathFor(path);
+    const std::wstring temporary = TemporaryName(path, 0);
     FileResult result = WriteFileToDisk(temporary, bytes);
     if (result.Ok())
         result = MoveFileOver(temporary, path);
@@ -94,10 +94,10 @@ FileResult ReplaceFileContent(const std::string& path, const std::string& bytes)
     return result;
 }
 
-FileResult DeleteFileIfPresent(const std::string& path)
+FileResult DeleteFileIfPresent(const std::wstring& path)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        if (DeleteFileA(path.c_str()))
+        if (DeleteFileW(path.c_str()))
             return static_cast<DWORD>(ERROR_SUCCESS);
         const DWORD deleteError = GetLastError();
         const bool absent = deleteError == ERROR_FILE_NOT_FOUND || deleteError == ERROR_PATH_NOT_FOUND;

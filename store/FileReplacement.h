@@ -18,17 +18,17 @@
 DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt);
 
 // Creates or truncates path, writes bytes and flushes them to the disk.
-FileResult WriteFileToDisk(const std::string& path, const std::string& bytes);
+FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes);
 
 // Flushes a file that was written by other means (the profile functions) to the disk.
-FileResult FlushFileToDisk(const std::string& path);
+FileResult FlushFileToDisk(const std::wstring& path);
 
 // Renames from over to (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH).
-FileResult MoveFileOver(const std::string& from, const std::string& to);
+FileResult MoveFileOver(const std::wstring& from, const std::wstring& to);
 
-// WriteFileToDisk under TemporaryPathFor(path), then MoveFileOver path. On failure the old file
-// is untouched and the temporary file removed.
-FileResult ReplaceFileContent(const std::string& path, const std::string& bytes);
+// WriteFileToDisk under the temporary name of generation 0 (see SaveGenerations.h), then
+// MoveFileOver path. On failure the old file is untouched and the temporary file removed.
+FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes);
 
 // Deletes path; a file that is not there counts as deleted.
-FileResult DeleteFileIfPresent(const std::string& path);
+FileResult DeleteFileIfPresent(const std::wstring& path);

@@ -2,28 +2,14 @@
 
 #include <utility>
 
-namespace
-{
-std::wstring AnsiToWide(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-}
-
-FileResult::FileResult(std::string path, DWORD error) : path(std::move(path)), error(error) {}
+FileResult::FileResult(std::wstring path, DWORD error) : path(std::move(path)), error(error) {}
 
 FileResult FileResult::Success()
 {
     return FileResult({}, ERROR_SUCCESS);
 }
 
-FileResult FileResult::Failure(std::string path, DWORD error)
+FileResult FileResult::Failure(std::wstring path, DWORD error)
 {
     // A failure must never read as success, even when the caller lost the error code.
     return FileResult(std::move(path), error == ERROR_SUCCESS ? ERROR_GEN_FAILURE : error);
@@ -31,7 +17,7 @@ FileResult FileResult::Failure(std::string path, DWORD error)
 
 std::wstring FileResult::Describe() const
 {
-    return AnsiToWide(path) + L": " + WindowsErrorText(error);
+    return path + L": " + WindowsErrorText(error);
 }
 
 std::wstring WindowsErrorText(DWORD error)

@@ -9,19 +9,19 @@ class FileResult
 {
 public:
     static FileResult Success();
-    static FileResult Failure(std::string path, DWORD error);
+    static FileResult Failure(std::wstring path, DWORD error);
 
     bool Ok() const { return error == ERROR_SUCCESS; }
-    const std::string& Path() const { return path; }
+    const std::wstring& Path() const { return path; }
     DWORD Error() const { return error; }
 
     // "<file>: <Windows error text>" for telling the user.
     std::wstring Describe() const;
 
 private:
-    FileResult(std::string path, DWORD error);
+    FileResult(std::wstring path, DWORD error);
 
-    std::string path;
+    std::wstring path;
     DWORD error;
 };
 

@@ -58,27 +58,18 @@ private:
     std::size_t recordsWanted;
 };
 
-// Serialize::CIniSerialize names its file relative to the executable's folder; callers check
-// NameBesideExecutable first.
-Serialize::CIniSerialize StoreAt(const std::string& path)
-{
-    return Serialize::CIniSerialize(nullptr, NameBesideExecutable(path).value());
-}
-
 // The profile functions keep a file in a cache (Wine even after the file was deleted or renamed);
 // the all-NULL call writes it out and lets go of it, so the next access reads the disk.
-void ReleaseProfileCache(const std::string& path)
+void ReleaseProfileCache(const std::wstring& path)
 {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
 }
 
-InfoRecords ReadRecordsAt(const std::string& path, std::size_t recordsWanted)
+InfoRecords ReadRecordsAt(const std::wstring& path, std::size_t recordsWanted)
 {
-    if (!NameBesideExecutable(path))
-        return {};
     RecordsTarget target(recordsWanted);
     try {
-        StoreAt(path).ReadObject(kObjectKey, target);
+        Serialize::CIniSerialize(path).ReadObject(kObjectKey, target);
     } catch (const std::bad_alloc&) {
         // What was read before stays; the records are incomplete.
     }
@@ -87,7 +78,7 @@ InfoRecords ReadRecordsAt(const std::string& path, std::size_t recordsWanted)
 }
 
 // The profile functions report nothing through the store, so the written file is read back.
-bool HoldsExactly(const std::string& path, const std::vector<CWindowInfo>& infos)
+bool HoldsExactly(const std::wstring& path, const std::vector<CWindowInfo>& infos)
 {
     const InfoRecords read = ReadRecordsAt(path, infos.size());
     return read.Complete() && read.records.size() == infos.size() &&
@@ -105,10 +96,8 @@ bool InfoRecords::Complete() const
                        [](const std::optional<CWindowInfo>& record) { return record.has_value(); });
 }
 
-FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::string& path)
+FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstring& path)
 {
-    if (!NameBesideExecutable(path))
-        return FileResult::Failure(path, ERROR_BAD_PATHNAME);
     // Deleted by us rather than through the store's Clear, whose failure would go unnoticed and
     // leave keys of a longer list in the file.
     ReleaseProfileCache(path);
@@ -118,7 +107,7 @@ FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::strin
 
     std::vector<CWindowInfo> records = infos;
     Serialize::TargetIsVector<CWindowInfo> target(records);
-    StoreAt(path).WriteObject(kObjectKey, target);
+    Serialize::CIniSerialize(path).WriteObject(kObjectKey, target);
     ReleaseProfileCache(path);
 
     result = FlushFileToDisk(path);
@@ -127,7 +116,7 @@ FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::strin
     return result;
 }
 
-InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::string& folder)
+InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::wstring& folder)
 {
     return ReadRecordsAt(PathInFolder(folder, kInfoFileName), recordsWanted);
 }

@@ -23,10 +23,9 @@
 //     info#0#Height#INT=...
 //     info#1#Color#INT=...
 
-// Writes a complete info file at path (in the executable's folder or below it, where
-// Serialize::CIniSerialize can reach it) (the old one deleted first, so no key of a longer list
+// Writes a complete info file at path (the old one deleted first, so no key of a longer list
 // survives) and flushes it to the disk. Used with a temporary path; see MemoFiles.h.
-FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::string& path);
+FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstring& path);
 
 // The records of info.ini as far as they could be read.
 struct InfoRecords
@@ -44,4 +43,4 @@ struct InfoRecords
 // Reads the records one by one, in one pass over the file, so that one damaged record costs only
 // itself. Records below recordsWanted are all tried; beyond it reading stops at the first one that
 // cannot be read, so an absurd count costs nothing.
-InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::string& folder = ExecutableFolder());
+InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::wstring& folder = ExecutableFolder());

@@ -10,7 +10,7 @@ namespace
 {
 bool IsAbsence(DWORD error)
 {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return error == ERROR_FILE_NOT_FOUND;
 }
 
 DWORD ReadWholeFile(HANDLE file, std::string& content)
@@ -36,17 +36,17 @@ DWORD ReadWholeFile(HANDLE file, std::string& content)
 }
 }
 
-FileResult WriteMemoFile(const std::string& content, const std::string& folder)
+FileResult WriteMemoFile(const std::string& content, const std::wstring& folder)
 {
     return ReplaceFileContent(PathInFolder(folder, kMemoFileName), content);
 }
 
-MemoFileContent ReadMemoFile(const std::string& folder)
+MemoFileContent ReadMemoFile(const std::wstring& folder)
 {
-    const std::string path = PathInFolder(folder, kMemoFileName);
+    const std::wstring path = PathInFolder(folder, kMemoFileName);
     MemoFileContent result;
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+        FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file.Valid() ? ReadWholeFile(file.Get(), result.content) : GetLastError();

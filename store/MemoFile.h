@@ -7,15 +7,17 @@
 
 // Reading and writing memo.txt as a whole (its content format is in MemoText.h).
 
-// What reading memo.txt found. A missing file is simply no memos; a file that exists but cannot be
-// read is not: its memos are still on the disk, so the caller must not replace it.
+// What reading memo.txt found. A missing file is simply no memos; a file that cannot be read is not:
+// its memos may still be on the disk, so the caller must not replace it. Only "no such file" in the
+// folder counts as missing: a folder that cannot be reached (not found, a name the system refuses)
+// says nothing about the memos in it.
 struct MemoFileContent
 {
     enum class Status
     {
         Read,       // content holds the bytes of the file without its zero bytes
         Missing,    // no memo.txt: content is empty
-        Unreadable  // exists but could not be read even after retrying: see failure
+        Unreadable  // could not be opened or read even after retrying: see failure
     };
 
     Status status = Status::Missing;
@@ -24,7 +26,7 @@ struct MemoFileContent
 };
 
 // Replaces memo.txt with exactly these bytes, crash-safe (see FileReplacement.h).
-FileResult WriteMemoFile(const std::string& content, const std::string& folder = ExecutableFolder());
+FileResult WriteMemoFile(const std::string& content, const std::wstring& folder = ExecutableFolder());
 
 // Reads memo.txt. A file held open by another program is retried for about a second.
-MemoFileContent ReadMemoFile(const std::string& folder = ExecutableFolder());
+MemoFileContent ReadMemoFile(const std::wstring& folder = ExecutableFolder());

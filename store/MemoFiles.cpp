@@ -3,68 +3,98 @@
 #include "FileReplacement.h"
 #include "InfoFile.h"
 #include "MemoText.h"
+#include "SaveGenerations.h"
+
+#include <windows.h>
 
 namespace
 {
-struct PairPaths
+// The names of one generation's temporary files in the folder.
+struct TemporaryPaths
 {
-    explicit PairPaths(const std::string& folder)
-        : memo(PathInFolder(folder, kMemoFileName)), info(PathInFolder(folder, kInfoFileName)),
-          memoTemporary(TemporaryPathFor(memo)), infoTemporary(TemporaryPathFor(info))
+    TemporaryPaths(const std::wstring& folder, unsigned generation)
+        : memo(PathInFolder(folder, TemporaryName(kMemoFileName, generation))),
+          info(PathInFolder(folder, TemporaryName(kInfoFileName, generation)))
     {
     }
 
-    std::string memo;
-    std::string info;
-    std::string memoTemporary;
-    std::string infoTemporary;
+    std::wstring memo;
+    std::wstring info;
 };
 
-bool FileExists(const std::string& path)
+bool FileExists(const std::wstring& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The temporary memo.txt is the marker of a save whose memo.txt is not yet in place, so it goes
-// last: without it, a temporary info.ini is known to be complete.
-void RemoveTemporaryFiles(const PairPaths& paths)
+LeftoverFiles FindLeftovers(const std::wstring& folder)
 {
-    DeleteFileIfPresent(paths.infoTemporary);
-    DeleteFileIfPresent(paths.memoTemporary);
+    LeftoverFiles left;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(PathInFolder(folder, L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return left;
+    do {
+        if (const auto generation = GenerationOf(found.cFileName, kMemoFileName))
+            left.memo.push_back(*generation);
+        else if (const auto generation = GenerationOf(found.cFileName, kInfoFileName))
+            left.info.push_back(*generation);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return left;
+}
+
+// The temporary memo.txt marks its info.ini as one of a save that did not count, so it goes only
+// once that is gone.
+void RemoveUnfinished(const TemporaryPaths& paths)
+{
+    if (DeleteFileIfPresent(paths.info).Ok())
+        DeleteFileIfPresent(paths.memo);
 }
 
 // Reports a failure on a temporary file under the name the user knows.
-FileResult AsFailureOf(const std::string& path, const FileResult& result)
+FileResult AsFailureOf(const std::wstring& path, const FileResult& result)
 {
     return result.Ok() ? result : FileResult::Failure(path, result.Error());
 }
 }
 
-FileResult WriteMemoFiles(const MemoState& state, const std::string& folder)
+FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder)
 {
-    const PairPaths paths(folder);
-    FileResult result = AsFailureOf(paths.memo, WriteFileToDisk(paths.memoTemporary,
-                                                                JoinMemoTexts(state.texts)));
+    const std::wstring memo = PathInFolder(folder, kMemoFileName);
+    const std::wstring info = PathInFolder(folder, kInfoFileName);
+    const TemporaryPaths temporary(folder, NextGeneration(FindLeftovers(folder)));
+    FileResult result = AsFailureOf(memo, WriteFileToDisk(temporary.memo, JoinMemoTexts(state.texts)));
     if (result.Ok())
-        result = AsFailureOf(paths.info, WriteInfoFile(state.infos, paths.infoTemporary));
+        result = AsFailureOf(info, WriteInfoFile(state.infos, temporary.info));
     if (result.Ok())
-        result = MoveFileOver(paths.memoTemporary, paths.memo);
+        result = MoveFileOver(temporary.memo, memo);
     if (!result.Ok()) {
-        RemoveTemporaryFiles(paths);
+        RemoveUnfinished(temporary);
         return result;
     }
-    // From here on memo.txt is new. Should info.ini stay held, its complete temporary file is left
-    // for the next save or the next start.
-    return MoveFileOver(paths.infoTemporary, paths.info);
+    // From here on memo.txt is new and its temporary info.ini the one that belongs to it; should
+    // info.ini stay held, that file waits for the next save or the next start.
+    return AsFailureOf(info, FinishInterruptedSave(folder));
 }
 
-void FinishInterruptedSave(const std::string& folder)
+FileResult FinishInterruptedSave(const std::wstring& folder)
 {
-    const PairPaths paths(folder);
-    // memo.txt is already new, and the temporary info.ini is the only record of its memos' places:
-    // while info.ini is held it stays for a later start.
-    if (!FileExists(paths.memoTemporary) && FileExists(paths.infoTemporary) &&
-        !MoveFileOver(paths.infoTemporary, paths.info).Ok())
-        return;
-    RemoveTemporaryFiles(paths);
+    const Cleanup plan = PlanCleanup(FindLeftovers(folder));
+    FileResult staleLeft = FileResult::Success();
+    for (unsigned generation : plan.staleInfo) {
+        const FileResult deleted = DeleteFileIfPresent(TemporaryPaths(folder, generation).info);
+        if (!deleted.Ok() && staleLeft.Ok())
+            staleLeft = deleted;
+    }
+    for (unsigned generation : plan.unfinishedMemo) {
+        const TemporaryPaths paths(folder, generation);
+        if (!FileExists(paths.info))
+            DeleteFileIfPresent(paths.memo);
+    }
+    if (!plan.pairedInfo)
+        return FileResult::Success();
+    if (!staleLeft.Ok())
+        return staleLeft;
+    return MoveFileOver(TemporaryPaths(folder, *plan.pairedInfo).info, PathInFolder(folder, kInfoFileName));
 }

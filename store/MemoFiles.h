@@ -9,14 +9,17 @@
 // The pair memo.txt and info.ini, replaced together.
 //
 // Both are written completely under temporary names and flushed; then memo.txt is moved over the
-// old one, then info.ini. A crash leaves each file wholly old or wholly new. Should the process end
-// between the two moves, FinishInterruptedSave completes the pair at the next start.
+// old one, then info.ini. A crash leaves each file wholly old or wholly new, and the temporary
+// files tell which info.ini belongs to memo.txt (see SaveGenerations.h): should the process end
+// between the two moves, or info.ini be held by another program, FinishInterruptedSave completes
+// the pair later.
 
 // Writes both files. On failure nothing or only memo.txt was replaced, and the result names the
 // file that could not be written and why.
-FileResult WriteMemoFiles(const MemoState& state, const std::string& folder = ExecutableFolder());
+FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder = ExecutableFolder());
 
-// Cleans up after a save that did not finish: when memo.txt was already replaced, the completed
-// temporary info.ini is moved into place (kept for a later call if info.ini cannot be replaced
-// now); every other temporary file is removed.
-void FinishInterruptedSave(const std::string& folder = ExecutableFolder());
+// Cleans up after saves that did not finish: the completed temporary info.ini that belongs to
+// memo.txt is moved into place, every other temporary file is removed. The result is a failure
+// when that info.ini could not take its place (it is kept for a later call): until then info.ini
+// holds older places than memo.txt.
+FileResult FinishInterruptedSave(const std::wstring& folder = ExecutableFolder());

@@ -43,17 +43,17 @@ std::string TryOpenWindow(const std::function<void(const MemoWindowPlan&)>& open
 
 // Whether info.ini can be opened for reading; a missing file is no failure. A file held by another
 // program is retried for about a second, as memo.txt is.
-FileResult InfoFileAccess(const std::string& folder)
+FileResult InfoFileAccess(const std::wstring& folder)
 {
-    const std::string path = PathInFolder(folder, kInfoFileName);
+    const std::wstring path = PathInFolder(folder, kInfoFileName);
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+        FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file.Valid() ? static_cast<DWORD>(ERROR_SUCCESS) : GetLastError();
     });
-    const bool usable = error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND ||
-                        error == ERROR_PATH_NOT_FOUND;
+    // As for memo.txt, only "no such file" is a missing file.
+    const bool usable = error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
     return usable ? FileResult::Success() : FileResult::Failure(path, error);
 }
 }
@@ -73,7 +73,7 @@ bool StoredMemos::InfoFileNeedsRepair() const
     return !texts.empty() && !info.Complete();
 }
 
-StoredMemos ReadStoredMemos(const std::string& folder)
+StoredMemos ReadStoredMemos(const std::wstring& folder)
 {
     StoredMemos stored;
     MemoFileContent memoFile = ReadMemoFile(folder);
@@ -103,7 +103,7 @@ std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored)
 }
 
 RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan&)>& openWindow,
-                                   MemoSaver& saver, const std::string& folder)
+                                   MemoSaver& saver, const std::wstring& folder)
 {
     RestoreOutcome outcome;
     PersistenceGuard guard;
@@ -111,8 +111,14 @@ RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan
         return outcome;
     outcome.ran = true;
 
-    FinishInterruptedSave(folder);
-    const StoredMemos stored = ReadStoredMemos(folder);
+    const FileResult finished = FinishInterruptedSave(folder);
+    StoredMemos stored = ReadStoredMemos(folder);
+    if (!finished.Ok() && stored.infoFileFailure.Ok()) {
+        // The places of memo.txt's memos are in a completed info.ini that could not take its place;
+        // info.ini holds older ones.
+        stored.infoFileFailure = finished;
+        stored.info = {};
+    }
     outcome.fileFailure = stored.memoFileFailure.Ok() ? stored.infoFileFailure : stored.memoFileFailure;
     const std::vector<MemoWindowPlan> plans = PlanMemoWindows(stored);
     for (const MemoWindowPlan& plan : plans) {

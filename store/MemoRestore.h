@@ -30,17 +30,19 @@
 //             tell the user once: outcome.fileFailure.Describe() or outcome.openFailure
 //     }
 //
-// When memo.txt or info.ini exists but cannot be read, or a window cannot be opened, the saver forbids every save of this
-// run, so the memos that are only on the disk are still there at the next start.
+// When memo.txt or info.ini is there or may be there but cannot be read, or a window cannot be
+// opened, the saver forbids every save of this run, so the memos that are only on the disk are
+// still there at the next start.
 
 // What is on the disk, as far as it could be read.
 struct StoredMemos
 {
     MemoFileContent::Status memoFile = MemoFileContent::Status::Missing;
     FileResult memoFileFailure = FileResult::Success();
-    // info.ini exists but could not be opened even after retrying (held by another program). Its
-    // records are still on the disk, so it is not read as missing: that would put every memo at
-    // the default place and let the next save overwrite the stored places and colours.
+    // info.ini could not be opened even after retrying (held by another program), or the completed
+    // info.ini of the last save could not take its place. The records are still on the disk, so
+    // they are not taken as missing: that would put every memo at the default place and let the
+    // next save overwrite the stored places and colours.
     FileResult infoFileFailure = FileResult::Success();
 
     // The texts of memo.txt in file order, empty ones included.
@@ -57,7 +59,7 @@ struct StoredMemos
     bool InfoFileNeedsRepair() const;
 };
 
-StoredMemos ReadStoredMemos(const std::string& folder = ExecutableFolder());
+StoredMemos ReadStoredMemos(const std::wstring& folder = ExecutableFolder());
 
 // One memo window to open.
 struct MemoWindowPlan
@@ -81,7 +83,7 @@ std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored);
 struct RestoreOutcome
 {
     bool ran = false;                                   // false: a save or restore was running
-    FileResult fileFailure = FileResult::Success(); // memo.txt or info.ini exists but could not be read
+    FileResult fileFailure = FileResult::Success(); // memo.txt or info.ini could not be read
     std::string openFailure;                        // what an opening window threw, if any,
                                                     // or that memo.txt holds too many memos
     std::size_t windowsOpened = 0;
@@ -93,4 +95,4 @@ struct RestoreOutcome
 // through openWindow in file order and makes the saver hold what was read.
 RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan&)>& openWindow,
                                    MemoSaver& saver = GetMemoSaver(),
-                                   const std::string& folder = ExecutableFolder());
+                                   const std::wstring& folder = ExecutableFolder());

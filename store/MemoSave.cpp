@@ -3,7 +3,7 @@
 #include "MemoFiles.h"
 #include "PersistenceGuard.h"
 
-SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::string& folder)
+SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder)
 {
     if (saver.savingForbidden)
         return {SaveOutcome::Result::Forbidden};
@@ -18,7 +18,7 @@ SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std:
 }
 
 SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect, MemoSaver& saver,
-                             const std::string& folder)
+                             const std::wstring& folder)
 {
     PersistenceGuard guard;
     if (!guard.Acquired())

@@ -37,9 +37,9 @@ struct SaveOutcome
 // Compares current with the saver and, when they differ, writes both files; the saver takes
 // current only when both were written. Does not look at the busy flag.
 SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver,
-                          const std::string& folder = ExecutableFolder());
+                          const std::wstring& folder = ExecutableFolder());
 
 // SaveMemoState under the busy flag, with the state collected after the flag was taken.
 SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect,
                              MemoSaver& saver = GetMemoSaver(),
-                             const std::string& folder = ExecutableFolder());
+                             const std::wstring& folder = ExecutableFolder());

@@ -50,6 +50,20 @@ HWND Application::Handle()
     return Window::Handle();
 }
 
+LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CLOSE) {
+        // The application window is a top-level window of the process, so a request from outside
+        // to close the program (taskkill without /f posts one to each such window) reaches it too.
+        // Its default would destroy it and every form it owns, memos included, with nothing saved:
+        // the main form ends the program its own way instead.
+        if (mainForm_ && mainForm_->Handle())
+            SendMessageW(mainForm_->Handle(), WM_CLOSE, 0, 0);
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
 void Application::Run()
 {
     if (mainForm_)

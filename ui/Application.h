@@ -40,6 +40,9 @@ public:
 
     int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     Application();
     std::string title_;

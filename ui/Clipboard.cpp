@@ -34,19 +34,21 @@ ClipboardScope::~ClipboardScope()
 
 void SetClipboardTextAnsi(HWND owner, const std::string& text)
 {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    // Ours until the clipboard takes it: freed when opening the clipboard or handing it over fails.
+    UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
     if (!memory)
         ThrowLastError("GlobalAlloc");
     {
-        GlobalLockScope lock(memory);
+        GlobalLockScope lock(memory.Get());
+        if (!lock.Data())
+            ThrowLastError("GlobalLock");
         std::memcpy(lock.Data(), text.c_str(), text.size() + 1);
     }
     ClipboardScope clipboard(owner);
     EmptyClipboard();
-    if (!SetClipboardData(CF_TEXT, memory)) {
-        GlobalFree(memory);
+    if (!SetClipboardData(CF_TEXT, memory.Get()))
         ThrowLastError("SetClipboardData");
-    }
+    memory.Release();  // the clipboard owns the block now
 }
 
 std::string ClipboardTextAnsi(HWND owner)

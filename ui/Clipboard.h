@@ -1,5 +1,6 @@
 #pragma once
-// The clipboard, opened for a scope. Failing to open it raises ui::Error with a message for the user.
+// The clipboard, opened for a scope. When another program keeps it open for more than a moment,
+// opening raises ui::Error with a message for the user.
 
 #include <windows.h>
 

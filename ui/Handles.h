@@ -67,6 +67,12 @@ struct FileHandleTraits {
     static void Close(Handle h) { CloseHandle(h); }
 };
 
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { GlobalFree(h); }
+};
+
 struct WindowTraits {
     using Handle = HWND;
     static Handle Invalid() { return nullptr; }
@@ -80,6 +86,8 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+// A global memory block that is freed unless Release hands it on (to the clipboard).
+using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 
 // A device context of a window, released when the scope ends.
 class WindowDC {

@@ -61,8 +61,7 @@ TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFi
     ASSERT_TRUE(Exit()) << "the exit command must not ask about a save it deliberately left out";
     EXPECT_EQ(memoBytes, ReadFileBytes(DataFile(kMemoFile)));
     EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
 
     // The next start shows every memo of the file, where and as it was.
     ASSERT_TRUE(Start());
@@ -127,8 +126,7 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
     ASSERT_TRUE(Synchronise());
     EXPECT_EQ(memoBytes, held->Bytes()) << "memo.txt changed while it was held";
     EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile))) << "info.ini was replaced without its memo.txt";
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "saves in the background ask nothing";
 
     held.reset();
@@ -175,7 +173,7 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
         const RECT shown = RectOf(window);
         EXPECT_TRUE(EqualRect(&place, &shown));
     }
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
 }
 
 // At the end of the session nobody can answer a question: the save is tried and the message
@@ -200,8 +198,7 @@ TEST_F(HeldMemoFileTest, HeldAtTheEndOfTheSessionTheSaveFailsWithoutAQuestion)
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass));
     EXPECT_EQ(memoBytes, held.Bytes());
     EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
 }
 
 // The exit command's last save cannot write memo.txt: the user is asked, naming the file.
@@ -274,8 +271,7 @@ TEST_F(ExitWhileMemoFileIsHeldTest, CancelEndsTheProgramWithoutWriting)
     held_.reset();
     EXPECT_EQ(memoBytes_, ReadFileBytes(DataFile(kMemoFile)));
     EXPECT_EQ(infoBytes_, ReadFileBytes(DataFile(kInfoFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
 }
 
 } // namespace

@@ -32,7 +32,7 @@ void KamifudaTest::SetUp()
     folder_ = std::make_unique<TempFolder>();
     // The program lies in a folder of its own, and runs with another current folder, so files it
     // puts in the current folder instead of beside itself would be noticed.
-    const auto programFolder = folder_->Path() / "program";
+    const auto programFolder = folder_->Path() / ProgramFolderName();
     std::filesystem::create_directory(programFolder);
     program_ = programFolder / kProgramFileName;
     std::filesystem::copy_file(built, program_);

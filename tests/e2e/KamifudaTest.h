@@ -31,6 +31,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The name of the folder the program is copied into; a fixture may give it another.
+    virtual std::filesystem::path ProgramFolderName() const { return L"program"; }
+
     // Where this test's copy of the program lies; its data files belong in the same folder.
     const std::filesystem::path& Program() const noexcept { return program_; }
     std::filesystem::path ProgramFolder() const { return program_.parent_path(); }

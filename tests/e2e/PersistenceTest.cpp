@@ -196,6 +196,18 @@ std::optional<std::vector<StoredMemo>> PersistenceTest::StoredMemosByText() cons
     return SortedByText(std::move(*memos));
 }
 
+std::vector<std::string> PersistenceTest::TemporaryFiles() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(ProgramFolder())) {
+        const std::filesystem::path name = entry.path().filename();
+        if (name.extension() == ".tmp")
+            names.push_back(name.string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 std::wstring PersistenceTest::MessageBoxText(HWND box)
 {
     std::wstring text;

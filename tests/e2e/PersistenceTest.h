@@ -65,6 +65,8 @@ protected:
 
     // Stored memos sorted by text, for comparisons where the order of the files does not matter.
     std::optional<std::vector<StoredMemo>> StoredMemosByText() const;
+    // The names of the temporary files of saves left in the program's folder, sorted.
+    std::vector<std::string> TemporaryFiles() const;
 
     static std::wstring MessageBoxText(HWND box);
     // Clicks the button of a message box with this command id; false if it has none.

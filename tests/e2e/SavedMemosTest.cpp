@@ -1,8 +1,10 @@
 // Memos on the running program reach memo.txt and info.ini: at once for a text, by the next timer
 // save for a move, a new colour or a deletion, at the end of the session, and they all come back
 // after a restart.
+#include "AboutDialog.h"
 #include "FileBytes.h"
 #include "HeldFile.h"
+#include "Input.h"
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
 #include "Wait.h"
@@ -42,8 +44,7 @@ TEST_F(SavedMemosTest, TextTypedIntoANewMemoFromTheTrayIsInMemoTxtAtOnce)
     ASSERT_TRUE(both && both->size() == 2u) << Describe(both);
     EXPECT_EQ("another", both->at(0).text);
     EXPECT_EQ("first memo\r\nsecond line 2", both->at(1).text);
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
-    EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
 }
 
 TEST_F(SavedMemosTest, MovedResizedRecolouredAndDeletedMemosReachBothFilesByTheNextTimerSave)
@@ -157,6 +158,45 @@ TEST_F(SavedMemosTest, SessionEndSavesWhatChangedSinceTheLastTimerSave)
     EXPECT_EQ(stored, (std::vector<StoredMemo>{StoredMemo{"until the session ends", place, kYellow}})) << Describe(stored);
 }
 
+// Kamifuda copied with its files into a folder whose name the ANSI code page cannot spell: the
+// tests run with code page 932, which has neither é nor Ω.
+class ForeignFolderNameTest : public PersistenceTest {
+protected:
+    std::filesystem::path ProgramFolderName() const override { return L"José-Ωメモ"; }
+};
+
+TEST_F(ForeignFolderNameTest, EveryMemoIsRestoredANewOneIsSavedAndTheVersionIsRead)
+{
+    const std::vector<StoredMemo> stored{
+        StoredMemo{"first", RECT{100, 120, 240, 160}, kGreen},
+        StoredMemo{"second\r\nline two", RECT{420, 300, 580, 360}, kYellow},
+        StoredMemo{"third", RECT{800, 500, 930, 540}, kBlue},
+    };
+    WriteStoredMemos(ProgramFolder(), stored);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "the files were not readable";
+    ExpectShown(stored);
+
+    HWND made = NewMemo("made in the tray");
+    ASSERT_NE(made, nullptr);
+    ASSERT_TRUE(Synchronise());
+    std::vector<StoredMemo> expected = stored;
+    expected.push_back(StoredMemo{"made in the tray", RectOf(made), kYellow});
+    EXPECT_EQ(StoredMemosByText(), SortedByText(expected)) << Describe(ReadStoredMemos(ProgramFolder()));
+
+    // The version comes from the executable's own file.
+    ASSERT_NE(OpenTrayMenu(program_), nullptr);
+    PressKeys({'A'});
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (about = AboutDialogOf(ProcessId())) != nullptr; }));
+    EXPECT_TRUE(AboutDialogShows(about, ExpectedVersionLine(Program())));
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+
+    ASSERT_TRUE(Exit());
+    EXPECT_EQ(StoredMemosByText(), SortedByText(expected)) << Describe(ReadStoredMemos(ProgramFolder()));
+}
+
 const std::vector<StoredMemo> kOldPair{
     StoredMemo{"old one", RECT{100, 100, 260, 150}, kGreen},
     StoredMemo{"old two\r\nwith two lines", RECT{400, 300, 560, 380}, kYellow},
@@ -175,14 +215,7 @@ std::vector<std::string> TextsOf(const std::vector<StoredMemo>& memos)
     return texts;
 }
 
-class LeftoverFilesTest : public PersistenceTest {
-protected:
-    void ExpectNoTemporaryFiles()
-    {
-        EXPECT_FALSE(std::filesystem::exists(DataFile(kMemoTemporaryFile)));
-        EXPECT_FALSE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
-    }
-};
+using LeftoverFilesTest = PersistenceTest;
 
 // The save wrote both temporary files and ended before it moved memo.txt: the old pair is whole.
 TEST_F(LeftoverFilesTest, SaveCutShortBeforeItsFirstMoveLeavesTheOldPairAndItsTemporaryFilesGo)
@@ -193,7 +226,7 @@ TEST_F(LeftoverFilesTest, SaveCutShortBeforeItsFirstMoveLeavesTheOldPairAndItsTe
 
     ASSERT_TRUE(Start());
     ExpectShown(kOldPair);
-    ExpectNoTemporaryFiles();
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
     EXPECT_EQ(StoredMemosByText(), SortedByText(kOldPair)) << Describe(ReadStoredMemos(ProgramFolder()));
 }
 
@@ -207,7 +240,7 @@ TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesIsCompletedAtTheNextStar
 
     ASSERT_TRUE(Start());
     ExpectShown(kNewPair);
-    ExpectNoTemporaryFiles();
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
     EXPECT_EQ(StoredMemosByText(), SortedByText(kNewPair)) << Describe(ReadStoredMemos(ProgramFolder()));
 }
 
@@ -237,7 +270,7 @@ TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesWaitsWhileInfoIniIsHeld)
 
     ASSERT_TRUE(Start());
     ExpectShown(kNewPair);
-    ExpectNoTemporaryFiles();
+    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
 }
 
 } // namespace

@@ -15,7 +15,9 @@ namespace e2e {
 
 inline constexpr char kMemoFile[] = "memo.txt";
 inline constexpr char kInfoFile[] = "info.ini";
-// A save writes both files under these names first; a crash may leave them behind.
+// A save writes both files under these names first; a crash may leave them behind. While the
+// info.ini.tmp of an earlier save waits for a held info.ini, the next saves number theirs
+// (memo.txt.1.tmp, info.ini.1.tmp, ...).
 inline constexpr char kMemoTemporaryFile[] = "memo.txt.tmp";
 inline constexpr char kInfoTemporaryFile[] = "info.ini.tmp";
 

@@ -76,8 +76,8 @@ void DeliverPostedMessages()
 class AboutTest : public testing::Test {
 protected:
     OwnerForm owner;
-    std::vector<std::string> commands;
-    TAbout about{owner, [this](const std::string& command) { commands.push_back(command); }};
+    std::vector<std::wstring> commands;
+    TAbout about{owner, [this](const std::wstring& command) { commands.push_back(command); }};
 };
 
 } // namespace
@@ -130,7 +130,7 @@ TEST_F(AboutTest, LinkRunsExplorerWithTheAddressEachTimeAndTheDialogStaysOpen)
     ClickAt(link, 5, 5);
     ClickAt(link, 5, 5);
     DeliverPostedMessages();
-    const std::string expected = ui::WideToAnsi(L"explorer " + ExpectedHomePage());
+    const std::wstring expected = L"explorer " + ExpectedHomePage();
     ASSERT_EQ(2u, commands.size());
     EXPECT_EQ(expected, commands[0]);
     EXPECT_EQ(expected, commands[1]);

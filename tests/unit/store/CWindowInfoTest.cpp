@@ -1,5 +1,4 @@
 #include "store/CWindowInfo.h"
-#include "store/DataFolder.h"
 
 #include "StorePrinters.h"
 #include "TemporaryFolder.h"
@@ -13,12 +12,12 @@ namespace
 {
 Serialize::CIniSerialize StoreIn(const TemporaryFolder& folder, const std::string& name)
 {
-    return Serialize::CIniSerialize(nullptr, NameBesideExecutable(folder.File(name)).value());
+    return Serialize::CIniSerialize(folder.File(name));
 }
 
 void Release(const TemporaryFolder& folder, const std::string& name)
 {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, folder.File(name).c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, folder.File(name).c_str());
 }
 }
 

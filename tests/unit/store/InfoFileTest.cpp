@@ -72,15 +72,6 @@ TEST(InfoFileReading, RewrittenFileIsReadAfresh)
     EXPECT_TRUE(ReadInfoRecords(1, folder.Path()).records.empty());
 }
 
-TEST(InfoFileWriting, FileOutsideTheProgramsFolderIsRefused)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const FileResult result = WriteInfoFile({kInfo0}, std::string(temp) + "kf_store_info.ini");
-    EXPECT_FALSE(result.Ok());
-    EXPECT_EQ(result.Error(), static_cast<DWORD>(ERROR_BAD_PATHNAME));
-}
-
 TEST(InfoFileWriting, WrittenFileHoldsTheLayoutAndNothingOfAnOlderOne)
 {
     TemporaryFolder folder;

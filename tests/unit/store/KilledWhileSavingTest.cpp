@@ -17,7 +17,7 @@
 
 namespace
 {
-constexpr char kFolderVariable[] = "KF_SAVE_LOOP_FOLDER";
+constexpr wchar_t kFolderVariable[] = L"KF_SAVE_LOOP_FOLDER";
 constexpr char kFirstGenerationVariable[] = "KF_SAVE_LOOP_FIRST";
 constexpr int kRounds = 12;
 constexpr int kGenerationsPerRound = 1000000;
@@ -60,14 +60,14 @@ int GenerationOfRecords(const InfoRecords& info)
     return read == expected ? g : -1;
 }
 
-PROCESS_INFORMATION StartSavingChild(const std::string& folder, int firstGeneration)
+PROCESS_INFORMATION StartSavingChild(const std::wstring& folder, int firstGeneration)
 {
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     std::string command = std::string("\"") + exe +
                           "\" --gtest_also_run_disabled_tests "
                           "--gtest_filter=KilledWhileSaving.DISABLED_ChildSavesUntilKilled";
-    SetEnvironmentVariableA(kFolderVariable, folder.c_str());
+    SetEnvironmentVariableW(kFolderVariable, folder.c_str());
     SetEnvironmentVariableA(kFirstGenerationVariable, std::to_string(firstGeneration).c_str());
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
@@ -79,7 +79,7 @@ PROCESS_INFORMATION StartSavingChild(const std::string& folder, int firstGenerat
 }
 
 // Polls until the child has replaced memo.txt at least once, so that every kill lands among saves.
-bool WaitForFirstSave(const std::string& folder, const PROCESS_INFORMATION& child, int generation)
+bool WaitForFirstSave(const std::wstring& folder, const PROCESS_INFORMATION& child, int generation)
 {
     while (WaitForSingleObject(child.hProcess, 0) == WAIT_TIMEOUT) {
         const MemoFileContent read = ReadMemoFile(folder);
@@ -101,7 +101,7 @@ void Kill(const PROCESS_INFORMATION& process)
 
 TEST(KilledWhileSaving, DISABLED_ChildSavesUntilKilled)
 {
-    const char* folder = std::getenv(kFolderVariable);
+    const wchar_t* folder = _wgetenv(kFolderVariable);
     const char* first = std::getenv(kFirstGenerationVariable);
     ASSERT_TRUE(folder && first);
     MemoSaver saver;

@@ -104,8 +104,8 @@ TEST(SavingMemos, UnchangedStateTouchesNoFile)
     MemoSaver saver;
     const MemoState state{{"one"}, {kFirst}};
     ASSERT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Written);
-    DeleteFileA(folder.File("memo.txt").c_str());
-    DeleteFileA(folder.File("info.ini").c_str());
+    DeleteFileW(folder.File("memo.txt").c_str());
+    DeleteFileW(folder.File("info.ini").c_str());
     EXPECT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Unchanged);
     EXPECT_EQ(folder.Listing(), "");
 }
@@ -199,6 +199,8 @@ TEST(SavingMemos, MemoTxtReleasedWhileRetryingIsWritten)
     EXPECT_EQ(folder.Read("memo.txt"), "new\r\n");
 }
 
+// memo.txt is replaced first: while info.ini is held, the completed temporary info.ini is the only
+// record of the new memo's place, and no later save may lose it before its own memo.txt is in place.
 TEST(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
 {
     TemporaryFolder folder;
@@ -211,6 +213,12 @@ TEST(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
         EXPECT_EQ(outcome.result, Result::Failed);
         EXPECT_EQ(outcome.failure.Path(), folder.File("info.ini"));
         EXPECT_EQ(saver.State(), (MemoState{{"old"}, {kFirst}}));
+
+        // The next save fails after writing its own temporary info.ini: memo.txt is held as well.
+        HeldFile memoHeld(folder.File("memo.txt"));
+        ASSERT_TRUE(memoHeld.Holding());
+        EXPECT_EQ(SaveMemoState({{"newer"}, {kThird}}, saver, folder.Path()).result, Result::Failed);
+        EXPECT_EQ(folder.Listing(), "info.ini info.ini.tmp memo.txt");
     }
     FakeDesktop desktop;
     MemoSaver nextRun;
@@ -401,7 +409,7 @@ protected:
 
 TEST_F(DamagedInfoFile, MissingFileOpensEveryMemoAtTheDefaultPlace)
 {
-    DeleteFileA(folder.File("info.ini").c_str());
+    DeleteFileW(folder.File("info.ini").c_str());
     EXPECT_EQ(RestoredInfos(), (std::vector<CWindowInfo>(3, defaultPlace)));
     ExpectFirstSaveRepairs();
 }
@@ -509,6 +517,19 @@ TEST_F(UnreadableMemoFile, HeldInfoIniIsReportedTheTextsStillOpenAndNoSaveReplac
     MemoSaver nextSaver;
     EXPECT_TRUE(RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path()).Complete());
     EXPECT_EQ(nextRun.Collect(), (MemoState{{"precious"}, {kFirst}}));
+}
+
+// Only "no such file" means no memos: a folder that cannot be reached says nothing about the memos
+// in it (a path the program cannot spell is one).
+TEST_F(UnreadableMemoFile, FolderThatCannotBeReachedIsReportedAndNothingIsSaved)
+{
+    const std::wstring unreachable = folder.File("not there");
+    const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, unreachable);
+    EXPECT_FALSE(outcome.Complete());
+    EXPECT_EQ(outcome.fileFailure.Path(), unreachable + L"\\memo.txt");
+    desktop.texts = {"new"};
+    desktop.infos = {kSecond};
+    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, unreachable).result, Result::Forbidden);
 }
 
 TEST_F(UnreadableMemoFile, WindowThatCannotOpenAlsoStopsSavingButNotTheOtherWindows)

@@ -6,24 +6,30 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 namespace
 {
-std::vector<std::string> FileNames(const std::string& folder)
+std::wstring Widened(const std::string& asciiName)
 {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    return std::wstring(asciiName.begin(), asciiName.end());
+}
+
+std::vector<std::wstring> FileNames(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..")
             names.push_back(name);
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
@@ -33,15 +39,14 @@ std::vector<std::string> FileNames(const std::string& folder)
 TemporaryFolder::TemporaryFolder()
 {
     // Beside the test program, as the data files are beside the program.
-    const std::string base = ExecutableFolder() + "\\";
+    const std::wstring base = ExecutableFolder() + L"\\";
     static unsigned counter = 0;
     for (;;) {
-        path = base + "kf_store_" + std::to_string(GetCurrentProcessId()) + "_" +
-               std::to_string(++counter);
-        if (CreateDirectoryA(path.c_str(), nullptr))
+        path = base + L"kf_store_" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++counter);
+        if (CreateDirectoryW(path.c_str(), nullptr))
             break;
         if (GetLastError() != ERROR_ALREADY_EXISTS) {
-            ADD_FAILURE() << "cannot create " << path;
+            ADD_FAILURE() << "cannot create " << std::filesystem::path(path).string();
             break;
         }
     }
@@ -49,24 +54,24 @@ TemporaryFolder::TemporaryFolder()
 
 TemporaryFolder::~TemporaryFolder()
 {
-    for (const std::string& name : FileNames(path))
-        DeleteFileA(File(name).c_str());
-    RemoveDirectoryA(path.c_str());
+    for (const std::wstring& name : FileNames(path))
+        DeleteFileW((path + L"\\" + name).c_str());
+    RemoveDirectoryW(path.c_str());
 }
 
-std::string TemporaryFolder::File(const std::string& name) const
+std::wstring TemporaryFolder::File(const std::string& name) const
 {
-    return path + "\\" + name;
+    return path + L"\\" + Widened(name);
 }
 
 void TemporaryFolder::Write(const std::string& name, const std::string& bytes) const
 {
-    std::ofstream(File(name), std::ios::binary) << bytes;
+    std::ofstream(std::filesystem::path(File(name)), std::ios::binary) << bytes;
 }
 
 std::string TemporaryFolder::Read(const std::string& name) const
 {
-    std::ifstream file(File(name), std::ios::binary);
+    std::ifstream file(std::filesystem::path(File(name)), std::ios::binary);
     std::ostringstream bytes;
     bytes << file.rdbuf();
     return bytes.str();
@@ -74,13 +79,16 @@ std::string TemporaryFolder::Read(const std::string& name) const
 
 bool TemporaryFolder::Exists(const std::string& name) const
 {
-    return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string TemporaryFolder::Listing() const
 {
     std::string listing;
-    for (const std::string& name : FileNames(path))
-        listing += (listing.empty() ? "" : " ") + name;
+    for (const std::wstring& name : FileNames(path)) {
+        if (!listing.empty())
+            listing += ' ';
+        listing += std::filesystem::path(name).string();
+    }
     return listing;
 }

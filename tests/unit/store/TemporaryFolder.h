@@ -2,7 +2,8 @@
 
 #include <string>
 
-// A fresh, empty folder beside the test program, removed with its files at the end.
+// A fresh, empty folder beside the test program, removed with its files at the end. Paths are wide,
+// as the store takes them; the names of the files in it are plain ASCII.
 class TemporaryFolder
 {
 public:
@@ -12,8 +13,8 @@ public:
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-    const std::string& Path() const { return path; }
-    std::string File(const std::string& name) const;
+    const std::wstring& Path() const { return path; }
+    std::wstring File(const std::string& name) const;
 
     // Whole-file helpers for checking bytes on the disk.
     void Write(const std::string& name, const std::string& bytes) const;
@@ -23,5 +24,5 @@ public:
     std::string Listing() const;
 
 private:
-    std::string path;
+    std::wstring path;
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+// The About dialog as another process sees it.
+namespace e2e {
+
+inline constexpr char kAboutClass[] = "TAbout";
+
+// The visible About dialog of the process, or null.
+HWND AboutDialogOf(DWORD processId);
+
+// The product version of a file, formatted as the dialog writes it; read here on its own so that
+// the program's reading is checked against an independent one.
+std::wstring ExpectedVersionLine(const std::filesystem::path& file);
+
+// Whether a control of the dialog shows this text.
+bool AboutDialogShows(HWND about, const std::wstring& text);
+
+} // namespace e2e
