@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,11 @@ protected:
 
     // A right click on the memo's text with the given keys held; returns the menu that opened.
     HWND RightClickText(HWND memo, const std::vector<WORD>& heldKeys = {});
-    // Activates the memo and holds the keys down; false if they would not stay held.
-    bool HoldKeysOver(HWND memo, const std::vector<WORD>& keys);
+    // Activates the memo as a user would, before a click whose effect depends on it.
+    void Activate(HWND memo);
+    // Holds the keys down; false if they would not stay held.
+    static bool HoldKeys(const std::vector<WORD>& keys);
+    static constexpr std::chrono::milliseconds kActivationTimeout{2000};
     static constexpr int kHoldAttempts = 5;
     static constexpr DWORD kKeysSettleMs = 300;
     // Keys pressed into the open menu; waits until it has closed.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <sstream>
 
 namespace e2e {
 
@@ -77,6 +78,25 @@ HWND OpenPopupMenuOf(DWORD processId)
         }
     }
     return nullptr;
+}
+
+std::string DescribeScreenOf(DWORD processId)
+{
+    std::ostringstream text;
+    const HWND foreground = GetForegroundWindow();
+    for (HWND window : TopLevelWindowsOfProcess(processId)) {
+        if (!IsWindowVisible(window))
+            continue;
+        RECT r{};
+        GetWindowRect(window, &r);
+        text << (window == foreground ? "* " : "  ") << ClassNameOf(window) << " \"" << CaptionOf(window) << "\" ("
+             << r.left << ", " << r.top << ") - (" << r.right << ", " << r.bottom << ")\n";
+    }
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    text << "foreground " << foreground << " of process " << ProcessOf(foreground) << ", pointer at (" << pointer.x
+         << ", " << pointer.y << ")";
+    return text.str();
 }
 
 } // namespace e2e

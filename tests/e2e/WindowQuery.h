@@ -21,4 +21,8 @@ std::vector<HWND> OfClass(const std::vector<HWND>& windows, const std::string& c
 // The visible pop-up menu window ("#32768") of a process, or null.
 HWND OpenPopupMenuOf(DWORD processId);
 
+// For a failure message: the visible top-level windows of the process (class, caption, place),
+// which one is in the foreground, and where the pointer is.
+std::string DescribeScreenOf(DWORD processId);
+
 } // namespace e2e
