@@ -75,14 +75,17 @@ SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::
     if (!desk.CanTakeIn() || !saver.watch.known)
         return SaveMemoState(current, saver, folder);
 
-    const bool changedHere = saver.repairNeeded || !saver.Holds(current);
+    const bool differs = saver.repairNeeded || !saver.Holds(current);
+    // Memos that only stand in another order (the registry's, not the file's, as after a start)
+    // are no change of this copy's own: the other copy's memos are taken in, not kept aside.
+    const bool changedHere = differs && (saver.repairNeeded || !SameMemosInAnyOrder(current, saver.State()));
     const MemoFileStamps now = LookAtMemoFiles(folder);
     OutsideChange outside = JudgeMemoFiles(now, saver.watch);
     if (outside == OutsideChange::Settling && moment == SaveMoment::Last)
         outside = OutsideChange::Settled;
     if (outside == OutsideChange::None)
-        return changedHere ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
-    const auto wait = [&] { return SaveOutcome{changedHere ? SaveOutcome::Result::Waiting : SaveOutcome::Result::Unchanged}; };
+        return differs ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
+    const auto wait = [&] { return SaveOutcome{differs ? SaveOutcome::Result::Waiting : SaveOutcome::Result::Unchanged}; };
     if (outside == OutsideChange::Settling)
         return wait();
 
@@ -94,7 +97,7 @@ SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::
     if (pair->stored.ReadState() == saver.State()) {
         // Touched, or rewritten with the same memos: nothing to take in.
         saver.watch = {now, std::nullopt};
-        return changedHere ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
+        return differs ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
     }
     if (!changedHere) {
         SaveOutcome outcome{SaveOutcome::Result::TakenIn};

@@ -612,15 +612,18 @@ TEST(OtherCopy, RewrittenFilesAreTakenInAfterOneLookAndNothingIsWritten)
     FakeDesktop desktop;
     MemoSaver saver;
     RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
-    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
+    // The registry's order differs from the file's, as it may after a start: no change of its own.
+    std::swap(desktop.texts[0], desktop.texts[2]);
+    std::swap(desktop.infos[0], desktop.infos[2]);
 
     // The other copy changed "two", deleted "three" and added "four".
     const CWindowInfo moved(5, 6, 70, 80, 0x00C8C8FF);
     SaveAsPreviousRun(folder, {{"one", "two changed", "four"}, {kFirst, kSecond, moved}});
     const std::string memoBytes = folder.Read("memo.txt");
     const std::string infoBytes = folder.Read("info.ini");
-    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
-    EXPECT_EQ(desktop.Collect().texts, (Texts{"one", "two", "three"}));
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Waiting);
+    EXPECT_EQ(desktop.Collect().texts, (Texts{"three", "two", "one"}));
+    EXPECT_EQ(folder.Read("memo.txt"), memoBytes);
 
     const SaveOutcome taken = SaveAllMemosWith(desktop.Desk(), saver, folder.Path());
     EXPECT_EQ(taken.result, Result::TakenIn);
