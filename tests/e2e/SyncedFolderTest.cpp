@@ -141,36 +141,37 @@ TEST_F(SyncedFolderTest, FileRewrittenInTwoHalvesIsTakenInOnlyWhole)
     ASSERT_TRUE(Start());
     ExpectShown(kBefore);
 
-    const std::vector<StoredMemo> after{
-        StoredMemo{"one long first memo", RECT{100, 120, 260, 160}, kYellow},
-        StoredMemo{"another long memo", RECT{420, 300, 580, 360}, kBlue},
-    };
-    const std::string memoBytes = MemoFileBytes({after[0].text, after[1].text});
-    const std::string firstHalf = memoBytes.substr(0, memoBytes.size() / 2);  // ends inside the second text
-    WriteFileBytes(DataFile(kInfoFile), InfoFileBytes(after));
-    WriteFileBytes(DataFile(kMemoFile), firstHalf);
-    const auto secondHalfAt = std::chrono::steady_clock::now() + 1s;
-    bool written = false;
+    // Three rewrites, each in two halves a second apart, one after the other: the halves stand for
+    // a second at three different moments of a timer period, so one of the program's looks falls on
+    // a half, whenever its timer ticks.
+    std::vector<std::vector<StoredMemo>> rewrites;
+    for (const char* round : {"first", "second", "third"})
+        rewrites.push_back({StoredMemo{std::string(round) + " round long memo", RECT{100, 120, 260, 160}, kYellow},
+                            StoredMemo{std::string(round) + " round other memo", RECT{420, 300, 580, 360}, kBlue}});
+    std::vector<std::string> schedule;  // memo.txt's bytes, one a second
+    std::set<std::wstring> allowed = CaptionsOf(kBefore);
+    for (const auto& memos : rewrites) {
+        const std::string whole = MemoFileBytes({memos[0].text, memos[1].text});
+        schedule.push_back(whole.substr(0, whole.size() / 2));  // ends inside the second text
+        schedule.push_back(whole);
+        allowed.merge(CaptionsOf(memos));
+    }
+    WriteFileBytes(DataFile(kInfoFile), InfoFileBytes(rewrites.front()));  // the same records each time
+    const auto started = std::chrono::steady_clock::now();
+    std::size_t written = 0;
     std::set<std::wstring> seen;
-    const std::set<std::wstring> allowed = [&] {
-        std::set<std::wstring> both = CaptionsOf(kBefore);
-        both.merge(CaptionsOf(after));
-        return both;
-    }();
     const bool whole = WaitUntil([&] {
-        if (!written && std::chrono::steady_clock::now() >= secondHalfAt) {
-            WriteFileBytes(DataFile(kMemoFile), memoBytes);
-            written = true;
-        }
+        if (written < schedule.size() && std::chrono::steady_clock::now() >= started + written * 1s)
+            WriteFileBytes(DataFile(kMemoFile), schedule[written++]);
         const std::set<std::wstring> shown = ShownCaptions(VisibleMemos());
         seen.insert(shown.begin(), shown.end());
-        return written && shown == CaptionsOf(after);
-    }, 1s + 3 * kTimerPeriod + kSlack);
+        return written == schedule.size() && shown == CaptionsOf(rewrites.back());
+    }, schedule.size() * 1s + 2 * kTimerPeriod + kSlack);
     EXPECT_TRUE(whole);
     for (const std::wstring& caption : seen)
         EXPECT_EQ(allowed.count(caption), 1u) << "a half-written memo was shown";
-    ExpectShown(after);
-    EXPECT_EQ(ReadFileBytes(DataFile(kMemoFile)), memoBytes);
+    ExpectShown(rewrites.back());
+    EXPECT_EQ(ReadFileBytes(DataFile(kMemoFile)), schedule.back());
 }
 
 } // namespace
