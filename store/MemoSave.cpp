@@ -2,6 +2,7 @@
 
 #include "MemoFiles.h"
 #include "FileReplacement.h"
+#include "MemoText.h"
 #include "PersistenceGuard.h"
 
 namespace
@@ -38,6 +39,15 @@ std::optional<OutsidePair> ReadOutsidePair(const MemoFileStamps& stamps, const s
         !pair.stored.infoFileFailure.Ok())
         return std::nullopt;
     return pair;
+}
+
+// Whether the pair holds the memos the saver holds. A text with a lone CR or LF comes back from
+// memo.txt with CR LF, so the texts also count as the same when they give memo.txt's bytes.
+bool HoldsTheSameMemos(const OutsidePair& pair, const MemoSaver& saver)
+{
+    const MemoState read = pair.stored.ReadState();
+    return read.infos == saver.infos &&
+           (read.texts == saver.texts || JoinMemoTexts(saver.texts) == pair.bytes.memoBytes);
 }
 }
 
@@ -94,7 +104,7 @@ SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::
         saver.watch.seenBefore.reset();  // read it only once it has stayed put again
         return wait();
     }
-    if (pair->stored.ReadState() == saver.State()) {
+    if (HoldsTheSameMemos(*pair, saver)) {
         // Touched, or rewritten with the same memos: nothing to take in.
         saver.watch = {now, std::nullopt};
         return differs ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};

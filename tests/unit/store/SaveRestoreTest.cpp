@@ -691,6 +691,9 @@ TEST(OtherCopy, SameMemosWrittenElsewhereAreNoConflict)
     FakeDesktop desktop;
     MemoSaver saver;
     RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    // A lone line break is written as CR LF and read back so.
+    desktop.texts[0] = "lone\nbreak";
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
     // Another copy saved the same memos again: a new time of last write, the same bytes.
     Sleep(20);
     folder.Write("memo.txt", folder.Read("memo.txt"));
