@@ -109,6 +109,8 @@ SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::
         saver.watch = {now, std::nullopt};
         return differs ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
     }
+    if (!changedHere && moment == SaveMoment::Last)
+        return {SaveOutcome::Result::Unchanged};  // the files hold the other copy's memos: the next start shows them
     if (!changedHere) {
         SaveOutcome outcome{SaveOutcome::Result::TakenIn};
         outcome.takenIn = TakeInStoredMemos(pair->stored, now, desk.collect, desk.close, desk.open, saver);

@@ -60,7 +60,8 @@ struct SaveOutcome
     std::optional<ConflictNames> conflict;
 };
 
-// The last save of a run cannot wait for a pair that is still moving: it reads it at once.
+// The last save of a run cannot wait for a pair that is still moving: it reads it at once. With no
+// change of this copy's own it opens no window: the files already hold what the next start shows.
 enum class SaveMoment
 {
     Any,

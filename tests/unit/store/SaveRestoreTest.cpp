@@ -682,6 +682,13 @@ TEST(OtherCopy, ChangesOnBothSidesKeepTheOtherPairInConflictFiles)
     EXPECT_NE(last.conflict->memo, saved.conflict->memo);
     EXPECT_EQ(folder.Read(memoName), theirMemo);
     EXPECT_EQ(folder.Read("memo.txt"), "mine too\r\nmine\r\n");
+
+    // Nor does it take in what only the other copy changed: it leaves the files and the windows.
+    SaveAsPreviousRun(folder, {{"only theirs"}, {kFirst}});
+    const std::string onlyTheirs = folder.Read("memo.txt");
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path(), SaveMoment::Last).result, Result::Unchanged);
+    EXPECT_EQ(folder.Read("memo.txt"), onlyTheirs);
+    EXPECT_EQ(desktop.closed + desktop.opened, 0);
 }
 
 TEST(OtherCopy, SameMemosWrittenElsewhereAreNoConflict)
