@@ -70,10 +70,12 @@ void TellRestoreProblem(const RestoreOutcome& outcome)
 
 // Saves, or takes in what another copy of the program wrote; tells the user what needs telling once
 // the busy flag is free again (the message box runs a nested loop, and the timer saves meanwhile).
-SaveOutcome SaveAndTell(SaveMoment moment)
+SaveOutcome SaveAndTell(SaveMoment moment, bool mayTell)
 {
     MemoWindowDesk windows;
     SaveOutcome outcome = SaveAllMemosWith(windows.Desk(), GetMemoSaver(), ExecutableFolder(), moment);
+    if (!mayTell)
+        return outcome;
     if (outcome.conflict)
         TellConflict(*outcome.conflict);
     if (outcome.result == SaveOutcome::Result::TakenIn && !outcome.takenIn.Complete())
@@ -85,12 +87,12 @@ SaveOutcome SaveAndTell(SaveMoment moment)
 
 void SaveAllMemos()
 {
-    SaveAndTell(SaveMoment::Any);
+    SaveAndTell(SaveMoment::Any, true);
 }
 
-std::optional<std::string> SaveAllMemosReportingFailure()
+std::optional<std::string> SaveAllMemosReportingFailure(bool mayAsk)
 {
-    SaveOutcome outcome = SaveAndTell(SaveMoment::Last);
+    SaveOutcome outcome = SaveAndTell(SaveMoment::Last, mayAsk);
     if (outcome.result != SaveOutcome::Result::Failed)
         return std::nullopt;
     return ui::WideToUtf8(L"メモを保存できませんでした。\n" + outcome.failure.Describe());
