@@ -180,7 +180,7 @@ void TDummyWindow::FinalSave(bool askOnFailure)
     if (ended_)
         return;
     for (;;) {
-        std::optional<std::string> failure = SaveAllMemosReportingFailure();
+        std::optional<std::string> failure = SaveAllMemosReportingFailure(askOnFailure);
         if (!failure || !askOnFailure)
             break;
         std::wstring text = ui::Utf8ToWide(*failure + "\n\nもう一度保存を試しますか？\n"

@@ -7,18 +7,9 @@
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
 
-namespace {
+#include <vector>
 
-// The state of every open memo, in the registry's order.
-MemoState CollectMemos()
-{
-    MemoState state;
-    for (TMemoWindow* window : GetMemoWindows()) {
-        state.texts.push_back(window->GetMemoText());
-        state.infos.push_back(window->GetWindowInfo());
-    }
-    return state;
-}
+namespace {
 
 void OpenMemoWindow(const MemoWindowPlan& plan)
 {
@@ -27,6 +18,41 @@ void OpenMemoWindow(const MemoWindowPlan& plan)
     if (plan.record)
         window.ApplyWindowInfo(*plan.record);
     window.Show();
+}
+
+// The open memo windows as the save sees them: the list of the last collect is kept, so that a
+// memo to close is named by its position in it.
+class MemoWindowDesk {
+public:
+    MemoDesk Desk()
+    {
+        return {[this] { return Collect(); }, [this](std::size_t i) { windows_.at(i)->Close(); }, OpenMemoWindow};
+    }
+
+private:
+    // The state of every open memo, in the registry's order.
+    MemoState Collect()
+    {
+        windows_.assign(GetMemoWindows().begin(), GetMemoWindows().end());
+        MemoState state;
+        for (TMemoWindow* window : windows_) {
+            state.texts.push_back(window->GetMemoText());
+            state.infos.push_back(window->GetWindowInfo());
+        }
+        return state;
+    }
+
+    std::vector<TMemoWindow*> windows_;
+};
+
+void TellConflict(const ConflictNames& kept)
+{
+    const std::wstring text = L"別のパソコンの Kamifuda がメモのファイルを書き換えていましたが、"
+                              L"このパソコンでもメモが変更されていました。\n\n"
+                              L"このパソコンのメモを保存し、もう一方のメモは次の二つのファイルに残しました。\n" +
+                              kept.memo + L"\n" + kept.info;
+    ui::Application& app = ui::Application::Instance();
+    app.ShowMessageBox(text, ui::AnsiToWide(app.Title()), MB_OK | MB_ICONINFORMATION);
 }
 
 void TellRestoreProblem(const RestoreOutcome& outcome)
@@ -42,16 +68,31 @@ void TellRestoreProblem(const RestoreOutcome& outcome)
     app.ShowMessageBox(text, ui::AnsiToWide(app.Title()), MB_OK | MB_ICONWARNING);
 }
 
+// Saves, or takes in what another copy of the program wrote; tells the user what needs telling once
+// the busy flag is free again (the message box runs a nested loop, and the timer saves meanwhile).
+SaveOutcome SaveAndTell(SaveMoment moment, bool mayTell)
+{
+    MemoWindowDesk windows;
+    SaveOutcome outcome = SaveAllMemosWith(windows.Desk(), GetMemoSaver(), ExecutableFolder(), moment);
+    if (!mayTell)
+        return outcome;
+    if (outcome.conflict)
+        TellConflict(*outcome.conflict);
+    if (outcome.result == SaveOutcome::Result::TakenIn && !outcome.takenIn.Complete())
+        TellRestoreProblem(outcome.takenIn);
+    return outcome;
+}
+
 } // namespace
 
 void SaveAllMemos()
 {
-    SaveAllMemosWith(CollectMemos);
+    SaveAndTell(SaveMoment::Any, true);
 }
 
-std::optional<std::string> SaveAllMemosReportingFailure()
+std::optional<std::string> SaveAllMemosReportingFailure(bool mayAsk)
 {
-    SaveOutcome outcome = SaveAllMemosWith(CollectMemos);
+    SaveOutcome outcome = SaveAndTell(SaveMoment::Last, mayAsk);
     if (outcome.result != SaveOutcome::Result::Failed)
         return std::nullopt;
     return ui::WideToUtf8(L"メモを保存できませんでした。\n" + outcome.failure.Describe());

@@ -8,9 +8,11 @@
 // again by the next call.
 void SaveAllMemos();
 
-// The same, for the exit command: the reason (file and system message, UTF-8) when the files could
-// not be written, so the user can be asked whether to try again.
-std::optional<std::string> SaveAllMemosReportingFailure();
+// The same, for the last save of a run: the reason (file and system message, UTF-8) when the files
+// could not be written, so the user can be asked whether to try again. Without mayAsk (the end of
+// the session, a close request from outside) no message box is shown, not even for a pair of
+// another copy kept in conflict files.
+std::optional<std::string> SaveAllMemosReportingFailure(bool mayAsk = true);
 
 // Opens one memo window per stored memo.
 void RestoreAllMemos();

@@ -4,7 +4,6 @@
 #include "FileReplacement.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace
 {
@@ -13,27 +12,6 @@ bool IsAbsence(DWORD error)
     return error == ERROR_FILE_NOT_FOUND;
 }
 
-DWORD ReadWholeFile(HANDLE file, std::string& content)
-{
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size))
-        return GetLastError();
-    if (size.QuadPart > std::numeric_limits<int>::max())
-        return ERROR_FILE_TOO_LARGE;
-    content.assign(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < content.size()) {
-        DWORD read = 0;
-        const DWORD chunk = static_cast<DWORD>(content.size() - done);
-        if (!ReadFile(file, content.data() + done, chunk, &read, nullptr))
-            return GetLastError();
-        if (read == 0)
-            break; // the file shrank meanwhile: keep what is there
-        done += read;
-    }
-    content.resize(done);
-    return ERROR_SUCCESS;
-}
 }
 
 FileResult WriteMemoFile(const std::string& content, const std::wstring& folder)

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <map>
+#include <tuple>
 
 namespace
 {
@@ -39,6 +41,65 @@ std::string TryOpenWindow(const std::function<void(const MemoWindowPlan&)>& open
     } catch (...) {
         return "unknown error";
     }
+}
+
+// Opens the windows of these plans; counts them and keeps the first failure in outcome.
+void OpenPlans(const std::vector<const MemoWindowPlan*>& plans,
+               const std::function<void(const MemoWindowPlan&)>& openWindow, RestoreOutcome& outcome)
+{
+    for (const MemoWindowPlan* plan : plans) {
+        const std::string failure = TryOpenWindow(openWindow, *plan);
+        if (failure.empty())
+            ++outcome.windowsOpened;
+        else if (outcome.openFailure.empty())
+            outcome.openFailure = failure;
+    }
+}
+
+// What the saver holds after reading stored: the memos as read, a repair when info.ini did not
+// describe them, and no save at all when memos of the files could not be shown.
+void HoldWhatWasRead(const StoredMemos& stored, std::size_t plansMade, RestoreOutcome& outcome,
+                     MemoSaver& saver)
+{
+    if (outcome.openFailure.empty() && NonEmptyTexts(stored) > plansMade)
+        outcome.openFailure = TooManyMemos();
+    saver.Remember(stored.ReadState());
+    saver.repairNeeded = stored.InfoFileNeedsRepair();
+    // Memos that are on the disk but not on the screen would be lost by the next save.
+    saver.savingForbidden = !outcome.Complete();
+}
+
+std::vector<const MemoWindowPlan*> AllOf(const std::vector<MemoWindowPlan>& plans)
+{
+    std::vector<const MemoWindowPlan*> all;
+    for (const MemoWindowPlan& plan : plans)
+        all.push_back(&plan);
+    return all;
+}
+
+using MemoKey = std::tuple<const std::string*, const CWindowInfo*>;
+
+// Orders memos by text, then record, without copying them.
+struct MemoKeyOrder
+{
+    bool operator()(const MemoKey& a, const MemoKey& b) const
+    {
+        const auto& [textA, infoA] = a;
+        const auto& [textB, infoB] = b;
+        if (*textA != *textB)
+            return *textA < *textB;
+        return std::tie(infoA->Left, infoA->Top, infoA->Width, infoA->Height, infoA->Color) <
+               std::tie(infoB->Left, infoB->Top, infoB->Width, infoB->Height, infoB->Color);
+    }
+};
+
+std::vector<MemoKey> SortedKeys(const MemoState& state)
+{
+    std::vector<MemoKey> keys;
+    for (std::size_t i = 0; i < state.texts.size() && i < state.infos.size(); ++i)
+        keys.emplace_back(&state.texts[i], &state.infos[i]);
+    std::sort(keys.begin(), keys.end(), MemoKeyOrder{});
+    return keys;
 }
 
 // Whether info.ini can be opened for reading; a missing file is no failure. A file held by another
@@ -112,6 +173,8 @@ RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan
     outcome.ran = true;
 
     const FileResult finished = FinishInterruptedSave(folder);
+    // Looked at before reading: a pair that another copy rewrites meanwhile is noticed later.
+    const MemoFileStamps stamps = LookAtMemoFiles(folder);
     StoredMemos stored = ReadStoredMemos(folder);
     if (!finished.Ok() && stored.infoFileFailure.Ok()) {
         // The places of memo.txt's memos are in a completed info.ini that could not take its place;
@@ -121,19 +184,73 @@ RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan
     }
     outcome.fileFailure = stored.memoFileFailure.Ok() ? stored.infoFileFailure : stored.memoFileFailure;
     const std::vector<MemoWindowPlan> plans = PlanMemoWindows(stored);
-    for (const MemoWindowPlan& plan : plans) {
-        const std::string failure = TryOpenWindow(openWindow, plan);
-        if (failure.empty())
-            ++outcome.windowsOpened;
-        else if (outcome.openFailure.empty())
-            outcome.openFailure = failure;
-    }
-    if (outcome.openFailure.empty() && NonEmptyTexts(stored) > plans.size())
-        outcome.openFailure = TooManyMemos();
+    OpenPlans(AllOf(plans), openWindow, outcome);
+    HoldWhatWasRead(stored, plans.size(), outcome, saver);
+    saver.watch = {stamps, std::nullopt};
+    return outcome;
+}
 
-    saver.Remember(stored.ReadState());
-    saver.repairNeeded = stored.InfoFileNeedsRepair();
-    // Memos that are on the disk but not on the screen would be lost by the next save.
-    saver.savingForbidden = !outcome.Complete();
+WindowChanges MatchWindowsToPlans(const MemoState& onScreen, const std::vector<MemoWindowPlan>& plans)
+{
+    std::map<MemoKey, std::vector<std::size_t>, MemoKeyOrder> unmatched;
+    for (std::size_t i = onScreen.texts.size(); i-- > 0;) {
+        if (i < onScreen.infos.size())
+            unmatched[MemoKey(&onScreen.texts[i], &onScreen.infos[i])].push_back(i);
+    }
+    std::vector<bool> kept(onScreen.texts.size(), false);
+    WindowChanges changes;
+    for (std::size_t p = 0; p < plans.size(); ++p) {
+        const MemoWindowPlan& plan = plans[p];
+        // A plan without a record puts its window at a new memo's place: no window shows that.
+        auto found = plan.record ? unmatched.find(MemoKey(&plan.text, &*plan.record)) : unmatched.end();
+        if (found == unmatched.end() || found->second.empty()) {
+            changes.open.push_back(p);
+            continue;
+        }
+        kept[found->second.back()] = true;
+        found->second.pop_back();
+    }
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        if (!kept[i])
+            changes.close.push_back(i);
+    return changes;
+}
+
+bool SameMemosInAnyOrder(const MemoState& a, const MemoState& b)
+{
+    if (a.texts.size() != b.texts.size() || a.infos.size() != b.infos.size() || a.texts.size() != a.infos.size())
+        return false;
+    const std::vector<MemoKey> keysA = SortedKeys(a);
+    const std::vector<MemoKey> keysB = SortedKeys(b);
+    const MemoKeyOrder less;
+    for (std::size_t i = 0; i < keysA.size(); ++i)
+        if (less(keysA[i], keysB[i]) || less(keysB[i], keysA[i]))
+            return false;
+    return true;
+}
+
+RestoreOutcome TakeInStoredMemos(const StoredMemos& stored, const MemoFileStamps& stamps,
+                                 const std::function<MemoState()>& collect,
+                                 const std::function<void(std::size_t)>& closeWindow,
+                                 const std::function<void(const MemoWindowPlan&)>& openWindow,
+                                 MemoSaver& saver)
+{
+    RestoreOutcome outcome;
+    outcome.ran = true;
+    outcome.fileFailure = stored.memoFileFailure.Ok() ? stored.infoFileFailure : stored.memoFileFailure;
+    const std::vector<MemoWindowPlan> plans = PlanMemoWindows(stored);
+    const WindowChanges changes = MatchWindowsToPlans(collect(), plans);
+    // From the last position back, so that no earlier position moves.
+    for (auto position = changes.close.rbegin(); position != changes.close.rend(); ++position)
+        closeWindow(*position);
+    std::vector<const MemoWindowPlan*> toOpen;
+    for (std::size_t p : changes.open)
+        toOpen.push_back(&plans[p]);
+    OpenPlans(toOpen, openWindow, outcome);
+    HoldWhatWasRead(stored, plans.size(), outcome, saver);
+    const MemoState shown = collect();
+    if (!saver.repairNeeded && SameMemosInAnyOrder(shown, saver.State()))
+        saver.Remember(shown);
+    saver.watch = {stamps, std::nullopt};
     return outcome;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CWindowInfo.h"
+#include "FileStamps.h"
 #include "DataFolder.h"
 #include "FileResult.h"
 #include "InfoFile.h"
@@ -12,7 +13,8 @@
 #include <string>
 #include <vector>
 
-// Restoring all memos at start. The memo-window side supplies one operation that opens a window;
+// Restoring all memos at start, and again while running when another copy of the program rewrote
+// the files (TakeInStoredMemos). The memo-window side supplies one operation that opens a window;
 // everything else is here.
 //
 // RestoreAllMemos of the program is meant to be
@@ -96,3 +98,30 @@ struct RestoreOutcome
 RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan&)>& openWindow,
                                    MemoSaver& saver = GetMemoSaver(),
                                    const std::wstring& folder = ExecutableFolder());
+
+// Taking in what another copy of the program wrote: which memo windows stay, which are closed and
+// which plans open a new window. A window stays when its text and record equal those of a plan
+// (each window and each plan matched at most once, in order); every other window closes and every
+// other plan opens.
+struct WindowChanges
+{
+    std::vector<std::size_t> close;  // positions in the list of windows on screen
+    std::vector<std::size_t> open;   // positions in the plans
+
+    bool operator==(const WindowChanges& other) const = default;
+};
+
+WindowChanges MatchWindowsToPlans(const MemoState& onScreen, const std::vector<MemoWindowPlan>& plans);
+
+// The same memos, each text with its record, in whatever order.
+bool SameMemosInAnyOrder(const MemoState& a, const MemoState& b);
+
+// Makes the windows show what stored holds (read at stamps), by the rules of the restore at start,
+// and makes the saver hold it. Kept windows and new ones stand in the registry's order, not the
+// file's: when they show exactly what the files hold, the saver takes them in that order, so the
+// next save writes nothing. Called under the busy flag.
+RestoreOutcome TakeInStoredMemos(const StoredMemos& stored, const MemoFileStamps& stamps,
+                                 const std::function<MemoState()>& collect,
+                                 const std::function<void(std::size_t)>& closeWindow,
+                                 const std::function<void(const MemoWindowPlan&)>& openWindow,
+                                 MemoSaver& saver);

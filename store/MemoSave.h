@@ -1,11 +1,16 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "ConflictFiles.h"
 #include "FileResult.h"
+#include "MemoDesk.h"
+#include "MemoRestore.h"
 #include "MemoSaver.h"
 #include "MemoState.h"
 
 #include <functional>
+#include <optional>
+#include <utility>
 #include <string>
 
 // Saving all memos. The memo-window side supplies the collected state; everything else is here.
@@ -18,6 +23,16 @@
 // and GetWindowInfo of each window. The exit command looks at the outcome: on Failed it tells the
 // user failure.Describe() and offers to retry; the timer ignores it, because the MemoSaver keeps
 // the old state after a failure and the next tick tries again.
+//
+// Another copy of the program (on another PC, the folder synced) may rewrite the files while this
+// one runs. With a desk that can take memos in, each save first looks at the two files' sizes and
+// times of last write; when they are not those this copy last read or wrote itself:
+// - a pair that moved since the previous look is left for the next one (a sync may be halfway);
+// - a pair that stayed put is read; when its memos equal the saver's, nothing happened;
+// - otherwise, with no change of this copy's own, the windows take in what the files hold
+//   (TakenIn) and nothing is written;
+// - with a change of its own too, the other pair is kept byte for byte in conflict files
+//   (ConflictFiles.h) and then this copy's memos are written as usual (Written, conflict set).
 
 struct SaveOutcome
 {
@@ -26,12 +41,31 @@ struct SaveOutcome
         Busy,       // a save or restore is running further up the stack: nothing was done
         Forbidden,  // memo.txt could not be read at start: the files are left alone for this run
         Unchanged,  // the memos equal the MemoSaver: no file was touched
+        Waiting,    // memos changed, but another copy is rewriting the files: the next save tries
+        TakenIn,    // another copy rewrote the files and the windows now show them: see takenIn
         Written,    // both files were replaced and the MemoSaver holds the new state
         Failed      // a file could not be written: see failure; the MemoSaver is unchanged
     };
 
-    Result result = Result::Unchanged;
-    FileResult failure = FileResult::Success();
+    SaveOutcome(Result result = Result::Unchanged, FileResult failure = FileResult::Success())
+        : result(result), failure(std::move(failure))
+    {
+    }
+
+    Result result;
+    FileResult failure;
+    // TakenIn: how opening the windows of the files went (as at start).
+    RestoreOutcome takenIn;
+    // Written over a pair another copy wrote: where that pair was kept.
+    std::optional<ConflictNames> conflict;
+};
+
+// The last save of a run cannot wait for a pair that is still moving: it reads it at once. With no
+// change of this copy's own it opens no window: the files already hold what the next start shows.
+enum class SaveMoment
+{
+    Any,
+    Last
 };
 
 // Compares current with the saver and, when they differ, writes both files; the saver takes
@@ -39,7 +73,13 @@ struct SaveOutcome
 SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver,
                           const std::wstring& folder = ExecutableFolder());
 
-// SaveMemoState under the busy flag, with the state collected after the flag was taken.
+// Under the busy flag: the state collected after the flag was taken, the files checked for what
+// another copy wrote (when the desk can take memos in and the saver has read or written them), and
+// then taken in, or saved with SaveMemoState.
+SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver = GetMemoSaver(),
+                             const std::wstring& folder = ExecutableFolder(), SaveMoment moment = SaveMoment::Any);
+
+// The same with a desk that only collects: the files are not checked.
 SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect,
                              MemoSaver& saver = GetMemoSaver(),
                              const std::wstring& folder = ExecutableFolder());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CWindowInfo.h"
+#include "FileStamps.h"
 #include "MemoState.h"
 
 #include <string>
@@ -29,6 +30,10 @@ public:
     // Set when info.ini did not fully describe the memos read at start: the next save writes the
     // pair even when the memos equal the state held here.
     bool repairNeeded = false;
+
+    // The files as this copy last read or wrote them, so that what another copy of the program
+    // wrote in between (through a synced folder) is noticed; see MemoSave.h.
+    MemoFileWatch watch;
 };
 
 // The one MemoSaver of the program, made empty on first use and never destroyed.

@@ -1,4 +1,6 @@
+#include "store/ConflictFiles.h"
 #include "store/DesktopClamp.h"
+#include "store/FileStamps.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
 #include "store/PersistenceGuard.h"
@@ -51,6 +53,27 @@ struct FakeDesktop
     {
         return [this](const MemoWindowPlan& plan) { Open(plan); };
     }
+
+    // What closing a memo window does: it leaves the registry.
+    void Close(std::size_t position)
+    {
+        texts.erase(texts.begin() + static_cast<std::ptrdiff_t>(position));
+        infos.erase(infos.begin() + static_cast<std::ptrdiff_t>(position));
+        ++closed;
+    }
+
+    // A desk that can take in what another copy wrote; counts the windows closed and opened.
+    MemoDesk Desk()
+    {
+        return {[this] { return Collect(); }, [this](std::size_t position) { Close(position); },
+                [this](const MemoWindowPlan& plan) {
+                    Open(plan);
+                    ++opened;
+                }};
+    }
+
+    int closed = 0;
+    int opened = 0;
 
     MemoState Collect() const { return {texts, infos}; }
     std::function<MemoState()> Collector() const
@@ -547,4 +570,161 @@ TEST_F(UnreadableMemoFile, WindowThatCannotOpenAlsoStopsSavingButNotTheOtherWind
     EXPECT_EQ(desktop.texts, Texts{"fine"});
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
     EXPECT_EQ(folder.Read("memo.txt"), "breaks\r\nfine\r\n");
+}
+
+// Another copy of the program (another PC on a synced folder) rewrites the files while this one runs.
+
+TEST(OtherCopy, FilesAreReadOnlyOnceTheyStayedPutForOneLook)
+{
+    const MemoFileStamps read{{true, 10, 100}, {true, 50, 100}};
+    const MemoFileStamps half{{true, 5, 200}, {true, 50, 100}};
+    const MemoFileStamps whole{{true, 12, 300}, {true, 60, 300}};
+    MemoFileWatch watch{read, std::nullopt};
+    EXPECT_EQ(JudgeMemoFiles(read, watch), OutsideChange::None);
+    EXPECT_EQ(JudgeMemoFiles(half, watch), OutsideChange::Settling);
+    EXPECT_EQ(JudgeMemoFiles(whole, watch), OutsideChange::Settling);
+    EXPECT_EQ(JudgeMemoFiles(whole, watch), OutsideChange::Settled);
+    EXPECT_EQ(JudgeMemoFiles(whole, watch), OutsideChange::Settled);
+    EXPECT_EQ(JudgeMemoFiles(read, watch), OutsideChange::None);
+    EXPECT_EQ(JudgeMemoFiles(whole, watch), OutsideChange::Settling);  // moved again since the last look
+
+    MemoFileWatch nothingRead;
+    EXPECT_EQ(JudgeMemoFiles(whole, nothingRead), OutsideChange::None);
+    EXPECT_EQ(JudgeMemoFiles(whole, nothingRead), OutsideChange::None);
+}
+
+TEST(OtherCopy, UnchangedMemosKeepTheirWindows)
+{
+    const MemoState onScreen{{"a", "b", "a", "c"}, {kFirst, kSecond, kFirst, kThird}};
+    const std::vector<MemoWindowPlan> plans{
+        {"a", kFirst}, {"b", kThird}, {"c", kThird}, {"new", kFirst}, {"a", std::nullopt}};
+    // The first "a" and "c" stay; "b" moved, the second "a" is gone, a plan without record opens anew.
+    EXPECT_EQ(MatchWindowsToPlans(onScreen, plans), (WindowChanges{{1, 2}, {1, 3, 4}}));
+    EXPECT_TRUE(SameMemosInAnyOrder({{"x", "y"}, {kFirst, kSecond}}, {{"y", "x"}, {kSecond, kFirst}}));
+    EXPECT_FALSE(SameMemosInAnyOrder({{"x", "y"}, {kFirst, kSecond}}, {{"y", "x"}, {kFirst, kSecond}}));
+    EXPECT_FALSE(SameMemosInAnyOrder({{"x", "x"}, {kFirst, kFirst}}, {{"x"}, {kFirst}}));
+}
+
+TEST(OtherCopy, RewrittenFilesAreTakenInAfterOneLookAndNothingIsWritten)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"one", "two", "three"}, {kFirst, kSecond, kThird}});
+    FakeDesktop desktop;
+    MemoSaver saver;
+    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    // The registry's order differs from the file's, as it may after a start: no change of its own.
+    std::swap(desktop.texts[0], desktop.texts[2]);
+    std::swap(desktop.infos[0], desktop.infos[2]);
+
+    // The other copy changed "two", deleted "three" and added "four".
+    const CWindowInfo moved(5, 6, 70, 80, 0x00C8C8FF);
+    SaveAsPreviousRun(folder, {{"one", "two changed", "four"}, {kFirst, kSecond, moved}});
+    const std::string memoBytes = folder.Read("memo.txt");
+    const std::string infoBytes = folder.Read("info.ini");
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Waiting);
+    EXPECT_EQ(desktop.Collect().texts, (Texts{"three", "two", "one"}));
+    EXPECT_EQ(folder.Read("memo.txt"), memoBytes);
+
+    const SaveOutcome taken = SaveAllMemosWith(desktop.Desk(), saver, folder.Path());
+    EXPECT_EQ(taken.result, Result::TakenIn);
+    EXPECT_TRUE(taken.takenIn.Complete());
+    EXPECT_TRUE(SameMemosInAnyOrder(desktop.Collect(), {{"one", "two changed", "four"}, {kFirst, kSecond, moved}}));
+    EXPECT_EQ(desktop.closed, 2);
+    EXPECT_EQ(desktop.opened, 2);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(folder.Read("memo.txt"), memoBytes);
+    EXPECT_EQ(folder.Read("info.ini"), infoBytes);
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+
+    // Its own next change is written as usual, and not taken for one from outside.
+    desktop.infos[0].Left += 1;
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(desktop.opened, 2);
+}
+
+TEST(OtherCopy, ChangesOnBothSidesKeepTheOtherPairInConflictFiles)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"one", "two"}, {kFirst, kSecond}});
+    FakeDesktop desktop;
+    MemoSaver saver;
+    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+
+    SaveAsPreviousRun(folder, {{"one", "two", "theirs"}, {kFirst, kSecond, kThird}});
+    const std::string theirMemo = folder.Read("memo.txt");
+    const std::string theirInfo = folder.Read("info.ini");
+    desktop.texts[1] = "mine";
+    // The other pair has just moved: this copy's change waits for the next look.
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Waiting);
+    EXPECT_EQ(folder.Read("memo.txt"), theirMemo);
+
+    const SaveOutcome saved = SaveAllMemosWith(desktop.Desk(), saver, folder.Path());
+    EXPECT_EQ(saved.result, Result::Written);
+    ASSERT_TRUE(saved.conflict.has_value());
+    EXPECT_EQ(folder.Read("memo.txt"), "one\r\nmine\r\n");
+    const std::wstring prefix = folder.Path() + L"\\";
+    ASSERT_EQ(saved.conflict->memo.substr(0, prefix.size()), prefix);
+    const std::string memoName(saved.conflict->memo.begin() + prefix.size(), saved.conflict->memo.end());
+    const std::string infoName(saved.conflict->info.begin() + prefix.size(), saved.conflict->info.end());
+    EXPECT_EQ(folder.Read(memoName), theirMemo);
+    EXPECT_EQ(folder.Read(infoName), theirInfo);
+    EXPECT_EQ(desktop.closed + desktop.opened, 0);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
+
+    // The last save of a run cannot wait: it keeps a pair that has just moved at once, under a new name.
+    SaveAsPreviousRun(folder, {{"again"}, {kFirst}});
+    desktop.texts[0] = "mine too";
+    const SaveOutcome last = SaveAllMemosWith(desktop.Desk(), saver, folder.Path(), SaveMoment::Last);
+    EXPECT_EQ(last.result, Result::Written);
+    ASSERT_TRUE(last.conflict.has_value());
+    EXPECT_NE(last.conflict->memo, saved.conflict->memo);
+    EXPECT_EQ(folder.Read(memoName), theirMemo);
+    EXPECT_EQ(folder.Read("memo.txt"), "mine too\r\nmine\r\n");
+
+    // Nor does it take in what only the other copy changed: it leaves the files and the windows.
+    SaveAsPreviousRun(folder, {{"only theirs"}, {kFirst}});
+    const std::string onlyTheirs = folder.Read("memo.txt");
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path(), SaveMoment::Last).result, Result::Unchanged);
+    EXPECT_EQ(folder.Read("memo.txt"), onlyTheirs);
+    EXPECT_EQ(desktop.closed + desktop.opened, 0);
+}
+
+TEST(OtherCopy, SameMemosWrittenElsewhereAreNoConflict)
+{
+    TemporaryFolder folder;
+    SaveAsPreviousRun(folder, {{"one"}, {kFirst}});
+    FakeDesktop desktop;
+    MemoSaver saver;
+    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    // A lone line break is written as CR LF and read back so.
+    desktop.texts[0] = "lone\nbreak";
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
+    // Another copy saved the same memos again: a new time of last write, the same bytes.
+    Sleep(20);
+    folder.Write("memo.txt", folder.Read("memo.txt"));
+    desktop.texts[0] = "mine";
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Waiting);
+    const SaveOutcome saved = SaveAllMemosWith(desktop.Desk(), saver, folder.Path());
+    EXPECT_EQ(saved.result, Result::Written);
+    EXPECT_FALSE(saved.conflict.has_value());
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+}
+
+TEST(OtherCopy, ConflictNamesSayWhenAndAreNeverReplaced)
+{
+    const SYSTEMTIME time{2026, 3, 1, 9, 7, 5, 4, 0};
+    EXPECT_EQ(ConflictNamesAt(time), (ConflictNames{L"memo.conflict-20260309-070504.txt", L"info.conflict-20260309-070504.ini"}));
+    EXPECT_EQ(ConflictNamesAt(time, 2).memo, L"memo.conflict-20260309-070504-2.txt");
+
+    TemporaryFolder folder;
+    EXPECT_TRUE(KeepConflictFiles({"m1", "i1"}, time, folder.Path()).result.Ok());
+    folder.Write("info.conflict-20260309-070504-2.ini", "taken");
+    const KeptConflict second = KeepConflictFiles({"m2", "i2"}, time, folder.Path());
+    EXPECT_TRUE(second.result.Ok());
+    EXPECT_EQ(second.paths.memo, folder.File("memo.conflict-20260309-070504-3.txt"));
+    EXPECT_EQ(folder.Read("memo.conflict-20260309-070504.txt"), "m1");
+    EXPECT_EQ(folder.Read("info.conflict-20260309-070504-2.ini"), "taken");
+    EXPECT_EQ(folder.Read("info.conflict-20260309-070504-3.ini"), "i2");
 }

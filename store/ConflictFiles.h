@@ -1,0 +1,45 @@
+#pragma once
+
+#include "DataFolder.h"
+#include "FileResult.h"
+
+#include <windows.h>
+
+#include <string>
+
+// When another copy of the program rewrote memo.txt and info.ini while this copy changed memos too,
+// the other pair is kept beside the data files under names that say what they are and when this copy
+// found them, and this copy's memos are saved as usual:
+//
+//     memo.conflict-20261209-154502.txt    info.conflict-20261209-154502.ini
+//
+// A name that is taken is never replaced: the next free pair gets "-2", "-3", ... before the
+// extension.
+
+struct ConflictNames
+{
+    std::wstring memo;
+    std::wstring info;
+
+    bool operator==(const ConflictNames& other) const = default;
+};
+
+// The names for a pair found at this local time; attempt 1 has no number, attempt n > 1 has "-n".
+ConflictNames ConflictNamesAt(const SYSTEMTIME& time, unsigned attempt = 1);
+
+// The other pair as it was read, byte for byte.
+struct OtherPair
+{
+    std::string memoBytes;
+    std::string infoBytes;
+};
+
+struct KeptConflict
+{
+    FileResult result = FileResult::Success();
+    ConflictNames paths;  // full paths of the two files, when result is a success
+};
+
+// Writes both files under the first free pair of names of this time; on failure neither is left.
+KeptConflict KeepConflictFiles(const OtherPair& pair, const SYSTEMTIME& time,
+                               const std::wstring& folder = ExecutableFolder());
