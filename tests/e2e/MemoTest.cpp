@@ -98,6 +98,8 @@ void MemoTest::Activate(HWND memo)
     ClientToScreen(memo, &margin);
     ClickAt(POINT{margin.x - 2, margin.y + 2}, MouseButton::Left);
     WaitUntil([&] { return GetForegroundWindow() == memo; }, kActivationTimeout);
+    // The focus events of that press come with no message to wait for.
+    Sleep(kFocusEventsMs);
 }
 
 bool MemoTest::HoldKeys(const std::vector<WORD>& keys)

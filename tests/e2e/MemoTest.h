@@ -34,6 +34,7 @@ protected:
     // Holds the keys down; false if they would not stay held.
     static bool HoldKeys(const std::vector<WORD>& keys);
     static constexpr std::chrono::milliseconds kActivationTimeout{2000};
+    static constexpr DWORD kFocusEventsMs = 300;
     static constexpr int kHoldAttempts = 5;
     static constexpr DWORD kKeysSettleMs = 300;
     // Keys pressed into the open menu; waits until it has closed.
