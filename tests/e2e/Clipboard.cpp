@@ -46,6 +46,19 @@ void EmptyTheClipboard()
     EmptyClipboard();
 }
 
+std::string ClipboardText()
+{
+    ClipboardSession session;
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    return text;
+}
+
 UINT NonTextClipboardFormat()
 {
     return RegisterClipboardFormatW(L"Kamifuda e2e private data");

@@ -1,7 +1,6 @@
 // The helpers the end-to-end tests stand on, checked against the real Win32 calls, so that a
 // check of the program cannot pass because a helper sees nothing.
 #include "Clipboard.h"
-#include "ClipboardSession.h"
 #include "FakeMainWindow.h"
 #include "FileBytes.h"
 #include "TempFolder.h"
@@ -58,18 +57,6 @@ TEST(TrayIconProbe, AnswersYesOnlyForAnIconTheShellHolds)
 
     icon.Remove();
     EXPECT_FALSE(TrayIconExists(owner.Handle(), kId));
-}
-
-std::string ClipboardText()
-{
-    ClipboardSession session;
-    HANDLE data = GetClipboardData(CF_TEXT);
-    if (data == nullptr) {
-        return {};
-    }
-    std::string text(static_cast<const char*>(GlobalLock(data)));
-    GlobalUnlock(data);
-    return text;
 }
 
 TEST(ClipboardHelpers, PutTextOtherDataOrNothing)

@@ -23,6 +23,16 @@ INPUT MouseInput(DWORD flags)
     return input;
 }
 
+DWORD DownFlag(MouseButton button)
+{
+    return button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
+}
+
+DWORD UpFlag(MouseButton button)
+{
+    return button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+}
+
 void Send(std::vector<INPUT> inputs)
 {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
@@ -42,10 +52,19 @@ void PressKeys(const std::vector<WORD>& virtualKeys)
 
 void ClickAt(POINT screenPoint, MouseButton button)
 {
+    MovePointerTo(screenPoint);
+    Send({MouseInput(DownFlag(button)), MouseInput(UpFlag(button))});
+}
+
+void HoldKey(WORD virtualKey) { Send({KeyInput(virtualKey, 0)}); }
+void LetGoKey(WORD virtualKey) { Send({KeyInput(virtualKey, KEYEVENTF_KEYUP)}); }
+
+void PressButton(MouseButton button) { Send({MouseInput(DownFlag(button))}); }
+void ReleaseButton(MouseButton button) { Send({MouseInput(UpFlag(button))}); }
+
+void MovePointerTo(POINT screenPoint)
+{
     SetCursorPos(screenPoint.x, screenPoint.y);
-    const bool left = button == MouseButton::Left;
-    Send({MouseInput(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
-          MouseInput(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)});
 }
 
 } // namespace e2e

@@ -16,4 +16,14 @@ void PressKeys(const std::vector<WORD>& virtualKeys);
 // Moves the cursor to a screen point and presses and releases the button there.
 void ClickAt(POINT screenPoint, MouseButton button);
 
+// A key held down or let go.
+void HoldKey(WORD virtualKey);
+void LetGoKey(WORD virtualKey);
+
+// The mouse pointer step by step, for drags: press, move, release as separate input events.
+void PressButton(MouseButton button);
+void ReleaseButton(MouseButton button);
+// Puts the pointer on a screen point; a window that holds the capture sees the movement.
+void MovePointerTo(POINT screenPoint);
+
 } // namespace e2e

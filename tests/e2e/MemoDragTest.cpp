@@ -1,65 +1,22 @@
 // Moving a memo by dragging its text, with real mouse input on the running program.
 #include "FileBytes.h"
 #include "Input.h"
-#include "KamifudaTest.h"
-#include "Pointer.h"
-#include "TrayIcon.h"
+#include "MemoTest.h"
+#include "MemoWindowQuery.h"
 #include "Wait.h"
 #include "WindowQuery.h"
 
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace e2e {
 namespace {
 
-constexpr char kMemoClass[] = "TMemoWindow";
-constexpr char kEditDialogClass[] = "TEditMemo";
-constexpr char kLabelClass[] = "KamifudaLabel";
 // Three lines, so the text is a target tall and wide enough for presses a few pixels apart.
 // On a loaded machine Wine can take more than a second to hand the program the second press of a
 // double click; the boundaries of the timing test are checked by the unit tests.
 constexpr UINT kGenerousDoubleClickTime = 5000;
 constexpr char kMemoText[] = "Kamifuda drag test\r\nsecond line of the memo\r\nthird line";
-
-HWND VisibleWindowOfClass(DWORD processId, const char* className)
-{
-    for (HWND window : OfClass(TopLevelWindowsOfProcess(processId), className))
-        if (IsWindowVisible(window))
-            return window;
-    return nullptr;
-}
-
-struct ChildSearch {
-    std::string className;
-    std::string caption;  // empty: any
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM data)
-{
-    auto* search = reinterpret_cast<ChildSearch*>(data);
-    if (ClassNameOf(child) == search->className && (search->caption.empty() || CaptionOf(child) == search->caption)) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND ChildOf(HWND parent, const std::string& className, const std::string& caption = "")
-{
-    ChildSearch search{className, caption};
-    EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-RECT RectOf(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
 
 POINT Moved(POINT p, LONG dx, LONG dy) { return POINT{p.x + dx, p.y + dy}; }
 
@@ -70,7 +27,7 @@ std::string Describe(const RECT& r)
     return text.str();
 }
 
-class MemoDragTest : public KamifudaTest {
+class MemoDragTest : public MemoTest {
 protected:
     void SetUp() override
     {
@@ -78,12 +35,12 @@ protected:
         // that a busy machine still handles both presses of a double click within it.
         savedDoubleClickTime_ = GetDoubleClickTime();
         SystemParametersInfoW(SPI_SETDOUBLECLICKTIME, kGenerousDoubleClickTime, nullptr, SPIF_UPDATEINIFILE);
-        KamifudaTest::SetUp();
-        program_ = StartProgram();
-        ASSERT_NE(program_.mainWindow, nullptr);
-        memo_ = NewMemoFromTheTray(kMemoText);
+        MemoTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        memo_ = NewMemo(kMemoText);
         ASSERT_NE(memo_, nullptr) << "no memo appeared";
-        label_ = ChildOf(memo_, kLabelClass);
+        label_ = ChildOf(memo_, kMemoLabelClass);
         ASSERT_NE(label_, nullptr);
         start_ = RectOf(memo_);
         const RECT label = RectOf(label_);
@@ -93,49 +50,11 @@ protected:
 
     void TearDown() override
     {
-        KamifudaTest::TearDown();
+        MemoTest::TearDown();
         SystemParametersInfoW(SPI_SETDOUBLECLICKTIME, savedDoubleClickTime_, nullptr, SPIF_UPDATEINIFILE);
     }
 
-    // A double click on the tray icon opens a new memo's edit dialog; the text goes in and OK is
-    // clicked. Returns the memo window.
-    HWND NewMemoFromTheTray(const std::string& text)
-    {
-        PostTrayNotification(program_.mainWindow, WM_LBUTTONDBLCLK);
-        HWND dialog = WaitForEditDialog();
-        if (!dialog)
-            return nullptr;
-        HWND edit = ChildOf(dialog, "Edit");
-        HWND ok = ChildOf(dialog, "Button", "OK");
-        if (!edit || !ok)
-            return nullptr;
-        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        PostMessageW(ok, BM_CLICK, 0, 0);
-        if (!WaitUntil([&] { return !IsWindowVisible(dialog); }))
-            return nullptr;
-        HWND memo = nullptr;
-        WaitUntil([&] { return (memo = VisibleWindowOfClass(program_.process->Id(), kMemoClass)) != nullptr; });
-        return memo;
-    }
-
-    HWND WaitForEditDialog()
-    {
-        HWND dialog = nullptr;
-        WaitUntil([&] { return (dialog = VisibleWindowOfClass(program_.process->Id(), kEditDialogClass)) != nullptr; });
-        return dialog;
-    }
-
-    // A point on the memo's text, `fromLeft` and `fromTop` pixels inside the label.
-    POINT OnText(LONG fromLeft, LONG fromTop) const
-    {
-        const RECT label = RectOf(label_);
-        return POINT{label.left + fromLeft, label.top + fromTop};
-    }
-    POINT TextCentre() const
-    {
-        const RECT label = RectOf(label_);
-        return POINT{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
-    }
+    POINT TextCentre() const { return CentreOf(label_); }
 
     bool DragHoldsTheCapture() const { return CaptureOfThreadOf(memo_) == label_; }
     bool NoCapture() const { return CaptureOfThreadOf(memo_) == nullptr; }
@@ -168,12 +87,12 @@ protected:
         const POINT onText = TextCentre();
         MovePointerTo(onText);
         PressButton(MouseButton::Right);
-        ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenuOf(program_.process->Id()) != nullptr; }))
+        ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenuOf(ProcessId()) != nullptr; }))
             << "the right press opened no menu";
         MovePointerTo(Moved(onText, -30, -20));
         ReleaseButton(MouseButton::Right);
         PressKeys({VK_ESCAPE});
-        ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenuOf(program_.process->Id()) == nullptr; }));
+        ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenuOf(ProcessId()) == nullptr; }));
     }
 
     // The window lies at start + (dx, dy) once all input so far has been handled.
@@ -187,7 +106,6 @@ protected:
     }
 
     UINT savedDoubleClickTime_ = 0;
-    Instance program_;
     HWND memo_ = nullptr;
     HWND label_ = nullptr;
     RECT start_{};
@@ -245,7 +163,7 @@ TEST_F(MemoDragTest, DoubleClickOnTheTextOpensTheEditDialogAndDoesNotMoveTheWind
     ASSERT_NE(dialog, nullptr) << "the double click did not open the edit dialog";
     EXPECT_EQ(Describe(start_), Describe(RectOf(memo_)));
     PressKeys({VK_ESCAPE});  // the dialog's cancel button
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); })) << "the edit dialog did not close";
+    ASSERT_TRUE(WaitUntilHidden(dialog)) << "the edit dialog did not close";
     ExpectSettledAtOffset(0, 0);
 }
 

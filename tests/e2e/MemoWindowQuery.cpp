@@ -1,6 +1,5 @@
 #include "MemoWindowQuery.h"
 
-#include "ClipboardSession.h"
 #include "WindowQuery.h"
 
 #include <array>
@@ -28,13 +27,13 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM data)
     return TRUE;
 }
 
-void SendKey(WORD virtualKey, DWORD flags)
+GUITHREADINFO GuiThreadInfoOf(HWND window)
 {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return GUITHREADINFO{};
+    return info;
 }
 
 } // namespace
@@ -77,14 +76,8 @@ RECT RectOf(HWND window)
     return r;
 }
 
-HWND FocusOfThreadOf(HWND window)
-{
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
-        return nullptr;
-    return info.hwndFocus;
-}
+HWND FocusOfThreadOf(HWND window) { return GuiThreadInfoOf(window).hwndFocus; }
+HWND CaptureOfThreadOf(HWND window) { return GuiThreadInfoOf(window).hwndCapture; }
 
 POINT CentreOf(HWND window)
 {
@@ -121,21 +114,5 @@ SIZE MemoWindowExtra()
     AdjustWindowRectEx(&r, WS_POPUP | WS_THICKFRAME, FALSE, WS_EX_TOOLWINDOW);
     return SIZE{r.right - r.left + 2 * kMemoBorderWidth, r.bottom - r.top + 2 * kMemoBorderWidth};
 }
-
-std::string ClipboardText()
-{
-    ClipboardSession session;
-    std::string text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    return text;
-}
-
-void HoldKey(WORD virtualKey) { SendKey(virtualKey, 0); }
-void LetGoKey(WORD virtualKey) { SendKey(virtualKey, KEYEVENTF_KEYUP); }
 
 } // namespace e2e

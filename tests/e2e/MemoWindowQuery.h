@@ -24,6 +24,8 @@ std::string ControlText(HWND control);
 RECT RectOf(HWND window);
 // The window with the keyboard focus in the thread that owns `window`, or null.
 HWND FocusOfThreadOf(HWND window);
+// The window that holds the mouse capture in the thread that owns `window`, or null.
+HWND CaptureOfThreadOf(HWND window);
 POINT CentreOf(HWND window);
 SIZE ClientSizeOf(HWND window);
 
@@ -32,12 +34,5 @@ SIZE ClientSizeOf(HWND window);
 SIZE MemoClientSizeFor(const std::string& ansiText);
 // What the 5-pixel border and the sizing frame add to a memo's client size.
 SIZE MemoWindowExtra();
-
-// The clipboard's text (CF_TEXT), empty when it holds none.
-std::string ClipboardText();
-
-// A key held down or let go, as real input.
-void HoldKey(WORD virtualKey);
-void LetGoKey(WORD virtualKey);
 
 } // namespace e2e
