@@ -25,33 +25,88 @@ bool Contains(const std::wstring& text, const std::wstring& part)
     return text.find(part) != std::wstring::npos;
 }
 
-using HeldMemoFileTest = PersistenceTest;
+// The bytes of memo.txt and info.ini at one moment, to compare with later.
+struct DataFileBytes {
+    std::optional<std::string> memo;
+    std::optional<std::string> info;
+};
+
+class HeldMemoFileTest : public PersistenceTest {
+protected:
+    DataFileBytes DataFilesNow() const { return {ReadFileBytes(DataFile(kMemoFile)), ReadFileBytes(DataFile(kInfoFile))}; }
+
+    // Starts the program and makes a memo that is saved before anything is held; null if it is not.
+    HWND StartWithSavedMemo(const std::string& text)
+    {
+        if (!Start()) {
+            ADD_FAILURE() << "the program did not start";
+            return nullptr;
+        }
+        HWND memo = NewMemo(text);
+        if (memo && !WaitUntil([&] { return StoredMemoWithText(ProgramFolder(), text).has_value(); })) {
+            ADD_FAILURE() << "the memo was not saved: " << Describe(ReadStoredMemos(ProgramFolder()));
+            return nullptr;
+        }
+        return memo;
+    }
+
+    // Neither file was replaced since `before` and no temporary file of a save is left. memo.txt is
+    // read through `heldMemo` while this test holds it.
+    void ExpectUntouchedSince(const DataFileBytes& before, const HeldFile* heldMemo = nullptr) const
+    {
+        EXPECT_EQ(before.memo, heldMemo ? heldMemo->Bytes() : ReadFileBytes(DataFile(kMemoFile)))
+            << "memo.txt changed";
+        EXPECT_EQ(before.info, ReadFileBytes(DataFile(kInfoFile))) << "info.ini was replaced";
+        EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
+    }
+
+    // The program's message box, checked to name `file` and to say `also`; null if none shows.
+    HWND MessageNaming(const std::wstring& file, const std::wstring& also = L"")
+    {
+        HWND box = WaitForMessageBox(kProgramTitle);
+        if (box) {
+            const std::wstring text = MessageBoxText(box);
+            EXPECT_TRUE(Contains(text, file)) << "the message names the file";
+            if (!also.empty()) {
+                EXPECT_TRUE(Contains(text, also)) << "the message says what happens next";
+            }
+        }
+        return box;
+    }
+
+    // Answers a message box with this button and waits until it has closed.
+    static void Answer(HWND box, int button)
+    {
+        ASSERT_TRUE(ClickMessageBoxButton(box, button));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    }
+
+    // Answers the message shown at start with OK, after which the program runs on.
+    void RunOnAfter(HWND box)
+    {
+        ASSERT_NO_FATAL_FAILURE(Answer(box, IDOK));
+        program_.mainWindow = WaitForMainWindow(*program_.process);
+        ASSERT_NE(program_.mainWindow, nullptr);
+    }
+};
 
 TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFiles)
 {
     WriteStoredMemos(ProgramFolder(), kStored);
-    const auto memoBytes = ReadFileBytes(DataFile(kMemoFile));
-    const auto infoBytes = ReadFileBytes(DataFile(kInfoFile));
+    const DataFileBytes before = DataFilesNow();
     HeldFile held(DataFile(kMemoFile));
     ASSERT_TRUE(held.Holding());
 
     Launch();
-    HWND box = WaitForMessageBox(kProgramTitle);
+    HWND box = MessageNaming(L"memo.txt", L"今回はメモを保存しません");
     ASSERT_NE(box, nullptr) << "the user is not told that memo.txt cannot be read";
-    const std::wstring text = MessageBoxText(box);
-    EXPECT_TRUE(Contains(text, L"memo.txt")) << "the message names the file";
-    EXPECT_TRUE(Contains(text, L"今回はメモを保存しません")) << "the message says nothing is saved in this run";
-    ASSERT_TRUE(ClickMessageBoxButton(box, IDOK));
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    ASSERT_NO_FATAL_FAILURE(RunOnAfter(box));
 
     // The program runs on, and a memo can be made; but it must not replace the files.
-    program_.mainWindow = WaitForMainWindow(*program_.process);
-    ASSERT_NE(program_.mainWindow, nullptr);
     HWND made = NewMemo("made while memo.txt is held");
     ASSERT_NE(made, nullptr);
     ASSERT_TRUE(Synchronise());
-    EXPECT_EQ(memoBytes, held.Bytes());
-    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
+    ExpectUntouchedSince(before, &held);
 
     // Not even once the file is free again, at a timer save after a move or at the exit command.
     held.Release();
@@ -59,9 +114,7 @@ TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFi
     OffsetRect(&place, 40, 200);
     ASSERT_TRUE(PlaceWindow(made, place));
     ASSERT_TRUE(Exit()) << "the exit command must not ask about a save it deliberately left out";
-    EXPECT_EQ(memoBytes, ReadFileBytes(DataFile(kMemoFile)));
-    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
-    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
+    ExpectUntouchedSince(before);
 
     // The next start shows every memo of the file, where and as it was.
     ASSERT_TRUE(Start());
@@ -74,19 +127,14 @@ TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFi
 TEST_F(HeldMemoFileTest, InfoIniHeldAtStartTheTextsOpenTheUserIsToldAndThePlacesSurvive)
 {
     WriteStoredMemos(ProgramFolder(), kStored);
-    const auto memoBytes = ReadFileBytes(DataFile(kMemoFile));
-    const auto infoBytes = ReadFileBytes(DataFile(kInfoFile));
+    const DataFileBytes before = DataFilesNow();
     {
         HeldFile held(DataFile(kInfoFile));
         ASSERT_TRUE(held.Holding());
         Launch();
-        HWND box = WaitForMessageBox(kProgramTitle);
+        HWND box = MessageNaming(L"info.ini");
         ASSERT_NE(box, nullptr) << "the user is not told that info.ini cannot be read";
-        EXPECT_TRUE(Contains(MessageBoxText(box), L"info.ini")) << "the message names the file";
-        ASSERT_TRUE(ClickMessageBoxButton(box, IDOK));
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-        program_.mainWindow = WaitForMainWindow(*program_.process);
-        ASSERT_NE(program_.mainWindow, nullptr);
+        ASSERT_NO_FATAL_FAILURE(RunOnAfter(box));
         ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == kStored.size(); })) << "the texts are readable";
     }
     // Moved after the release: still nothing replaces the files in this run.
@@ -95,8 +143,7 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtStartTheTextsOpenTheUserIsToldAndThePlaces
     OffsetRect(&place, 30, 300);
     ASSERT_TRUE(PlaceWindow(memo, place));
     ASSERT_TRUE(Exit());
-    EXPECT_EQ(memoBytes, ReadFileBytes(DataFile(kMemoFile)));
-    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
+    ExpectUntouchedSince(before);
 
     ASSERT_TRUE(Start());
     ExpectShown(kStored);
@@ -104,12 +151,9 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtStartTheTextsOpenTheUserIsToldAndThePlaces
 
 TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothingIsLost)
 {
-    ASSERT_TRUE(Start());
-    HWND first = NewMemo("before the hold");
+    HWND first = StartWithSavedMemo("before the hold");
     ASSERT_NE(first, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return StoredMemoWithText(ProgramFolder(), "before the hold").has_value(); }));
-    const auto memoBytes = ReadFileBytes(DataFile(kMemoFile));
-    const auto infoBytes = ReadFileBytes(DataFile(kInfoFile));
+    const DataFileBytes before = DataFilesNow();
 
     std::optional<HeldFile> held(std::in_place, DataFile(kMemoFile));
     ASSERT_TRUE(held->Holding());
@@ -124,9 +168,7 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
     HWND third = NewMemo("also made while held");
     ASSERT_NE(third, nullptr);
     ASSERT_TRUE(Synchronise());
-    EXPECT_EQ(memoBytes, held->Bytes()) << "memo.txt changed while it was held";
-    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile))) << "info.ini was replaced without its memo.txt";
-    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
+    ExpectUntouchedSince(before, &*held);
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "saves in the background ask nothing";
 
     held.reset();
@@ -141,10 +183,8 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
 // memo.txt is replaced first; when info.ini cannot follow, the start after completes the pair.
 TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
 {
-    ASSERT_TRUE(Start());
-    HWND first = NewMemo("first");
+    HWND first = StartWithSavedMemo("first");
     ASSERT_NE(first, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).has_value(); }));
     std::optional<HeldFile> held(std::in_place, DataFile(kInfoFile));
     ASSERT_TRUE(held->Holding());
     HWND second = NewMemo("second");
@@ -157,10 +197,9 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
     ASSERT_TRUE(PlaceWindow(second, secondPlace));
 
     ASSERT_TRUE(ChooseExit());
-    HWND box = WaitForMessageBox(kProgramTitle);
+    HWND box = MessageNaming(L"info.ini");
     ASSERT_NE(box, nullptr) << "the failed last save was not reported";
-    EXPECT_TRUE(Contains(MessageBoxText(box), L"info.ini")) << "the question names the file";
-    ASSERT_TRUE(ClickMessageBoxButton(box, IDCANCEL));
+    ASSERT_NO_FATAL_FAILURE(Answer(box, IDCANCEL));
     ASSERT_TRUE(program_.process->WaitForExit(kDefaultTimeout));
     held.reset();
 
@@ -180,12 +219,9 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
 // returns, the files untouched.
 TEST_F(HeldMemoFileTest, HeldAtTheEndOfTheSessionTheSaveFailsWithoutAQuestion)
 {
-    ASSERT_TRUE(Start());
-    HWND memo = NewMemo("at the end");
+    HWND memo = StartWithSavedMemo("at the end");
     ASSERT_NE(memo, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).has_value(); }));
-    const auto memoBytes = ReadFileBytes(DataFile(kMemoFile));
-    const auto infoBytes = ReadFileBytes(DataFile(kInfoFile));
+    const DataFileBytes before = DataFilesNow();
     HeldFile held(DataFile(kMemoFile));
     ASSERT_TRUE(held.Holding());
     RECT place = RectOf(memo);
@@ -196,27 +232,22 @@ TEST_F(HeldMemoFileTest, HeldAtTheEndOfTheSessionTheSaveFailsWithoutAQuestion)
     ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 15000, &answer))
         << "the session end did not return";
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass));
-    EXPECT_EQ(memoBytes, held.Bytes());
-    EXPECT_EQ(infoBytes, ReadFileBytes(DataFile(kInfoFile)));
-    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
+    ExpectUntouchedSince(before, &held);
 }
 
 // The exit command's last save cannot write memo.txt: the user is asked, naming the file.
-class ExitWhileMemoFileIsHeldTest : public PersistenceTest {
+class ExitWhileMemoFileIsHeldTest : public HeldMemoFileTest {
 protected:
     void SetUp() override
     {
-        PersistenceTest::SetUp();
-        ASSERT_TRUE(Start());
-        ASSERT_NE(NewMemo("saved before the hold"), nullptr);
-        ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).has_value(); }));
-        memoBytes_ = ReadFileBytes(DataFile(kMemoFile));
-        infoBytes_ = ReadFileBytes(DataFile(kInfoFile));
+        HeldMemoFileTest::SetUp();
+        ASSERT_NE(StartWithSavedMemo("saved before the hold"), nullptr);
+        before_ = DataFilesNow();
         held_.emplace(DataFile(kMemoFile));
         ASSERT_TRUE(held_->Holding());
         ASSERT_NE(NewMemo("not saved yet"), nullptr);
         ASSERT_TRUE(Synchronise());
-        ASSERT_EQ(memoBytes_, held_->Bytes());
+        ASSERT_EQ(before_.memo, held_->Bytes());
     }
 
     // The question shown after the exit command; null if none.
@@ -224,19 +255,15 @@ protected:
     {
         if (!ChooseExit())
             return nullptr;
-        HWND box = WaitForMessageBox(kProgramTitle);
+        HWND box = MessageNaming(L"memo.txt", L"もう一度保存を試しますか");
         if (box) {
-            const std::wstring text = MessageBoxText(box);
-            EXPECT_TRUE(Contains(text, L"memo.txt")) << "the question names the file";
-            EXPECT_TRUE(Contains(text, L"もう一度保存を試しますか"));
             EXPECT_NE(nullptr, GetDlgItem(box, IDRETRY));
             EXPECT_NE(nullptr, GetDlgItem(box, IDCANCEL));
         }
         return box;
     }
 
-    std::optional<std::string> memoBytes_;
-    std::optional<std::string> infoBytes_;
+    DataFileBytes before_;
     std::optional<HeldFile> held_;
 };
 
@@ -244,8 +271,7 @@ TEST_F(ExitWhileMemoFileIsHeldTest, RetryWhileHeldAsksAgainAndRetryAfterTheRelea
 {
     HWND box = ExitAndWaitForTheQuestion();
     ASSERT_NE(box, nullptr) << "the failed last save was not reported";
-    ASSERT_TRUE(ClickMessageBoxButton(box, IDRETRY));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    ASSERT_NO_FATAL_FAILURE(Answer(box, IDRETRY));
     box = WaitForMessageBox(kProgramTitle);
     ASSERT_NE(box, nullptr) << "a retry that failed again was not reported";
     EXPECT_TRUE(program_.process->IsRunning());
@@ -267,11 +293,9 @@ TEST_F(ExitWhileMemoFileIsHeldTest, CancelEndsTheProgramWithoutWriting)
     ASSERT_TRUE(ClickMessageBoxButton(box, IDCANCEL));
     ASSERT_TRUE(program_.process->WaitForExit(kDefaultTimeout));
     EXPECT_EQ(0u, program_.process->ExitCode());
-    EXPECT_EQ(memoBytes_, held_->Bytes());
+    EXPECT_EQ(before_.memo, held_->Bytes());
     held_.reset();
-    EXPECT_EQ(memoBytes_, ReadFileBytes(DataFile(kMemoFile)));
-    EXPECT_EQ(infoBytes_, ReadFileBytes(DataFile(kInfoFile)));
-    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
+    ExpectUntouchedSince(before_);
 }
 
 } // namespace
