@@ -15,6 +15,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace e2e {
@@ -98,25 +99,41 @@ std::vector<std::string> GarbageTexts(std::size_t count, unsigned seed)
     return texts;
 }
 
+using Bytes = std::function<std::string()>;
+
 struct HostileFiles {
     std::string name;
-    // Puts the damaged files into the program's folder.
-    std::function<void(const fs::path& folder)> make;
-    // The memo texts a start can read from them, in any order. Made when needed: some are
+    // The memo texts a start can read from the files, in any order. Made when needed: some are
     // megabytes long.
     std::function<std::vector<std::string>()> readable;
-    // A file exists but cannot be read: the user is told at the start, and no save of that run
-    // replaces the files (they may hold memos that are not on the screen).
-    bool toldAtStart = false;
+    // memo.txt; by default the readable texts as the program writes them.
+    Bytes memoFile = nullptr;
+    // info.ini; by default an ordinary record for each readable text.
+    Bytes infoFile = nullptr;
+    // memo.txt or info.ini is a folder instead: it exists but cannot be read. The user is told at
+    // the start, and no save of that run replaces the files (they may hold memos that are not on
+    // the screen).
+    std::string_view folderInstead = {};
     bool large = false;
+
+    bool ToldAtStart() const { return !folderInstead.empty(); }
+
+    // Puts the damaged files into the program's folder.
+    void Make(const fs::path& folder) const
+    {
+        const std::vector<std::string> texts = readable();
+        if (ToldAtStart())
+            fs::create_directory(folder / folderInstead);
+        if (folderInstead != kMemoFile)
+            WriteFileBytes(folder / kMemoFile, memoFile ? memoFile() : MemoFileBytes(texts));
+        if (folderInstead != kInfoFile) {
+            WriteFileBytes(folder / kInfoFile,
+                           infoFile ? infoFile() : RawInfoFile(OrdinaryRecords(texts.size()), HexCount(texts.size())));
+        }
+    }
 
     friend void PrintTo(const HostileFiles& files, std::ostream* out) { *out << files.name; }
 };
-
-void Put(const fs::path& folder, const char* name, const std::string& bytes)
-{
-    WriteFileBytes(folder / name, bytes);
-}
 
 // A short description of texts, some of which may be megabytes long.
 std::string DescribeTexts(const std::vector<std::string>& texts)
@@ -178,7 +195,7 @@ protected:
         const HostileFiles& files = GetParam();
         const std::size_t readable = files.readable().size();
         Launch();
-        if (files.toldAtStart) {
+        if (files.ToldAtStart()) {
             HWND box = WaitForMessageBox(kProgramTitle);
             ASSERT_NE(box, nullptr) << "the user is not told that a file cannot be read";
             ASSERT_TRUE(Answer(box, IDOK));
@@ -224,7 +241,7 @@ protected:
 TEST_P(HostileFilesTest, TheProgramShowsWhatItCanReadRunsOnAndLosesNoReadableMemo)
 {
     const HostileFiles& files = GetParam();
-    files.make(ProgramFolder());
+    files.Make(ProgramFolder());
     const auto memoBefore = ReadFileBytes(DataFile(kMemoFile));
     const auto infoBefore = ReadFileBytes(DataFile(kInfoFile));
 
@@ -243,7 +260,7 @@ TEST_P(HostileFilesTest, TheProgramShowsWhatItCanReadRunsOnAndLosesNoReadableMem
         ExitThroughTheTrayMenu();
         if (HasFatalFailure())
             return;
-        if (files.toldAtStart) {
+        if (files.ToldAtStart()) {
             EXPECT_TRUE(memoBefore == ReadFileBytes(DataFile(kMemoFile))) << "memo.txt was replaced";
             EXPECT_TRUE(infoBefore == ReadFileBytes(DataFile(kInfoFile))) << "info.ini was replaced";
         } else {
@@ -266,118 +283,19 @@ std::function<std::vector<std::string>()> Texts(std::vector<std::string> texts)
     return [texts] { return texts; };
 }
 
-// Two ordinary memos with a count that announces many more records.
-HostileFiles AbsurdCount(const std::string& name, const std::string& count)
+Bytes Fixed(std::string bytes)
 {
-    return {.name = name,
-            .make =
-                [count](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes({"one", "two"}));
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(2), count));
-                },
-            .readable = Texts({"one", "two"})};
+    return [bytes] { return bytes; };
 }
 
-HostileFiles Rectangles()
+Bytes InfoFile(std::vector<RawRecord> records, std::string count)
 {
-    const std::vector<std::string> texts{"a", "b", "c", "d", "e", "f", "g"};
-    return {.name = "NegativeAndEnormousRectangles",
-            .make =
-                [texts](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes(texts));
-                    Put(folder, kInfoFile,
-                        RawInfoFile({Record(INT_MIN, INT_MIN, INT_MAX, INT_MAX),
-                                     Record(INT_MAX, INT_MAX, INT_MAX, INT_MAX), Record(100, 100, 0, 0),
-                                     Record(100, 100, -50, -50), Record(INT_MIN, INT_MAX, INT_MIN, INT_MIN),
-                                     Record(-40, -10, -1, 1),
-                                     Record(LLONG_MAX, LLONG_MIN, 99999999999LL, -99999999999LL)},
-                                    HexCount(texts.size())));
-                },
-            .readable = Texts(texts)};
-}
-
-HostileFiles LongValues()
-{
-    const std::vector<std::string> texts{"long values", std::string(3 * kLongestProfileValue, 'm'), "ordinary"};
-    return {.name = "ValuesLongerThan1023Bytes",
-            .make =
-                [texts](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes(texts));
-                    const RawRecord digits{std::string(2 * kLongestProfileValue, '7'),
-                                           std::string(kLongestProfileValue + 1, '1'),
-                                           Run("-", kLongestProfileValue + 5, '9', ""),
-                                           Run("80", kLongestProfileValue, ' ', "junk"),
-                                           Run("", kLongestProfileValue - 1, '0', "30")};
-                    const RawRecord letters{std::string(4 * kLongestProfileValue, 'x'), "12", "34",
-                                            Run("56", 2 * kLongestProfileValue, 'y', ""), "78"};
-                    Put(folder, kInfoFile, RawInfoFile({digits, letters, Record(300, 300, 100, 40)}, "3"));
-                },
-            .readable = Texts(texts)};
-}
-
-HostileFiles GarbageInfoFile()
-{
-    return {.name = "InfoIniOfBinaryGarbage",
-            .make =
-                [](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes({"one", "two", "three"}));
-                    Put(folder, kInfoFile, Garbage(64 * 1024, 7));
-                },
-            .readable = Texts({"one", "two", "three"})};
-}
-
-HostileFiles GarbageMemoFile()
-{
-    const std::vector<std::string> texts = GarbageTexts(40, 11);
-    return {.name = "MemoTxtOfBinaryGarbage",
-            .make =
-                [texts](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes(texts));
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(texts.size()), HexCount(texts.size())));
-                },
-            .readable = Texts(texts)};
-}
-
-HostileFiles ZeroBytesInMemoFile()
-{
-    return {.name = "NulBytesInMemoTxt",
-            .make =
-                [](const fs::path& folder) {
-                    Put(folder, kMemoFile, std::string("\0one\r\ntw\0o\r\nthree\0\r\n\0", 21));
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(3), "3"));
-                },
-            .readable = Texts({"one", "two", "three"})};
-}
-
-HostileFiles ZeroBytesInInfoFile()
-{
-    return {.name = "NulBytesInInfoIni",
-            .make =
-                [](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes({"one", "two"}));
-                    std::string info = RawInfoFile(OrdinaryRecords(2), "2");
-                    for (std::size_t at = info.size() - 1; at > 0; at -= std::min<std::size_t>(at, 17))
-                        info.insert(at, 1, '\0');
-                    Put(folder, kInfoFile, std::string(1, '\0') + info);
-                },
-            .readable = Texts({"one", "two"})};
+    return [records, count] { return RawInfoFile(records, count); };
 }
 
 std::vector<std::string> FiftyMegabyteTexts()
 {
     return {"first", std::string(50 * kMegabyte, 'x'), "last"};
-}
-
-HostileFiles FiftyMegabytes()
-{
-    return {.name = "MemoTxtOf50Megabytes",
-            .make =
-                [](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes(FiftyMegabyteTexts()));
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(3), "3"));
-                },
-            .readable = FiftyMegabyteTexts,
-            .large = true};
 }
 
 std::vector<std::string> MegabyteLineTexts()
@@ -386,85 +304,67 @@ std::vector<std::string> MegabyteLineTexts()
             "last"};
 }
 
-HostileFiles MegabyteLines()
+std::string LongValuesInfoFile()
 {
-    return {.name = "LinesOf1Megabyte",
-            .make =
-                [](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes(MegabyteLineTexts()));
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(4), "4"));
-                },
-            .readable = MegabyteLineTexts,
-            .large = true};
+    const RawRecord digits{std::string(2 * kLongestProfileValue, '7'), std::string(kLongestProfileValue + 1, '1'),
+                           Run("-", kLongestProfileValue + 5, '9', ""), Run("80", kLongestProfileValue, ' ', "junk"),
+                           Run("", kLongestProfileValue - 1, '0', "30")};
+    const RawRecord letters{std::string(4 * kLongestProfileValue, 'x'), "12", "34",
+                            Run("56", 2 * kLongestProfileValue, 'y', ""), "78"};
+    return RawInfoFile({digits, letters, Record(300, 300, 100, 40)}, "3");
 }
 
-HostileFiles NoFinalLineBreak()
+std::string NulBytesInfoFile()
 {
-    return {.name = "NoFinalLineBreak",
-            .make =
-                [](const fs::path& folder) {
-                    Put(folder, kMemoFile, "one\r\ntwo");
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(2), "2"));
-                },
-            .readable = Texts({"one", "two"})};
+    std::string info = RawInfoFile(OrdinaryRecords(2), "2");
+    for (std::size_t at = info.size() - 1; at > 0; at -= std::min<std::size_t>(at, 17))
+        info.insert(at, 1, '\0');
+    return std::string(1, '\0') + info;
 }
 
-HostileFiles OnlyLineBreaks()
-{
-    return {.name = "OnlyLineBreaks",
-            .make =
-                [](const fs::path& folder) {
-                    Put(folder, kMemoFile, "\r\n\r\n\n\r\r\n\n\n");
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(6), "6"));
-                },
-            .readable = Texts({})};
-}
-
-HostileFiles InvalidShiftJis()
-{
+const HostileFiles kHostileFiles[] = {
+    // Two ordinary memos with a count that announces many more records.
+    {.name = "CountFfffffffWithTwoRecords",
+     .readable = Texts({"one", "two"}),
+     .infoFile = InfoFile(OrdinaryRecords(2), "ffffffff")},
+    {.name = "Count1000000WithTwoRecords",
+     .readable = Texts({"one", "two"}),
+     .infoFile = InfoFile(OrdinaryRecords(2), "1000000")},
+    {.name = "NegativeAndEnormousRectangles",
+     .readable = Texts({"a", "b", "c", "d", "e", "f", "g"}),
+     .infoFile = InfoFile({Record(INT_MIN, INT_MIN, INT_MAX, INT_MAX), Record(INT_MAX, INT_MAX, INT_MAX, INT_MAX),
+                           Record(100, 100, 0, 0), Record(100, 100, -50, -50), Record(INT_MIN, INT_MAX, INT_MIN, INT_MIN),
+                           Record(-40, -10, -1, 1), Record(LLONG_MAX, LLONG_MIN, 99999999999LL, -99999999999LL)},
+                          "7")},
+    {.name = "ValuesLongerThan1023Bytes",
+     .readable = Texts({"long values", std::string(3 * kLongestProfileValue, 'm'), "ordinary"}),
+     .infoFile = LongValuesInfoFile},
+    {.name = "InfoIniOfBinaryGarbage",
+     .readable = Texts({"one", "two", "three"}),
+     .infoFile = [] { return Garbage(64 * 1024, 7); }},
+    {.name = "MemoTxtOfBinaryGarbage", .readable = [] { return GarbageTexts(40, 11); }},
+    {.name = "NulBytesInMemoTxt",
+     .readable = Texts({"one", "two", "three"}),
+     .memoFile = Fixed(std::string("\0one\r\ntw\0o\r\nthree\0\r\n\0", 21))},
+    {.name = "NulBytesInInfoIni", .readable = Texts({"one", "two"}), .infoFile = NulBytesInfoFile},
+    {.name = "MemoTxtOf50Megabytes", .readable = FiftyMegabyteTexts, .large = true},
+    {.name = "LinesOf1Megabyte", .readable = MegabyteLineTexts, .large = true},
+    {.name = "NoFinalLineBreak", .readable = Texts({"one", "two"}), .memoFile = Fixed("one\r\ntwo")},
+    {.name = "OnlyLineBreaks",
+     .readable = Texts({}),
+     .memoFile = Fixed("\r\n\r\n\n\r\r\n\n\n"),
+     .infoFile = InfoFile(OrdinaryRecords(6), "6")},
     // Lead bytes without a trail byte (at the end of a text, before a blank), bytes that are no
     // character at all, and a character whose trail byte is a backslash.
-    const std::vector<std::string> texts{"\x82", "ab\x81", "\x81 x", "\x80\xa0\xfd\xfe\xff", "\x83\x5c", "\xe0"};
-    return {.name = "InvalidShiftJis",
-            .make =
-                [texts](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes(texts));
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(texts.size()), HexCount(texts.size())));
-                },
-            .readable = Texts(texts)};
-}
+    {.name = "InvalidShiftJis", .readable = Texts({"\x82", "ab\x81", "\x81 x", "\x80\xa0\xfd\xfe\xff", "\x83\x5c", "\xe0"})},
+    {.name = "InfoIniIsADirectory", .readable = Texts({"one", "two"}), .folderInstead = kInfoFile},
+    {.name = "MemoTxtIsADirectory",
+     .readable = Texts({}),
+     .infoFile = InfoFile(OrdinaryRecords(2), "2"),
+     .folderInstead = kMemoFile},
+};
 
-HostileFiles InfoFileIsADirectory()
-{
-    return {.name = "InfoIniIsADirectory",
-            .make =
-                [](const fs::path& folder) {
-                    Put(folder, kMemoFile, MemoFileBytes({"one", "two"}));
-                    fs::create_directory(folder / kInfoFile);
-                },
-            .readable = Texts({"one", "two"}),
-            .toldAtStart = true};
-}
-
-HostileFiles MemoFileIsADirectory()
-{
-    return {.name = "MemoTxtIsADirectory",
-            .make =
-                [](const fs::path& folder) {
-                    fs::create_directory(folder / kMemoFile);
-                    Put(folder, kInfoFile, RawInfoFile(OrdinaryRecords(2), "2"));
-                },
-            .readable = Texts({}),
-            .toldAtStart = true};
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, HostileFilesTest,
-                         testing::Values(AbsurdCount("CountFfffffffWithTwoRecords", "ffffffff"),
-                                         AbsurdCount("Count1000000WithTwoRecords", "1000000"), Rectangles(),
-                                         LongValues(), GarbageInfoFile(), GarbageMemoFile(), ZeroBytesInMemoFile(),
-                                         ZeroBytesInInfoFile(), FiftyMegabytes(), MegabyteLines(),
-                                         NoFinalLineBreak(), OnlyLineBreaks(), InvalidShiftJis(),
-                                         InfoFileIsADirectory(), MemoFileIsADirectory()),
+INSTANTIATE_TEST_SUITE_P(Files, HostileFilesTest, testing::ValuesIn(kHostileFiles),
                          [](const testing::TestParamInfo<HostileFiles>& info) { return info.param.name; });
 
 } // namespace
