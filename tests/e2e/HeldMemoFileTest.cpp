@@ -7,6 +7,7 @@
 #include "Wait.h"
 #include "WindowQuery.h"
 
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -35,8 +36,23 @@ class HeldMemoFileTest : public PersistenceTest {
 protected:
     DataFileBytes DataFilesNow() const { return {ReadFileBytes(DataFile(kMemoFile)), ReadFileBytes(DataFile(kInfoFile))}; }
 
-    // Starts the program and makes a memo that is saved before anything is held; null if it is not.
-    HWND StartWithSavedMemo(const std::string& text)
+    // Starts the program on the stored memos with `file` held: the user is told, naming the file,
+    // confirms, and the program runs on.
+    void LaunchWhileHeld(const char* file, const std::wstring& also = L"")
+    {
+        WriteStoredMemos(ProgramFolder(), kStored);
+        before_ = DataFilesNow();
+        held_.emplace(DataFile(file));
+        ASSERT_TRUE(held_->Holding());
+        Launch();
+        HWND box = MessageNaming(file, also);
+        ASSERT_NE(box, nullptr) << "the user is not told that " << file << " cannot be read";
+        ASSERT_NO_FATAL_FAILURE(RunOnAfter(box));
+    }
+
+    // Starts the program, makes a memo, waits until it is saved and then holds `file`. Returns the
+    // memo; null if something failed.
+    HWND HoldAfterSaving(const std::string& text, const char* file)
     {
         if (!Start()) {
             ADD_FAILURE() << "the program did not start";
@@ -47,26 +63,29 @@ protected:
             ADD_FAILURE() << "the memo was not saved: " << Describe(ReadStoredMemos(ProgramFolder()));
             return nullptr;
         }
-        return memo;
+        before_ = DataFilesNow();
+        held_.emplace(DataFile(file));
+        EXPECT_TRUE(held_->Holding()) << file << " could not be held";
+        return held_->Holding() ? memo : nullptr;
     }
 
-    // Neither file was replaced since `before` and no temporary file of a save is left. memo.txt is
-    // read through `heldMemo` while this test holds it.
-    void ExpectUntouchedSince(const DataFileBytes& before, const HeldFile* heldMemo = nullptr) const
+    // Neither file was replaced since the hold began and no temporary file of a save is left.
+    // memo.txt is read through `heldMemo` while this test holds it.
+    void ExpectUntouched(const HeldFile* heldMemo = nullptr) const
     {
-        EXPECT_EQ(before.memo, heldMemo ? heldMemo->Bytes() : ReadFileBytes(DataFile(kMemoFile)))
+        EXPECT_EQ(before_.memo, heldMemo ? heldMemo->Bytes() : ReadFileBytes(DataFile(kMemoFile)))
             << "memo.txt changed";
-        EXPECT_EQ(before.info, ReadFileBytes(DataFile(kInfoFile))) << "info.ini was replaced";
+        EXPECT_EQ(before_.info, ReadFileBytes(DataFile(kInfoFile))) << "info.ini was replaced";
         EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
     }
 
     // The program's message box, checked to name `file` and to say `also`; null if none shows.
-    HWND MessageNaming(const std::wstring& file, const std::wstring& also = L"")
+    HWND MessageNaming(const char* file, const std::wstring& also = L"")
     {
         HWND box = WaitForMessageBox(kProgramTitle);
         if (box) {
             const std::wstring text = MessageBoxText(box);
-            EXPECT_TRUE(Contains(text, file)) << "the message names the file";
+            EXPECT_TRUE(Contains(text, std::wstring(file, file + std::strlen(file)))) << "the message names the file";
             if (!also.empty()) {
                 EXPECT_TRUE(Contains(text, also)) << "the message says what happens next";
             }
@@ -88,33 +107,28 @@ protected:
         program_.mainWindow = WaitForMainWindow(*program_.process);
         ASSERT_NE(program_.mainWindow, nullptr);
     }
+
+    DataFileBytes before_;
+    std::optional<HeldFile> held_;
 };
 
 TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFiles)
 {
-    WriteStoredMemos(ProgramFolder(), kStored);
-    const DataFileBytes before = DataFilesNow();
-    HeldFile held(DataFile(kMemoFile));
-    ASSERT_TRUE(held.Holding());
-
-    Launch();
-    HWND box = MessageNaming(L"memo.txt", L"今回はメモを保存しません");
-    ASSERT_NE(box, nullptr) << "the user is not told that memo.txt cannot be read";
-    ASSERT_NO_FATAL_FAILURE(RunOnAfter(box));
+    ASSERT_NO_FATAL_FAILURE(LaunchWhileHeld(kMemoFile, L"今回はメモを保存しません"));
 
     // The program runs on, and a memo can be made; but it must not replace the files.
     HWND made = NewMemo("made while memo.txt is held");
     ASSERT_NE(made, nullptr);
     ASSERT_TRUE(Synchronise());
-    ExpectUntouchedSince(before, &held);
+    ExpectUntouched(&*held_);
 
     // Not even once the file is free again, at a timer save after a move or at the exit command.
-    held.Release();
+    held_.reset();
     RECT place = RectOf(made);
     OffsetRect(&place, 40, 200);
     ASSERT_TRUE(PlaceWindow(made, place));
     ASSERT_TRUE(Exit()) << "the exit command must not ask about a save it deliberately left out";
-    ExpectUntouchedSince(before);
+    ExpectUntouched();
 
     // The next start shows every memo of the file, where and as it was.
     ASSERT_TRUE(Start());
@@ -126,24 +140,16 @@ TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFi
 // place and the next save would overwrite the stored places and colours.
 TEST_F(HeldMemoFileTest, InfoIniHeldAtStartTheTextsOpenTheUserIsToldAndThePlacesSurvive)
 {
-    WriteStoredMemos(ProgramFolder(), kStored);
-    const DataFileBytes before = DataFilesNow();
-    {
-        HeldFile held(DataFile(kInfoFile));
-        ASSERT_TRUE(held.Holding());
-        Launch();
-        HWND box = MessageNaming(L"info.ini");
-        ASSERT_NE(box, nullptr) << "the user is not told that info.ini cannot be read";
-        ASSERT_NO_FATAL_FAILURE(RunOnAfter(box));
-        ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == kStored.size(); })) << "the texts are readable";
-    }
+    ASSERT_NO_FATAL_FAILURE(LaunchWhileHeld(kInfoFile));
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == kStored.size(); })) << "the texts are readable";
+    held_.reset();
     // Moved after the release: still nothing replaces the files in this run.
     HWND memo = VisibleMemos().front();
     RECT place = RectOf(memo);
     OffsetRect(&place, 30, 300);
     ASSERT_TRUE(PlaceWindow(memo, place));
     ASSERT_TRUE(Exit());
-    ExpectUntouchedSince(before);
+    ExpectUntouched();
 
     ASSERT_TRUE(Start());
     ExpectShown(kStored);
@@ -151,12 +157,8 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtStartTheTextsOpenTheUserIsToldAndThePlaces
 
 TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothingIsLost)
 {
-    HWND first = StartWithSavedMemo("before the hold");
+    HWND first = HoldAfterSaving("before the hold", kMemoFile);
     ASSERT_NE(first, nullptr);
-    const DataFileBytes before = DataFilesNow();
-
-    std::optional<HeldFile> held(std::in_place, DataFile(kMemoFile));
-    ASSERT_TRUE(held->Holding());
     // Each new text saves at once and fails; the move waits for a timer save, which fails too.
     HWND second = NewMemo("made while held");
     ASSERT_NE(second, nullptr);
@@ -168,10 +170,10 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
     HWND third = NewMemo("also made while held");
     ASSERT_NE(third, nullptr);
     ASSERT_TRUE(Synchronise());
-    ExpectUntouchedSince(before, &*held);
+    ExpectUntouched(&*held_);
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "saves in the background ask nothing";
 
-    held.reset();
+    held_.reset();
     const std::vector<StoredMemo> expected = SortedByText({
         StoredMemo{"before the hold", place, kYellow},
         StoredMemo{"made while held", RectOf(second), kBlue},
@@ -183,10 +185,8 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
 // memo.txt is replaced first; when info.ini cannot follow, the start after completes the pair.
 TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
 {
-    HWND first = StartWithSavedMemo("first");
+    HWND first = HoldAfterSaving("first", kInfoFile);
     ASSERT_NE(first, nullptr);
-    std::optional<HeldFile> held(std::in_place, DataFile(kInfoFile));
-    ASSERT_TRUE(held->Holding());
     HWND second = NewMemo("second");
     ASSERT_NE(second, nullptr);
     RECT firstPlace = RectOf(first);
@@ -197,11 +197,11 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
     ASSERT_TRUE(PlaceWindow(second, secondPlace));
 
     ASSERT_TRUE(ChooseExit());
-    HWND box = MessageNaming(L"info.ini");
+    HWND box = MessageNaming(kInfoFile);
     ASSERT_NE(box, nullptr) << "the failed last save was not reported";
     ASSERT_NO_FATAL_FAILURE(Answer(box, IDCANCEL));
     ASSERT_TRUE(program_.process->WaitForExit(kDefaultTimeout));
-    held.reset();
+    held_.reset();
 
     ASSERT_TRUE(Start());
     ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == 2u; })) << VisibleMemos().size();
@@ -219,11 +219,8 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
 // returns, the files untouched.
 TEST_F(HeldMemoFileTest, HeldAtTheEndOfTheSessionTheSaveFailsWithoutAQuestion)
 {
-    HWND memo = StartWithSavedMemo("at the end");
+    HWND memo = HoldAfterSaving("at the end", kMemoFile);
     ASSERT_NE(memo, nullptr);
-    const DataFileBytes before = DataFilesNow();
-    HeldFile held(DataFile(kMemoFile));
-    ASSERT_TRUE(held.Holding());
     RECT place = RectOf(memo);
     OffsetRect(&place, 90, 90);
     ASSERT_TRUE(PlaceWindow(memo, place));
@@ -232,7 +229,7 @@ TEST_F(HeldMemoFileTest, HeldAtTheEndOfTheSessionTheSaveFailsWithoutAQuestion)
     ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 15000, &answer))
         << "the session end did not return";
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass));
-    ExpectUntouchedSince(before, &held);
+    ExpectUntouched(&*held_);
 }
 
 // The exit command's last save cannot write memo.txt: the user is asked, naming the file.
@@ -241,10 +238,7 @@ protected:
     void SetUp() override
     {
         HeldMemoFileTest::SetUp();
-        ASSERT_NE(StartWithSavedMemo("saved before the hold"), nullptr);
-        before_ = DataFilesNow();
-        held_.emplace(DataFile(kMemoFile));
-        ASSERT_TRUE(held_->Holding());
+        ASSERT_NE(HoldAfterSaving("saved before the hold", kMemoFile), nullptr);
         ASSERT_NE(NewMemo("not saved yet"), nullptr);
         ASSERT_TRUE(Synchronise());
         ASSERT_EQ(before_.memo, held_->Bytes());
@@ -255,16 +249,13 @@ protected:
     {
         if (!ChooseExit())
             return nullptr;
-        HWND box = MessageNaming(L"memo.txt", L"もう一度保存を試しますか");
+        HWND box = MessageNaming(kMemoFile, L"もう一度保存を試しますか");
         if (box) {
             EXPECT_NE(nullptr, GetDlgItem(box, IDRETRY));
             EXPECT_NE(nullptr, GetDlgItem(box, IDCANCEL));
         }
         return box;
     }
-
-    DataFileBytes before_;
-    std::optional<HeldFile> held_;
 };
 
 TEST_F(ExitWhileMemoFileIsHeldTest, RetryWhileHeldAsksAgainAndRetryAfterTheReleaseWritesEveryMemo)
@@ -295,7 +286,7 @@ TEST_F(ExitWhileMemoFileIsHeldTest, CancelEndsTheProgramWithoutWriting)
     EXPECT_EQ(0u, program_.process->ExitCode());
     EXPECT_EQ(before_.memo, held_->Bytes());
     held_.reset();
-    ExpectUntouchedSince(before_);
+    ExpectUntouched();
 }
 
 } // namespace
