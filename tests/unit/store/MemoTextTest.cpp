@@ -47,6 +47,8 @@ TEST(MemoTextFile, LoneLfAndLoneCrComeBackAsCrLf)
     EXPECT_EQ(SplitMemoTexts(JoinMemoTexts({"a\nb", "c\rd"})), (Texts{"a\r\nb", "c\r\nd"}));
     // LF CR is not a pair: two escaped breaks.
     EXPECT_EQ(EscapeMemoText("a\n\rb"), "a\\n\\nb");
+    // Backslashes first, then CR LF pairs, then lone CR and LF.
+    EXPECT_EQ(EscapeMemoText("a\\b\r\nc\rd\ne\n\r"), "a\\\\b\\nc\\nd\\ne\\n\\n");
 }
 
 TEST(MemoTextFile, BackslashesAreDoubledAndHalved)

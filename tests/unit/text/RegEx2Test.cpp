@@ -20,25 +20,29 @@ Pieces Split(const std::string& pattern, const std::string& subject)
     return RegEx2().Compile(pattern).Split(subject);
 }
 
-// The escaping steps the memo file applies, in their order.
-std::string EscapeLikeMemoFile(const std::string& text)
+// Each row: ReplaceAll of `subject` with `pattern` gives `expected`.
+struct Replacement {
+    std::string pattern, subject, replacement, expected;
+};
+
+void ExpectReplacements(const std::vector<Replacement>& rows)
 {
-    RegEx2 re;
-    std::string out = re.Compile("\\\\").ReplaceAll(text, "\\\\");
-    out = re.Compile("\r\n").ReplaceAll(out, "\\n");
-    return re.Compile("[\r\n]").ReplaceAll(out, "\\n");
+    for (const Replacement& row : rows)
+        EXPECT_EQ(row.expected, Replace(row.pattern, row.subject, row.replacement))
+            << "pattern " << testing::PrintToString(row.pattern) << ", subject " << testing::PrintToString(row.subject);
 }
 
 } // namespace
 
 TEST(RegEx2TrailingBreaks, RemovesOnlyTheFinalRunOfCrAndLf)
 {
-    EXPECT_EQ("abc", Replace("[\r\n]+$", "abc\r\n\r\n", ""));
-    EXPECT_EQ("a\r\nb", Replace("[\r\n]+$", "a\r\nb", ""));
-    EXPECT_EQ("a\r\nb", Replace("[\r\n]+$", "a\r\nb\n\r", ""));
-    EXPECT_EQ("", Replace("[\r\n]+$", "\r\n\n\r\r", ""));
-    EXPECT_EQ("", Replace("[\r\n]+$", "", ""));
-    EXPECT_EQ("abc", Replace("[\r\n]+$", "abc", ""));
+    const std::string trailing = "[\r\n]+$";
+    ExpectReplacements({{trailing, "abc\r\n\r\n", "", "abc"},
+                        {trailing, "a\r\nb", "", "a\r\nb"},
+                        {trailing, "a\r\nb\n\r", "", "a\r\nb"},
+                        {trailing, "\r\n\n\r\r", "", ""},
+                        {trailing, "", "", ""},
+                        {trailing, "abc", "", "abc"}});
 }
 
 TEST(RegEx2FirstLine, SearchGivesPrefixSuffixAndSpan)
@@ -65,18 +69,16 @@ TEST(RegEx2FirstLine, SearchGivesPrefixSuffixAndSpan)
     EXPECT_EQ("\nsecond", leading->Suffix());
 }
 
+// The whole chain of the memo file is tested with EscapeMemoText (store/MemoTextTest.cpp).
 TEST(RegEx2Escaping, EachPatternOfTheMemoFileRunsByteExact)
 {
-    EXPECT_EQ("a\\\\b", Replace("\\\\", "a\\b", "\\\\"));
-    EXPECT_EQ("\\\\\\\\\\\\", Replace("\\\\", "\\\\\\", "\\\\"));
-    EXPECT_EQ("plain", Replace("\\\\", "plain", "\\\\"));
-    EXPECT_EQ("a\\nb\\n", Replace("\r\n", "a\r\nb\r\n", "\\n"));
-    EXPECT_EQ("a\\nb\\nc", Replace("[\r\n]", "a\rb\nc", "\\n"));
-    EXPECT_EQ("a\nb\n", Replace("\r\n", "a\r\nb\r\n", "\n"));
-    EXPECT_EQ("a\nb\n\n\n", Replace("\r", "a\rb\r\n\r", "\n"));
-
-    // The whole chain: a backslash doubled, CR LF and lone CR / LF each one "\n".
-    EXPECT_EQ("a\\\\b\\nc\\nd\\ne\\n\\n", EscapeLikeMemoFile("a\\b\r\nc\rd\ne\n\r"));
+    ExpectReplacements({{"\\\\", "a\\b", "\\\\", "a\\\\b"},
+                        {"\\\\", "\\\\\\", "\\\\", "\\\\\\\\\\\\"},
+                        {"\\\\", "plain", "\\\\", "plain"},
+                        {"\r\n", "a\r\nb\r\n", "\\n", "a\\nb\\n"},
+                        {"[\r\n]", "a\rb\nc", "\\n", "a\\nb\\nc"},
+                        {"\r\n", "a\r\nb\r\n", "\n", "a\nb\n"},
+                        {"\r", "a\rb\r\n\r", "\n", "a\nb\n\n\n"}});
 }
 
 TEST(RegEx2Escaping, ReplacementIsTakenLiterally)
@@ -99,11 +101,11 @@ TEST(RegEx2Escaping, BackslashMatchesTheSecondByteOfAShiftJisCharacter)
 
 TEST(RegEx2ReplaceAll, CaretMatchesWhereEachPassStarts)
 {
-    EXPECT_EQ("yyy", Replace("^x", "xxx", "y"));
-    EXPECT_EQ("axx", Replace("^x", "axx", "y"));
-    EXPECT_EQ("yax", Replace("^x", "xax", "y"));
-    // The end anchor still sees the subject's end only.
-    EXPECT_EQ("xy", Replace("x$", "xx", "y"));
+    ExpectReplacements({{"^x", "xxx", "y", "yyy"},
+                        {"^x", "axx", "y", "axx"},
+                        {"^x", "xax", "y", "yax"},
+                        // The end anchor still sees the subject's end only.
+                        {"x$", "xx", "y", "xy"}});
 }
 
 TEST(RegEx2ReplaceAll, NeverSearchesInsideTheReplacement)
