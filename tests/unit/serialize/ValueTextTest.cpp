@@ -4,10 +4,27 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ValueText.h"
 
 using namespace Serialize;
+
+namespace {
+
+// Each row, in turn into the same `value`: the text is read as a number, and this is the value it
+// gives.
+template <typename T>
+void ExpectParsed(bool (*parse)(std::string_view, T&), T& value, const std::vector<std::pair<std::string, T>>& rows)
+{
+    for (const auto& [text, expected] : rows) {
+        EXPECT_TRUE(parse(text, value)) << text;
+        EXPECT_EQ(expected, value) << text;
+    }
+}
+
+} // namespace
 
 TEST(ValueTextFormat, PrintfForms)
 {
@@ -37,16 +54,13 @@ TEST(ValueTextFormat, LargestDoubleIsWrittenWhole)
 TEST(ValueTextParseInt, TakesTheLongestNumberAtTheStart)
 {
     std::int32_t value = 77;
-    EXPECT_TRUE(ParseInt("12abc", value));
-    EXPECT_EQ(12, value);
-    EXPECT_TRUE(ParseInt(" \t\r\n-34 5", value));
-    EXPECT_EQ(-34, value);
-    EXPECT_TRUE(ParseInt("+8", value));
-    EXPECT_EQ(8, value);
-    EXPECT_TRUE(ParseInt("0x10", value));
-    EXPECT_EQ(0, value);
-    EXPECT_TRUE(ParseInt("-2147483648", value));
-    EXPECT_EQ(std::numeric_limits<std::int32_t>::min(), value);
+    ExpectParsed<std::int32_t>(ParseInt, value, {
+        {"12abc", 12},
+        {" \t\r\n-34 5", -34},
+        {"+8", 8},
+        {"0x10", 0},
+        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+    });
 }
 
 TEST(ValueTextParseInt, NoNumberLeavesTheValueAlone)
@@ -61,35 +75,27 @@ TEST(ValueTextParseInt, NoNumberLeavesTheValueAlone)
 TEST(ValueTextParseInt, OutOfRangeIsClamped)
 {
     std::int32_t value = 0;
-    EXPECT_TRUE(ParseInt("2147483648", value));
-    EXPECT_EQ(std::numeric_limits<std::int32_t>::max(), value);
-    EXPECT_TRUE(ParseInt("-2147483649", value));
-    EXPECT_EQ(std::numeric_limits<std::int32_t>::min(), value);
-    EXPECT_TRUE(ParseInt(std::string(400, '9'), value));
-    EXPECT_EQ(std::numeric_limits<std::int32_t>::max(), value);
+    ExpectParsed<std::int32_t>(ParseInt, value, {
+        {"2147483648", std::numeric_limits<std::int32_t>::max()},
+        {"-2147483649", std::numeric_limits<std::int32_t>::min()},
+        {std::string(400, '9'), std::numeric_limits<std::int32_t>::max()},
+    });
 }
 
 TEST(ValueTextParseUInt, HexadecimalInEitherCase)
 {
     std::uint32_t value = 0;
-    EXPECT_TRUE(ParseUInt("a", value));
-    EXPECT_EQ(10u, value);
-    EXPECT_TRUE(ParseUInt("A", value));
-    EXPECT_EQ(10u, value);
-    EXPECT_TRUE(ParseUInt("  Ff!", value));
-    EXPECT_EQ(255u, value);
-    EXPECT_TRUE(ParseUInt("0x1f", value));
-    EXPECT_EQ(31u, value);
-    EXPECT_TRUE(ParseUInt("0XAbg", value));
-    EXPECT_EQ(0xABu, value);
-    EXPECT_TRUE(ParseUInt("0xz", value));
-    EXPECT_EQ(0u, value);
-    EXPECT_TRUE(ParseUInt("-1", value));
-    EXPECT_EQ(0xFFFFFFFFu, value);
-    EXPECT_TRUE(ParseUInt("ffffffff", value));
-    EXPECT_EQ(0xFFFFFFFFu, value);
-    EXPECT_TRUE(ParseUInt("100000000", value));
-    EXPECT_EQ(0xFFFFFFFFu, value);
+    ExpectParsed<std::uint32_t>(ParseUInt, value, {
+        {"a", 10u},
+        {"A", 10u},
+        {"  Ff!", 255u},
+        {"0x1f", 31u},
+        {"0XAbg", 0xABu},
+        {"0xz", 0u},
+        {"-1", 0xFFFFFFFFu},
+        {"ffffffff", 0xFFFFFFFFu},
+        {"100000000", 0xFFFFFFFFu},
+    });
 }
 
 TEST(ValueTextParseUInt, NoNumberLeavesTheValueAlone)
@@ -106,14 +112,12 @@ TEST(ValueTextParseUInt, NoNumberLeavesTheValueAlone)
 TEST(ValueTextParseDouble, ScanfForms)
 {
     double value = 0;
-    EXPECT_TRUE(ParseDouble("0.500000", value));
-    EXPECT_EQ(0.5, value);
-    EXPECT_TRUE(ParseDouble("  -1e3xyz", value));
-    EXPECT_EQ(-1000.0, value);
-    EXPECT_TRUE(ParseDouble(".25", value));
-    EXPECT_EQ(0.25, value);
-    EXPECT_TRUE(ParseDouble("7", value));
-    EXPECT_EQ(7.0, value);
+    ExpectParsed<double>(ParseDouble, value, {
+        {"0.500000", 0.5},
+        {"  -1e3xyz", -1000.0},
+        {".25", 0.25},
+        {"7", 7.0},
+    });
 
     value = 3.5;
     EXPECT_FALSE(ParseDouble("abc", value));
@@ -134,18 +138,14 @@ TEST(ValueTextParseDouble, RoundTripsWhatFormatWrites)
 TEST(ValueTextParseBool, AnyNonZeroNumberIsTrue)
 {
     bool value = false;
-    EXPECT_TRUE(ParseBool("1", value));
-    EXPECT_TRUE(value);
-    EXPECT_TRUE(ParseBool("0", value));
-    EXPECT_FALSE(value);
-    EXPECT_TRUE(ParseBool("2", value));
-    EXPECT_TRUE(value);
-    EXPECT_TRUE(ParseBool("-0", value));
-    EXPECT_FALSE(value);
-    EXPECT_TRUE(ParseBool("-1", value));
-    EXPECT_TRUE(value);
-    EXPECT_TRUE(ParseBool("99999999999", value));
-    EXPECT_TRUE(value);
+    ExpectParsed<bool>(ParseBool, value, {
+        {"1", true},
+        {"0", false},
+        {"2", true},
+        {"-0", false},
+        {"-1", true},
+        {"99999999999", true},
+    });
 
     EXPECT_FALSE(ParseBool("true", value));
     EXPECT_TRUE(value);
