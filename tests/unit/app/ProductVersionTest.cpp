@@ -1,26 +1,30 @@
+#include "Handles.h"
 #include "ProductVersion.h"
 
 #include "product.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
-// A module loaded for the test and freed after it.
-class LoadedModule {
-public:
-    explicit LoadedModule(const wchar_t* name) : module_(LoadLibraryW(name)) {}
-    ~LoadedModule() { if (module_) FreeLibrary(module_); }
-    LoadedModule(const LoadedModule&) = delete;
-    LoadedModule& operator=(const LoadedModule&) = delete;
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
+struct LoadedModuleTraits {
+    using Handle = HMODULE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { FreeLibrary(h); }
 };
+// A module loaded for the test and freed after it.
+using LoadedModule = ui::UniqueHandle<LoadedModuleTraits>;
 
 struct Version {
     long major = -1, minor = -1, release = -1, build = -1;
+
+    bool operator==(const Version&) const = default;
+    friend void PrintTo(const Version& v, std::ostream* out)
+    {
+        *out << v.major << "." << v.minor << "." << v.release << "." << v.build;
+    }
 };
 
 Version ProductVersionOf(HMODULE module)
@@ -43,32 +47,22 @@ TEST(VersionLine, TwoDigitsAtLeastLargerPartsInFull)
 TEST(GetProductVersion, ReadsTheProductVersionNotTheFileVersionOrTheStrings)
 {
     // version_probe.dll: file version 3.2.0.0, product version 10.0.123.4, strings 7.7.7.7 and 8.8.8.8.
-    LoadedModule probe(L"version_probe.dll");
+    const LoadedModule probe(LoadLibraryW(L"version_probe.dll"));
     ASSERT_NE(nullptr, probe.Get());
     const Version v = ProductVersionOf(probe.Get());
-    EXPECT_EQ(10, v.major);
-    EXPECT_EQ(0, v.minor);
-    EXPECT_EQ(123, v.release);
-    EXPECT_EQ(4, v.build);
+    EXPECT_EQ((Version{10, 0, 123, 4}), v);
     EXPECT_EQ("Version 10.00.123.04", VersionLine(v.major, v.minor, v.release, v.build));
 }
 
 TEST(GetProductVersion, ModuleWithoutVersionInformationGivesZeros)
 {
-    LoadedModule plain(L"plain_probe.dll");
+    const LoadedModule plain(LoadLibraryW(L"plain_probe.dll"));
     ASSERT_NE(nullptr, plain.Get());
-    const Version v = ProductVersionOf(plain.Get());
-    EXPECT_EQ(0, v.major);
-    EXPECT_EQ(0, v.minor);
-    EXPECT_EQ(0, v.release);
-    EXPECT_EQ(0, v.build);
+    EXPECT_EQ((Version{0, 0, 0, 0}), ProductVersionOf(plain.Get()));
 }
 
 TEST(GetProductVersion, TheRunningProgramCarriesTheProjectVersion)
 {
-    const Version v = ProductVersionOf(nullptr);
-    EXPECT_EQ(KAMIFUDA_VERSION_MAJOR, v.major);
-    EXPECT_EQ(KAMIFUDA_VERSION_MINOR, v.minor);
-    EXPECT_EQ(KAMIFUDA_VERSION_PATCH, v.release);
-    EXPECT_EQ(KAMIFUDA_VERSION_BUILD, v.build);
+    EXPECT_EQ((Version{KAMIFUDA_VERSION_MAJOR, KAMIFUDA_VERSION_MINOR, KAMIFUDA_VERSION_PATCH, KAMIFUDA_VERSION_BUILD}),
+              ProductVersionOf(nullptr));
 }
