@@ -1,30 +1,13 @@
 #include "Application.h"
-#include "Clipboard.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
 #include "TDummyWindow.h"
+#include "TestClipboard.h"
 #include "Timer.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void PutOnClipboard(UINT format, const void* data, size_t size)
-{
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    ASSERT_NE(nullptr, memory);
-    memcpy(GlobalLock(memory), data, size);
-    GlobalUnlock(memory);
-    ui::ClipboardScope clipboard(ui::Application::Instance().Handle());
-    EmptyClipboard();
-    SetClipboardData(format, memory);
-}
-
-void EmptyTheClipboard()
-{
-    ui::ClipboardScope clipboard(ui::Application::Instance().Handle());
-    EmptyClipboard();
-}
 
 class DummyWindowTest : public testing::Test {
 protected:
@@ -67,22 +50,21 @@ TEST_F(DummyWindowTest, TrayMenuHasItsSixItemsInOrder)
 TEST_F(DummyWindowTest, ClipboardItemIsEnabledExactlyWhileTheClipboardHoldsText)
 {
     auto& item = window.Get<ui::MenuItem>("miFromClipBoard");
-    PutOnClipboard(CF_TEXT, "memo", 5);
+    testclipboard::PutText("memo");
     window.UpdateTrayMenu();
     EXPECT_TRUE(item.Enabled());
 
-    EmptyTheClipboard();
+    testclipboard::Empty();
     window.UpdateTrayMenu();
     EXPECT_FALSE(item.Enabled());
 
     // Data that is not text: a private format only.
-    const char bytes[4] = {1, 2, 3, 4};
-    PutOnClipboard(RegisterClipboardFormatW(L"KamifudaTestData"), bytes, sizeof bytes);
+    testclipboard::Put(RegisterClipboardFormatW(L"KamifudaTestData"), "\x01\x02\x03\x04");
     window.UpdateTrayMenu();
     EXPECT_FALSE(item.Enabled());
 
     // An empty text counts as no text.
-    PutOnClipboard(CF_TEXT, "", 1);
+    testclipboard::PutText("");
     window.UpdateTrayMenu();
     EXPECT_FALSE(item.Enabled());
 }

@@ -7,6 +7,7 @@
 #include "PopupMenu.h"
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
+#include "TestClipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +103,7 @@ TEST_F(MemoMenuTest, UndoIsOfferedOnlyForAPreviousTextThatDiffersFromTheCurrentO
     memo.SetMemoText("second");
     EXPECT_TRUE(UndoOffered());
 
-    memotest::PutClipboardText("pasted");
+    testclipboard::PutText("pasted");
     Choose("miPaste");
     EXPECT_TRUE(UndoOffered());
     Choose("miPaste");
@@ -153,28 +154,28 @@ TEST_F(MemoMenuTest, CopyLineItemsPutTheirLineWithoutItsLineBreakOnTheClipboard)
     memo.FillCopyMenu();
     auto& copyMenu = memo.Get<ui::PopupMenu>("CopyMenu");
     copyMenu.Items()[1]->Click();
-    EXPECT_EQ("two", memotest::ReadClipboardText());
+    EXPECT_EQ("two", testclipboard::ReadText());
     copyMenu.Items()[2]->Click();
-    EXPECT_EQ("three", memotest::ReadClipboardText());
+    EXPECT_EQ("three", testclipboard::ReadText());
 
     // A sender that is no menu item copies nothing.
-    memotest::PutClipboardText("untouched");
+    testclipboard::PutText("untouched");
     memo.CopyLineClick(memo.Get<ui::Label>("Label"));
-    EXPECT_EQ("untouched", memotest::ReadClipboardText());
+    EXPECT_EQ("untouched", testclipboard::ReadText());
 }
 
 TEST_F(MemoMenuTest, CopyPutsTheWholeTextOnTheClipboard)
 {
     memo.SetMemoText("one\r\ntwo\r\n");
     Choose("miCopy");
-    EXPECT_EQ("one\r\ntwo", memotest::ReadClipboardText());
+    EXPECT_EQ("one\r\ntwo", testclipboard::ReadText());
 }
 
 TEST_F(MemoMenuTest, PasteReplacesTheTextTrimsItAndResizes)
 {
     memo.SetMemoText("a much longer text than the pasted one");
     const int wideWidth = memo.Width();
-    memotest::PutClipboardText("short\r\n\r\n");
+    testclipboard::PutText("short\r\n\r\n");
     Choose("miPaste");
     EXPECT_EQ("short", memo.GetMemoText());
     EXPECT_EQ("a much longer text than the pasted one", memo.UndoText());
@@ -185,7 +186,7 @@ TEST_F(MemoMenuTest, PasteReplacesTheTextTrimsItAndResizes)
 TEST_F(MemoMenuTest, PasteWithoutTextOnTheClipboardEmptiesTheMemoAndUndoBringsItBack)
 {
     memo.SetMemoText("text");
-    memotest::EmptyTheClipboard();
+    testclipboard::Empty();
     Choose("miPaste");
     EXPECT_EQ("", memo.GetMemoText());
     EXPECT_TRUE(UndoOffered());

@@ -17,11 +17,6 @@ SIZE SizingFrame();
 
 inline constexpr int kMemoBorder = 5;
 
-// The clipboard read and written with the plain Win32 calls.
-std::string ReadClipboardText();
-void PutClipboardText(const std::string& ansiText);
-void EmptyTheClipboard();
-
 // The window rectangle in screen coordinates.
 RECT WindowRect(HWND window);
 
