@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 class SetMemoTextTest : public testing::Test {
@@ -32,15 +34,21 @@ protected:
         EXPECT_EQ(measured.cy, client.bottom);
     }
 
+    // The memo keeps `text`, shows `caption` as its window caption and is sized to `measured`.
+    void ExpectMemo(const std::string& text, const std::string& caption, SIZE measured)
+    {
+        EXPECT_EQ(text, memo.GetMemoText());
+        EXPECT_EQ(caption, memo.CaptionAnsi());
+        ExpectSizedTo(measured);
+    }
+
     TMemoWindow memo;
 };
 
 TEST_F(SetMemoTextTest, TrailingLineBreaksAreTrimmedAndTheWindowIsOneLineHigh)
 {
     memo.SetMemoText("abc\r\n\r\n");
-    EXPECT_EQ("abc", memo.GetMemoText());
-    EXPECT_EQ("abc", memo.CaptionAnsi());
-    ExpectSizedTo(memotest::MeasureText("abc"));
+    ExpectMemo("abc", "abc", memotest::MeasureText("abc"));
     EXPECT_EQ(memotest::MeasureText("x").cy, memo.ClientHeight());
 }
 
@@ -48,36 +56,28 @@ TEST_F(SetMemoTextTest, OnlyLineBreaksGiveAnEmptyMemoOneSpaceLargeAndKeepTheOldT
 {
     memo.SetMemoText("before");
     memo.SetMemoText("\r\n\n\r\r\n");
-    EXPECT_EQ("", memo.GetMemoText());
-    EXPECT_EQ("", memo.CaptionAnsi());
     EXPECT_EQ("before", memo.UndoText());
-    ExpectSizedTo(memotest::MeasureText(" "));
+    ExpectMemo("", "", memotest::MeasureText(" "));
 }
 
 TEST_F(SetMemoTextTest, TwoLinesShowBothAndTheCaptionIsTheFirst)
 {
     memo.SetMemoText("one\r\nlonger two");
-    EXPECT_EQ("one\r\nlonger two", memo.GetMemoText());
-    EXPECT_EQ("one", memo.CaptionAnsi());
     const SIZE measured = memotest::MeasureText("one\r\nlonger two");
     EXPECT_EQ(2 * memotest::MeasureText("one").cy, measured.cy);
-    ExpectSizedTo(measured);
+    ExpectMemo("one\r\nlonger two", "one", measured);
 }
 
 TEST_F(SetMemoTextTest, ALoneLineFeedStillEndsTheCaption)
 {
     memo.SetMemoText("first\nsecond");
-    EXPECT_EQ("first", memo.CaptionAnsi());
-    EXPECT_EQ("first\nsecond", memo.GetMemoText());
-    ExpectSizedTo(memotest::MeasureText("first\nsecond"));
+    ExpectMemo("first\nsecond", "first", memotest::MeasureText("first\nsecond"));
 }
 
 TEST_F(SetMemoTextTest, ALineBreakFollowedByABlankIsKept)
 {
     memo.SetMemoText("abc\r\n ");
-    EXPECT_EQ("abc\r\n ", memo.GetMemoText());
-    EXPECT_EQ("abc", memo.CaptionAnsi());
-    ExpectSizedTo(memotest::MeasureText("abc\r\n "));
+    ExpectMemo("abc\r\n ", "abc", memotest::MeasureText("abc\r\n "));
     EXPECT_EQ(2 * memotest::MeasureText("abc").cy, memo.ClientHeight());
 }
 
@@ -90,20 +90,17 @@ TEST_F(SetMemoTextTest, UndoTextHoldsThePreviousTextAndPassingItSwapsTheTwo)
     EXPECT_EQ("first", memo.UndoText());
 
     memo.SetMemoText(memo.UndoText());
-    EXPECT_EQ("first", memo.GetMemoText());
     EXPECT_EQ("second", memo.UndoText());
-    EXPECT_EQ("first", memo.CaptionAnsi());
-    ExpectSizedTo(memotest::MeasureText("first"));
+    ExpectMemo("first", "first", memotest::MeasureText("first"));
 }
 
 TEST_F(SetMemoTextTest, AmpersandsArePrefixesTwoInARowShowOne)
 {
     memo.SetMemoText("a&&b");
-    EXPECT_EQ("a&&b", memo.GetMemoText()) << "the text itself is kept";
-    EXPECT_EQ("a&&b", memo.CaptionAnsi());
     const SIZE doubled = memotest::MeasureText("a&&b");
     EXPECT_EQ(memotest::MeasureText("a&b", DT_NOPREFIX).cx, doubled.cx) << "drawn as one ampersand";
-    ExpectSizedTo(doubled);
+    // The text itself is kept.
+    ExpectMemo("a&&b", "a&&b", doubled);
 
     memo.SetMemoText("a&b");
     const SIZE prefixed = memotest::MeasureText("a&b");

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -17,6 +18,13 @@ class TEditMemoTest : public testing::Test {
 protected:
     ui::MemoEdit& Edit(TEditMemo& dialog) { return dialog.Get<ui::MemoEdit>("Memo"); }
     void Press(TEditMemo& dialog, const char* button) { dialog.Get<ui::Button>(button).Click(); }
+    // The target's dialog opened, this text put into its edit box and the button pressed.
+    void EditAndPress(TMemoWindow& target, const std::string& text, const char* button)
+    {
+        TEditMemo dialog(target);
+        Edit(dialog).SetTextAnsi(text);
+        Press(dialog, button);
+    }
 
     TMemoWindow memo;
 };
@@ -70,9 +78,7 @@ TEST_F(TEditMemoTest, OpensWithTheMemosTextByteForByte)
 TEST_F(TEditMemoTest, OKGivesTheTextToTheMemo)
 {
     memo.SetMemoText("old");
-    TEditMemo dialog(memo);
-    Edit(dialog).SetTextAnsi("new\r\ntext\r\n");
-    Press(dialog, "OKBtn");
+    EditAndPress(memo, "new\r\ntext\r\n", "OKBtn");
     EXPECT_EQ("new\r\ntext", memo.GetMemoText());
     EXPECT_EQ("old", memo.UndoText());
     EXPECT_TRUE(GetMemoWindows().Contains(memo));
@@ -90,17 +96,9 @@ TEST_F(TEditMemoTest, OKWithoutChangesSetsTheSameTextAgain)
 TEST_F(TEditMemoTest, CancelLeavesTheMemoAsItWas)
 {
     memo.SetMemoText("kept");
-    {
-        TEditMemo dialog(memo);
-        Edit(dialog).SetTextAnsi("changed");
-        Press(dialog, "CancelBtn");
-    }
-    {
-        // An erased text cancelled: no question, the memo keeps its text.
-        TEditMemo dialog(memo);
-        Edit(dialog).SetTextAnsi("");
-        Press(dialog, "CancelBtn");
-    }
+    EditAndPress(memo, "changed", "CancelBtn");
+    // An erased text cancelled: no question, the memo keeps its text.
+    EditAndPress(memo, "", "CancelBtn");
     EXPECT_EQ("kept", memo.GetMemoText());
     EXPECT_EQ("", memo.UndoText());
     EXPECT_TRUE(GetMemoWindows().Contains(memo));
@@ -112,9 +110,7 @@ TEST_F(TEditMemoTest, ANewMemoLeftEmptyIsClosedByOKOrCancelWithoutAQuestion)
         SCOPED_TRACE(button);
         TMemoWindow fresh;
         fresh.Show();
-        TEditMemo dialog(fresh);
-        Edit(dialog).SetTextAnsi("");
-        Press(dialog, button);
+        EditAndPress(fresh, "", button);
         EXPECT_FALSE(GetMemoWindows().Contains(fresh));
         EXPECT_FALSE(IsWindowVisible(fresh.Handle()));
     }
@@ -122,9 +118,7 @@ TEST_F(TEditMemoTest, ANewMemoLeftEmptyIsClosedByOKOrCancelWithoutAQuestion)
 
 TEST_F(TEditMemoTest, ANewMemoCancelledAfterTypingStaysEmpty)
 {
-    TEditMemo dialog(memo);
-    Edit(dialog).SetTextAnsi("typed");
-    Press(dialog, "CancelBtn");
+    EditAndPress(memo, "typed", "CancelBtn");
     EXPECT_EQ("", memo.GetMemoText());
     EXPECT_TRUE(GetMemoWindows().Contains(memo));
 }
@@ -132,9 +126,7 @@ TEST_F(TEditMemoTest, ANewMemoCancelledAfterTypingStaysEmpty)
 TEST_F(TEditMemoTest, LineBreaksAloneAreATextThatOKAccepts)
 {
     memo.SetMemoText("old");
-    TEditMemo dialog(memo);
-    Edit(dialog).SetTextAnsi("\r\n\r\n");
-    Press(dialog, "OKBtn");
+    EditAndPress(memo, "\r\n\r\n", "OKBtn");
     EXPECT_EQ("", memo.GetMemoText());
     EXPECT_TRUE(GetMemoWindows().Contains(memo)) << "no question, the memo stays";
 }
