@@ -103,60 +103,59 @@ TEST(MemoFileWriting, FolderThatDoesNotExistIsAFailureNotASuccess)
     EXPECT_EQ(result.Error(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
 }
 
-TEST(InterruptedSave, TemporaryFilesOfAnUnfinishedPairAreRemoved)
+// A save cut short leaves its temporary files; the next start finishes or undoes it.
+class InterruptedSave : public testing::Test
 {
+protected:
+    // The listing of the folder after the next start has looked at it.
+    std::string ListingAfterTheNextStart() const
+    {
+        FinishInterruptedSave(folder.Path());
+        return folder.Listing();
+    }
+
     TemporaryFolder folder;
-    folder.Write("memo.txt", "old\r\n");
-    folder.Write("info.ini", "[ROOT]\r\nold\r\n");
-    folder.Write("memo.txt.tmp", "ne");
-    folder.Write("info.ini.tmp", "[RO");
-    FinishInterruptedSave(folder.Path());
-    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+};
+
+TEST_F(InterruptedSave, TemporaryFilesOfAnUnfinishedPairAreRemoved)
+{
+    folder.Write({{"memo.txt", "old\r\n"},
+                  {"info.ini", "[ROOT]\r\nold\r\n"},
+                  {"memo.txt.tmp", "ne"},
+                  {"info.ini.tmp", "[RO"}});
+    EXPECT_EQ(ListingAfterTheNextStart(), "info.ini memo.txt");
     EXPECT_EQ(folder.Read("memo.txt"), "old\r\n");
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\nold\r\n");
 
     folder.Write("memo.txt.tmp", "new\r\n");
-    FinishInterruptedSave(folder.Path());
-    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(ListingAfterTheNextStart(), "info.ini memo.txt");
     EXPECT_EQ(folder.Read("memo.txt"), "old\r\n");
 }
 
-TEST(InterruptedSave, InfoFileIsCompletedWhenMemoTxtWasAlreadyReplaced)
+TEST_F(InterruptedSave, InfoFileIsCompletedWhenMemoTxtWasAlreadyReplaced)
 {
-    TemporaryFolder folder;
-    folder.Write("memo.txt", "new\r\n");
-    folder.Write("info.ini", "[ROOT]\r\nold\r\n");
-    folder.Write("info.ini.tmp", "[ROOT]\r\nnew\r\n");
-    FinishInterruptedSave(folder.Path());
-    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    folder.Write({{"memo.txt", "new\r\n"}, {"info.ini", "[ROOT]\r\nold\r\n"}, {"info.ini.tmp", "[ROOT]\r\nnew\r\n"}});
+    EXPECT_EQ(ListingAfterTheNextStart(), "info.ini memo.txt");
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\nnew\r\n");
 }
 
-TEST(InterruptedSave, CompletedInfoFileIsKeptWhileInfoIniIsHeld)
+TEST_F(InterruptedSave, CompletedInfoFileIsKeptWhileInfoIniIsHeld)
 {
-    TemporaryFolder folder;
-    folder.Write("memo.txt", "new\r\n");
-    folder.Write("info.ini", "[ROOT]\r\nold\r\n");
-    folder.Write("info.ini.tmp", "[ROOT]\r\nnew\r\n");
+    folder.Write({{"memo.txt", "new\r\n"}, {"info.ini", "[ROOT]\r\nold\r\n"}, {"info.ini.tmp", "[ROOT]\r\nnew\r\n"}});
     {
         HeldFile held(folder.File("info.ini"));
         ASSERT_TRUE(held.Holding());
-        FinishInterruptedSave(folder.Path());
-        EXPECT_EQ(folder.Listing(), "info.ini info.ini.tmp memo.txt");
+        EXPECT_EQ(ListingAfterTheNextStart(), "info.ini info.ini.tmp memo.txt");
     }
-    FinishInterruptedSave(folder.Path());
-    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(ListingAfterTheNextStart(), "info.ini memo.txt");
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\nnew\r\n");
 }
 
-TEST(InterruptedSave, NothingToDoLeavesTheFilesAlone)
+TEST_F(InterruptedSave, NothingToDoLeavesTheFilesAlone)
 {
-    TemporaryFolder folder;
-    FinishInterruptedSave(folder.Path());
-    EXPECT_EQ(folder.Listing(), "");
+    EXPECT_EQ(ListingAfterTheNextStart(), "");
     folder.Write("memo.txt", "a\r\n");
-    FinishInterruptedSave(folder.Path());
-    EXPECT_EQ(folder.Listing(), "memo.txt");
+    EXPECT_EQ(ListingAfterTheNextStart(), "memo.txt");
 }
 
 TEST(FileRetries, OperationsFailingForOtherReasonsAreNotRetried)

@@ -494,6 +494,27 @@ class UnreadableMemoFile : public testing::Test
 protected:
     void SetUp() override { SaveAsPreviousRun(folder, {{"precious"}, {kFirst}}); }
 
+    // A restore while this file of the folder is held: the file is reported, the restore is not
+    // complete and it opened this many windows.
+    void RestoreWhileHeld(const char* name, std::size_t windowsOpened)
+    {
+        HeldFile held(folder.File(name));
+        ASSERT_TRUE(held.Holding());
+        const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+        EXPECT_FALSE(outcome.Complete());
+        EXPECT_EQ(outcome.fileFailure.Path(), folder.File(name));
+        EXPECT_EQ(outcome.windowsOpened, windowsOpened);
+    }
+
+    // What the next run of the program restores from the folder, completely.
+    MemoState RestoredByTheNextRun()
+    {
+        FakeDesktop nextRun;
+        MemoSaver nextSaver;
+        EXPECT_TRUE(RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path()).Complete());
+        return nextRun.Collect();
+    }
+
     TemporaryFolder folder;
     FakeDesktop desktop;
     MemoSaver saver;
@@ -501,45 +522,23 @@ protected:
 
 TEST_F(UnreadableMemoFile, IsReportedAndNoSaveOfThisRunReplacesTheFiles)
 {
-    {
-        HeldFile held(folder.File("memo.txt"));
-        ASSERT_TRUE(held.Holding());
-        const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
-        EXPECT_FALSE(outcome.Complete());
-        EXPECT_EQ(outcome.fileFailure.Path(), folder.File("memo.txt"));
-        EXPECT_EQ(outcome.windowsOpened, 0u);
-    }
+    ASSERT_NO_FATAL_FAILURE(RestoreWhileHeld("memo.txt", 0));
     // The user makes a new memo after the file was released: still no save in this run.
     desktop.texts = {"new"};
     desktop.infos = {kSecond};
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
     EXPECT_EQ(folder.Read("memo.txt"), "precious\r\n");
-
-    FakeDesktop nextRun;
-    MemoSaver nextSaver;
-    RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path());
-    EXPECT_EQ(nextRun.Collect(), (MemoState{{"precious"}, {kFirst}}));
+    EXPECT_EQ(RestoredByTheNextRun(), (MemoState{{"precious"}, {kFirst}}));
 }
 
 // A held info.ini is not a missing one: read as missing, every memo would open at the default place
 // and the next save would overwrite the stored places and colours.
 TEST_F(UnreadableMemoFile, HeldInfoIniIsReportedTheTextsStillOpenAndNoSaveReplacesTheFiles)
 {
-    {
-        HeldFile held(folder.File("info.ini"));
-        ASSERT_TRUE(held.Holding());
-        const RestoreOutcome outcome = RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
-        EXPECT_FALSE(outcome.Complete());
-        EXPECT_EQ(outcome.fileFailure.Path(), folder.File("info.ini"));
-        EXPECT_EQ(outcome.windowsOpened, 1u);
-        EXPECT_EQ(desktop.texts, Texts{"precious"});
-    }
+    ASSERT_NO_FATAL_FAILURE(RestoreWhileHeld("info.ini", 1));
+    EXPECT_EQ(desktop.texts, Texts{"precious"});
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
-
-    FakeDesktop nextRun;
-    MemoSaver nextSaver;
-    EXPECT_TRUE(RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path()).Complete());
-    EXPECT_EQ(nextRun.Collect(), (MemoState{{"precious"}, {kFirst}}));
+    EXPECT_EQ(RestoredByTheNextRun(), (MemoState{{"precious"}, {kFirst}}));
 }
 
 // Only "no such file" means no memos: a folder that cannot be reached says nothing about the memos

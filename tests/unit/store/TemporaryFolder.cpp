@@ -69,6 +69,12 @@ void TemporaryFolder::Write(const std::string& name, const std::string& bytes) c
     std::ofstream(std::filesystem::path(File(name)), std::ios::binary) << bytes;
 }
 
+void TemporaryFolder::Write(std::initializer_list<std::pair<std::string, std::string>> files) const
+{
+    for (const auto& [name, bytes] : files)
+        Write(name, bytes);
+}
+
 std::string TemporaryFolder::Read(const std::string& name) const
 {
     std::ifstream file(std::filesystem::path(File(name)), std::ios::binary);
