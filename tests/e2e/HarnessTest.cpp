@@ -1,9 +1,9 @@
 // The helpers the end-to-end tests stand on, checked against the real Win32 calls, so that a
 // check of the program cannot pass because a helper sees nothing.
-#include "Clipboard.h"
 #include "FakeMainWindow.h"
 #include "FileBytes.h"
 #include "TempFolder.h"
+#include "TestClipboard.h"
 #include "TrayIcon.h"
 
 #include <gtest/gtest.h>
@@ -62,16 +62,16 @@ TEST(TrayIconProbe, AnswersYesOnlyForAnIconTheShellHolds)
 TEST(ClipboardHelpers, PutTextOtherDataOrNothing)
 {
     const std::string text = "first line\r\nsecond \x82\xa0 line";
-    PutTextOnClipboard(text);
+    testclipboard::PutText(text);
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
-    EXPECT_EQ(ClipboardText(), text);
+    EXPECT_EQ(testclipboard::ReadText(), text);
 
-    PutDataOnClipboard(NonTextClipboardFormat(), std::string("\x01\x00\x02", 3));
-    EXPECT_TRUE(IsClipboardFormatAvailable(NonTextClipboardFormat()));
+    testclipboard::Put(testclipboard::PrivateFormat(), std::string("\x01\x00\x02", 3));
+    EXPECT_TRUE(IsClipboardFormatAvailable(testclipboard::PrivateFormat()));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
 
-    EmptyTheClipboard();
+    testclipboard::Empty();
     EXPECT_EQ(CountClipboardFormats(), 0);
 }
 

@@ -1,11 +1,10 @@
 // The clipboard held open by another program when the program needs it: the error box appears,
 // the program goes on, and nothing is half made beyond the new memo that stays empty.
-#include "Clipboard.h"
-#include "ClipboardSession.h"
 #include "FileBytes.h"
 #include "Input.h"
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
+#include "TestClipboard.h"
 #include "TrayIcon.h"
 #include "Wait.h"
 #include "WindowQuery.h"
@@ -49,9 +48,9 @@ protected:
 
 TEST_F(HeldClipboardTest, WhenTheTrayMenuOpensTheErrorShowsInsteadOfTheMenuAndTheProgramGoesOn)
 {
-    PutTextOnClipboard("on the clipboard");
+    testclipboard::PutText("on the clipboard");
     {
-        ClipboardSession held;
+        testclipboard::Session held;
         PostTrayNotification(program_.mainWindow, WM_RBUTTONDOWN);
         ASSERT_TRUE(DismissClipboardError());
         EXPECT_EQ(nullptr, OpenPopupMenuOf(ProcessId())) << "the menu opened without knowing the clipboard";
@@ -67,10 +66,10 @@ TEST_F(HeldClipboardTest, WhenTheTrayMenuOpensTheErrorShowsInsteadOfTheMenuAndTh
 
 TEST_F(HeldClipboardTest, WhenPastingTheNewMemoStaysEmptyAndItsOwnPasteKeepsItsText)
 {
-    PutTextOnClipboard("pasted later");
+    testclipboard::PutText("pasted later");
     // The menu reads a free clipboard; then another program takes it before the item is chosen.
     ASSERT_NE(OpenTrayMenu(program_), nullptr);
-    std::optional<ClipboardSession> held(std::in_place);
+    std::optional<testclipboard::Session> held(std::in_place);
     PressKeys({'P'});
     ASSERT_TRUE(DismissClipboardError());
     HWND memo = WaitForMemo();

@@ -1,10 +1,10 @@
 // A memo's context menu and copy-line menu, opened by right clicks on its text and driven with keys;
 // the effects are checked on the screen, the memo window and the clipboard.
-#include "Clipboard.h"
 #include "Input.h"
 #include "MemoTest.h"
 #include "MemoWindowQuery.h"
 #include "ScreenPicture.h"
+#include "TestClipboard.h"
 #include "Wait.h"
 #include "WindowQuery.h"
 
@@ -74,10 +74,10 @@ class CopyLineMenuTest : public MemoContextMenuTest, public testing::WithParamIn
 
 TEST_P(CopyLineMenuTest, OpensWithShiftOrAltAndItsFirstItemCopiesLineOne)
 {
-    EmptyTheClipboard();
+    testclipboard::Empty();
     ASSERT_NE(RightClickText(memo_, GetParam().keys), nullptr) << "no menu opened";
     ASSERT_TRUE(ChooseWithKeys({VK_DOWN, VK_RETURN}));
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "line one"; })) << "clipboard: " << ClipboardText();
+    EXPECT_TRUE(WaitUntil([] { return testclipboard::ReadText() == "line one"; })) << "clipboard: " << testclipboard::ReadText();
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kEditDialogClass)) << "it was not the context menu";
 }
 
@@ -88,11 +88,11 @@ INSTANTIATE_TEST_SUITE_P(Keys, CopyLineMenuTest,
 
 TEST_F(MemoContextMenuTest, CopyLineMenuOffersEachLine)
 {
-    EmptyTheClipboard();
+    testclipboard::Empty();
     ASSERT_NE(RightClickText(memo_, {VK_SHIFT}), nullptr);
     // The items' automatic accelerators are their line numbers.
     ASSERT_TRUE(ChooseWithKeys({'3'}));
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "third"; })) << "clipboard: " << ClipboardText();
+    EXPECT_TRUE(WaitUntil([] { return testclipboard::ReadText() == "third"; })) << "clipboard: " << testclipboard::ReadText();
 }
 
 TEST_F(MemoContextMenuTest, RecolouringShowsTheNewColourOnScreen)
@@ -114,17 +114,17 @@ TEST_F(MemoContextMenuTest, PasteCopyUndoRedoAndDelete)
     const auto width = [&] { return RectOf(memo_).right - RectOf(memo_).left; };
 
     // Paste replaces the whole text, trimmed, and the memo takes the new size.
-    PutTextOnClipboard("pasted\r\n\r\n");
+    testclipboard::PutText("pasted\r\n\r\n");
     ASSERT_NE(RightClickText(memo_), nullptr);
     ASSERT_TRUE(ChooseWithKeys({'V'}));
     EXPECT_TRUE(WaitUntil([&] { return CaptionOf(memo_) == "pasted"; })) << CaptionOf(memo_);
     EXPECT_TRUE(WaitUntil([&] { return width() == windowWidthFor("pasted"); }));
 
     // Copy puts the whole text on the clipboard.
-    EmptyTheClipboard();
+    testclipboard::Empty();
     ASSERT_NE(RightClickText(memo_), nullptr);
     ASSERT_TRUE(ChooseWithKeys({'C'}));
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "pasted"; })) << ClipboardText();
+    EXPECT_TRUE(WaitUntil([] { return testclipboard::ReadText() == "pasted"; })) << testclipboard::ReadText();
 
     // Undo brings the text before the paste back; a second undo redoes the paste.
     ASSERT_NE(RightClickText(memo_), nullptr);

@@ -1,8 +1,8 @@
 // New memos from the tray and their edit dialog, driven with real mouse and keyboard input.
-#include "Clipboard.h"
 #include "Input.h"
 #include "MemoTest.h"
 #include "MemoWindowQuery.h"
+#include "TestClipboard.h"
 #include "Wait.h"
 #include "WindowQuery.h"
 
@@ -195,7 +195,7 @@ TEST_F(MemoEditDialogTest, TrayMenuItemsMakeAMemoWithTheDialogOrFromTheClipboard
     ASSERT_TRUE(WaitUntil([&] { return VisibleWindowOfClass(ProcessId(), kMemoWindowClass) == nullptr; }));
 
     // "クリップボードの内容をメモにする(&P)": a memo of the clipboard's text, no dialog.
-    PutTextOnClipboard("from the clipboard\r\nline 2\r\n");
+    testclipboard::PutText("from the clipboard\r\nline 2\r\n");
     ASSERT_NE(OpenTrayMenu(program_), nullptr);
     PressKeys({'P'});
     HWND memo = WaitForMemo();

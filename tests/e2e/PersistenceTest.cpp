@@ -1,9 +1,9 @@
 #include "PersistenceTest.h"
 
-#include "Clipboard.h"
 #include "Input.h"
 #include "MemoWindowQuery.h"
 #include "ScreenPicture.h"
+#include "TestClipboard.h"
 #include "Wait.h"
 #include "WindowQuery.h"
 
@@ -148,11 +148,11 @@ HWND PersistenceTest::VisibleMemoHeaded(const std::string& text) const
 
 std::string PersistenceTest::CopiedText(HWND memo)
 {
-    EmptyTheClipboard();
+    testclipboard::Empty();
     if (RightClickText(memo) == nullptr || !ChooseWithKeys({'C'}))
         return "(no context menu)";
-    WaitUntil([] { return !ClipboardText().empty(); });
-    return ClipboardText();
+    WaitUntil([] { return !testclipboard::ReadText().empty(); });
+    return testclipboard::ReadText();
 }
 
 COLORREF PersistenceTest::ColourOnScreen(HWND memo)

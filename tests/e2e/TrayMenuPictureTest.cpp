@@ -1,11 +1,11 @@
 // The tray menu as the user sees it on the screen: its rows, and the clipboard item drawn enabled
 // exactly while the clipboard holds text. (Under Wine another process cannot read a menu's items,
 // so the picture is what can be checked from outside.)
-#include "Clipboard.h"
 #include "Input.h"
 #include "KamifudaTest.h"
 #include "MenuRows.h"
 #include "ScreenPicture.h"
+#include "TestClipboard.h"
 #include "Wait.h"
 #include "WindowQuery.h"
 
@@ -82,10 +82,10 @@ TEST_P(TrayMenuPictureTest, ClipboardItemIsEnabledExactlyWhileTheClipboardHoldsT
 
 INSTANTIATE_TEST_SUITE_P(
     Clipboard, TrayMenuPictureTest,
-    testing::Values(ClipboardContents{"Text", [] { PutTextOnClipboard("memo text"); }, true},
-                    ClipboardContents{"Empty", [] { EmptyTheClipboard(); }, false},
+    testing::Values(ClipboardContents{"Text", [] { testclipboard::PutText("memo text"); }, true},
+                    ClipboardContents{"Empty", [] { testclipboard::Empty(); }, false},
                     ClipboardContents{"NonTextDataOnly",
-                                      [] { PutDataOnClipboard(NonTextClipboardFormat(), std::string("\x01\x02", 2)); },
+                                      [] { testclipboard::Put(testclipboard::PrivateFormat(), std::string("\x01\x02", 2)); },
                                       false}),
     [](const testing::TestParamInfo<ClipboardContents>& info) { return info.param.name; });
 

@@ -59,7 +59,7 @@ TEST_F(DummyWindowTest, ClipboardItemIsEnabledExactlyWhileTheClipboardHoldsText)
     EXPECT_FALSE(item.Enabled());
 
     // Data that is not text: a private format only.
-    testclipboard::Put(RegisterClipboardFormatW(L"KamifudaTestData"), "\x01\x02\x03\x04");
+    testclipboard::Put(testclipboard::PrivateFormat(), "\x01\x02\x03\x04");
     window.UpdateTrayMenu();
     EXPECT_FALSE(item.Enabled());
 

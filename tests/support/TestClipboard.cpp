@@ -6,25 +6,23 @@
 namespace testclipboard {
 
 namespace {
-
-// The clipboard opened for a scope. Opening fails while another program holds the clipboard for a
-// moment; it is tried a few times.
-class OpenClipboardScope {
-public:
-    OpenClipboardScope()
-    {
-        for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
-            if (attempt == 50)
-                throw std::runtime_error("the test cannot open the clipboard");
-            Sleep(20);
-        }
-    }
-    ~OpenClipboardScope() { CloseClipboard(); }
-    OpenClipboardScope(const OpenClipboardScope&) = delete;
-    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-};
-
+constexpr int kOpenAttempts = 750;
+constexpr DWORD kOpenRetryMs = 20;
 } // namespace
+
+Session::Session()
+{
+    for (int attempt = 1; !OpenClipboard(nullptr); ++attempt) {
+        if (attempt == kOpenAttempts)
+            throw std::runtime_error("the test cannot open the clipboard");
+        Sleep(kOpenRetryMs);
+    }
+}
+
+Session::~Session()
+{
+    CloseClipboard();
+}
 
 void Put(UINT format, const std::string& bytes)
 {
@@ -33,7 +31,7 @@ void Put(UINT format, const std::string& bytes)
         throw std::runtime_error("GlobalAlloc failed");
     std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
     GlobalUnlock(memory);
-    OpenClipboardScope clipboard;
+    Session clipboard;
     EmptyClipboard();
     // The clipboard owns the memory only once SetClipboardData succeeded.
     if (!SetClipboardData(format, memory)) {
@@ -49,13 +47,13 @@ void PutText(const std::string& ansiText)
 
 void Empty()
 {
-    OpenClipboardScope clipboard;
+    Session clipboard;
     EmptyClipboard();
 }
 
 std::string ReadText()
 {
-    OpenClipboardScope clipboard;
+    Session clipboard;
     std::string text;
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
@@ -64,6 +62,11 @@ std::string ReadText()
         }
     }
     return text;
+}
+
+UINT PrivateFormat()
+{
+    return RegisterClipboardFormatW(L"Kamifuda test private data");
 }
 
 } // namespace testclipboard
