@@ -42,12 +42,10 @@ class CloseRequestEndingTest : public PersistenceTest, public testing::WithParam
 
 TEST_P(CloseRequestEndingTest, EndsTheProgramWithTheLastSaveOfAMemoMovedJustBefore)
 {
-    ASSERT_TRUE(Start());
-    HWND kept = NewMemo("kept");
-    HWND moved = NewMemo("moved just before");
-    ASSERT_NE(kept, nullptr);
-    ASSERT_NE(moved, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).value_or(std::vector<StoredMemo>{}).size() == 2u; }));
+    const std::vector<HWND> memos = StartWithSavedMemos({"kept", "moved just before"});
+    ASSERT_EQ(memos.size(), 2u);
+    HWND kept = memos[0];
+    HWND moved = memos[1];
 
     // Moved, and the request sent before a timer save can find the move.
     RECT place = RectOf(moved);
@@ -73,10 +71,7 @@ INSTANTIATE_TEST_SUITE_P(To, CloseRequestEndingTest, testing::ValuesIn(kTargets)
 
 TEST_F(CloseRequestTest, ACloseOfEachMemoWindowFromOutsideDeletesNoMemo)
 {
-    ASSERT_TRUE(Start());
-    ASSERT_NE(NewMemo("first"), nullptr);
-    ASSERT_NE(NewMemo("second"), nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).value_or(std::vector<StoredMemo>{}).size() == 2u; }));
+    ASSERT_EQ(StartWithSavedMemos({"first", "second"}).size(), 2u);
     const auto stored = StoredMemosByText();
 
     for (HWND memo : VisibleMemos())

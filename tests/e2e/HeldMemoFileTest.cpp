@@ -54,15 +54,10 @@ protected:
     // memo; null if something failed.
     HWND HoldAfterSaving(const std::string& text, const char* file)
     {
-        if (!Start()) {
-            ADD_FAILURE() << "the program did not start";
+        const std::vector<HWND> memos = StartWithSavedMemos({text});
+        if (memos.empty())
             return nullptr;
-        }
-        HWND memo = NewMemo(text);
-        if (memo && !WaitUntil([&] { return StoredMemoWithText(ProgramFolder(), text).has_value(); })) {
-            ADD_FAILURE() << "the memo was not saved: " << Describe(ReadStoredMemos(ProgramFolder()));
-            return nullptr;
-        }
+        HWND memo = memos.front();
         before_ = DataFilesNow();
         held_.emplace(DataFile(file));
         EXPECT_TRUE(held_->Holding()) << file << " could not be held";
@@ -91,21 +86,6 @@ protected:
             }
         }
         return box;
-    }
-
-    // Answers a message box with this button and waits until it has closed.
-    static void Answer(HWND box, int button)
-    {
-        ASSERT_TRUE(ClickMessageBoxButton(box, button));
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-    }
-
-    // Answers the message shown at start with OK, after which the program runs on.
-    void RunOnAfter(HWND box)
-    {
-        ASSERT_NO_FATAL_FAILURE(Answer(box, IDOK));
-        program_.mainWindow = WaitForMainWindow(*program_.process);
-        ASSERT_NE(program_.mainWindow, nullptr);
     }
 
     DataFileBytes before_;

@@ -175,7 +175,7 @@ bool TouchesTheDesktop(HWND window)
 
 // Chooses a button of a message box as its keyboard interface does, and waits until the box has
 // gone. (A click can meet a box that is not yet in place; what the boxes say is tested elsewhere.)
-bool Answer(HWND box, int commandId)
+bool AnswerWithoutAClick(HWND box, int commandId)
 {
     HWND button = GetDlgItem(box, commandId);
     if (!button)
@@ -198,7 +198,7 @@ protected:
         if (files.ToldAtStart()) {
             HWND box = WaitForMessageBox(kProgramTitle);
             ASSERT_NE(box, nullptr) << "the user is not told that a file cannot be read";
-            ASSERT_TRUE(Answer(box, IDOK));
+            ASSERT_TRUE(AnswerWithoutAClick(box, IDOK));
         }
         WaitUntil([&] { return (program_.mainWindow = WaitForMainWindow(*program_.process)) != nullptr; }, Timeout());
         ASSERT_NE(program_.mainWindow, nullptr) << "no main window";

@@ -80,6 +80,29 @@ bool PersistenceTest::Start()
     return program_.mainWindow != nullptr;
 }
 
+std::vector<HWND> PersistenceTest::StartWithSavedMemos(const std::vector<std::string>& texts)
+{
+    if (!Start()) {
+        ADD_FAILURE() << "the program did not start";
+        return {};
+    }
+    std::vector<HWND> memos;
+    for (const std::string& text : texts) {
+        HWND memo = NewMemo(text);
+        if (!memo)
+            return {};
+        memos.push_back(memo);
+    }
+    const auto allSaved = [&] {
+        return ReadStoredMemos(ProgramFolder()).value_or(std::vector<StoredMemo>{}).size() == texts.size();
+    };
+    if (!WaitUntil(allSaved)) {
+        ADD_FAILURE() << "the memos were not saved: " << Describe(ReadStoredMemos(ProgramFolder()));
+        return {};
+    }
+    return memos;
+}
+
 bool PersistenceTest::ChooseExit()
 {
     if (OpenTrayMenu(program_) == nullptr) {
@@ -219,6 +242,19 @@ bool PersistenceTest::ClickMessageBoxButton(HWND box, int commandId)
 {
     HWND button = GetDlgItem(box, commandId);
     return button && ClickWhenSettled(box, button);
+}
+
+void PersistenceTest::Answer(HWND box, int commandId)
+{
+    ASSERT_TRUE(ClickMessageBoxButton(box, commandId));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+}
+
+void PersistenceTest::RunOnAfter(HWND box)
+{
+    ASSERT_NO_FATAL_FAILURE(Answer(box, IDOK));
+    program_.mainWindow = WaitForMainWindow(*program_.process);
+    ASSERT_NE(program_.mainWindow, nullptr);
 }
 
 } // namespace e2e

@@ -34,6 +34,9 @@ protected:
 
     // Starts the program on this test's folder; true when its main window and tray icon appeared.
     bool Start();
+    // Starts the program and makes memos of these texts, then waits until all of them are saved.
+    // Returns the memo windows in the order of the texts; none if something failed.
+    std::vector<HWND> StartWithSavedMemos(const std::vector<std::string>& texts);
     // Starts the program without waiting for its window, for starts that show a message first.
     void Launch() { program_ = Instance{&KamifudaTest::Launch(), nullptr}; }
     // Chooses "Kamifudaの終了(&X)" in the tray menu; true once the menu took the key.
@@ -71,6 +74,10 @@ protected:
     static std::wstring MessageBoxText(HWND box);
     // Clicks the button of a message box with this command id; false if it has none.
     static bool ClickMessageBoxButton(HWND box, int commandId);
+    // Answers a message box with this button and waits until it has closed.
+    static void Answer(HWND box, int commandId);
+    // Answers the message shown at a start with OK, after which the program runs on.
+    void RunOnAfter(HWND box);
 };
 
 std::vector<StoredMemo> SortedByText(std::vector<StoredMemo> memos);

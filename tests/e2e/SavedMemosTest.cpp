@@ -49,13 +49,11 @@ TEST_F(SavedMemosTest, TextTypedIntoANewMemoFromTheTrayIsInMemoTxtAtOnce)
 
 TEST_F(SavedMemosTest, MovedResizedRecolouredAndDeletedMemosReachBothFilesByTheNextTimerSave)
 {
-    ASSERT_TRUE(Start());
-    HWND alpha = NewMemo("alpha");
-    HWND beta = NewMemo("beta");
-    ASSERT_NE(alpha, nullptr);
-    ASSERT_NE(beta, nullptr);
+    const std::vector<HWND> memos = StartWithSavedMemos({"alpha", "beta"});
+    ASSERT_EQ(memos.size(), 2u);
+    HWND alpha = memos[0];
+    HWND beta = memos[1];
     ASSERT_NE(alpha, beta);
-    ASSERT_TRUE(WaitUntil([&] { return ReadStoredMemos(ProgramFolder()).value_or(std::vector<StoredMemo>{}).size() == 2u; }));
     const auto textsBefore = ReadFileBytes(DataFile(kMemoFile));
 
     // Moved.
@@ -215,33 +213,40 @@ std::vector<std::string> TextsOf(const std::vector<StoredMemo>& memos)
     return texts;
 }
 
-using LeftoverFilesTest = PersistenceTest;
+class LeftoverFilesTest : public PersistenceTest {
+protected:
+    // The old pair stored and a save of the new pair cut short: both temporary files written and,
+    // if `memoFileMoved`, memo.txt already moved into place.
+    void LeaveACutShortSave(bool memoFileMoved)
+    {
+        WriteStoredMemos(ProgramFolder(), kOldPair);
+        WriteFileBytes(DataFile(memoFileMoved ? kMemoFile : kMemoTemporaryFile), MemoFileBytes(TextsOf(kNewPair)));
+        WriteFileBytes(DataFile(kInfoTemporaryFile), InfoFileBytes(kNewPair));
+    }
+
+    // The next start shows these memos, leaves them stored as they are and no temporary file.
+    void ExpectTheStartShowsAndStores(const std::vector<StoredMemo>& memos)
+    {
+        ASSERT_TRUE(Start());
+        ExpectShown(memos);
+        EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
+        EXPECT_EQ(StoredMemosByText(), SortedByText(memos)) << Describe(ReadStoredMemos(ProgramFolder()));
+    }
+};
 
 // The save wrote both temporary files and ended before it moved memo.txt: the old pair is whole.
 TEST_F(LeftoverFilesTest, SaveCutShortBeforeItsFirstMoveLeavesTheOldPairAndItsTemporaryFilesGo)
 {
-    WriteStoredMemos(ProgramFolder(), kOldPair);
-    WriteFileBytes(DataFile(kMemoTemporaryFile), MemoFileBytes(TextsOf(kNewPair)));
-    WriteFileBytes(DataFile(kInfoTemporaryFile), InfoFileBytes(kNewPair));
-
-    ASSERT_TRUE(Start());
-    ExpectShown(kOldPair);
-    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
-    EXPECT_EQ(StoredMemosByText(), SortedByText(kOldPair)) << Describe(ReadStoredMemos(ProgramFolder()));
+    LeaveACutShortSave(false);
+    ExpectTheStartShowsAndStores(kOldPair);
 }
 
 // The save moved the new memo.txt into place and ended before it moved info.ini: the start finishes
 // the save, so the new texts get their new records instead of the old ones.
 TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesIsCompletedAtTheNextStart)
 {
-    WriteStoredMemos(ProgramFolder(), kOldPair);
-    WriteFileBytes(DataFile(kMemoFile), MemoFileBytes(TextsOf(kNewPair)));
-    WriteFileBytes(DataFile(kInfoTemporaryFile), InfoFileBytes(kNewPair));
-
-    ASSERT_TRUE(Start());
-    ExpectShown(kNewPair);
-    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
-    EXPECT_EQ(StoredMemosByText(), SortedByText(kNewPair)) << Describe(ReadStoredMemos(ProgramFolder()));
+    LeaveACutShortSave(true);
+    ExpectTheStartShowsAndStores(kNewPair);
 }
 
 // The same cut-short save, and at the next start info.ini is held by another program: the start
@@ -249,28 +254,21 @@ TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesIsCompletedAtTheNextStar
 // temporary file and saves nothing; the start after the release completes the pair.
 TEST_F(LeftoverFilesTest, SaveCutShortBetweenItsTwoMovesWaitsWhileInfoIniIsHeld)
 {
-    WriteStoredMemos(ProgramFolder(), kOldPair);
-    WriteFileBytes(DataFile(kMemoFile), MemoFileBytes(TextsOf(kNewPair)));
-    WriteFileBytes(DataFile(kInfoTemporaryFile), InfoFileBytes(kNewPair));
+    LeaveACutShortSave(true);
     {
         HeldFile held(DataFile(kInfoFile));
         ASSERT_TRUE(held.Holding());
         Launch();
         HWND box = WaitForMessageBox(kProgramTitle);
         ASSERT_NE(box, nullptr) << "the user is not told that info.ini cannot be read";
-        ASSERT_TRUE(ClickMessageBoxButton(box, IDOK));
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-        program_.mainWindow = WaitForMainWindow(*program_.process);
-        ASSERT_NE(program_.mainWindow, nullptr);
+        ASSERT_NO_FATAL_FAILURE(RunOnAfter(box));
         ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == kNewPair.size(); }));
         EXPECT_TRUE(std::filesystem::exists(DataFile(kInfoTemporaryFile))) << "the only record of the places is gone";
     }
     ASSERT_TRUE(Exit());
     EXPECT_TRUE(std::filesystem::exists(DataFile(kInfoTemporaryFile)));
 
-    ASSERT_TRUE(Start());
-    ExpectShown(kNewPair);
-    EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
+    ExpectTheStartShowsAndStores(kNewPair);
 }
 
 } // namespace
