@@ -40,19 +40,24 @@ std::vector<std::string> RunRefusedStart(ChildProcess& start)
     return watch.CreatedClasses();
 }
 
+// Runs a start that must be refused: it ends by itself within two seconds, with code zero, having
+// created no window.
+void ExpectRefused(ChildProcess& start)
+{
+    const auto created = RunRefusedStart(start);
+    EXPECT_FALSE(start.IsRunning()) << "the start still runs after two seconds";
+    ASSERT_TRUE(start.WaitForExit(kDefaultTimeout));
+    EXPECT_EQ(start.ExitCode(), 0u);
+    EXPECT_TRUE(created.empty()) << "the refused start created windows: " << Joined(created);
+}
+
 TEST_F(KamifudaTest, SecondStartEndsWithCodeZeroWithinTwoSecondsAndCreatesNothing)
 {
     const Instance first = StartProgram();
     ASSERT_NE(first.mainWindow, nullptr);
     const auto iconsBefore = WineTrayIconWindows().size();
 
-    ChildProcess& second = Launch(ChildProcess::Start::Suspended);
-    const auto created = RunRefusedStart(second);
-
-    EXPECT_FALSE(second.IsRunning()) << "the second start still runs after two seconds";
-    ASSERT_TRUE(second.WaitForExit(kDefaultTimeout));
-    EXPECT_EQ(second.ExitCode(), 0u);
-    EXPECT_TRUE(created.empty()) << "the second start created windows: " << Joined(created);
+    ASSERT_NO_FATAL_FAILURE(ExpectRefused(Launch(ChildProcess::Start::Suspended)));
     EXPECT_EQ(WineTrayIconWindows().size(), iconsBefore);
     EXPECT_EQ(TopLevelWindowsNamed(kMainWindowClass, kMainWindowCaption).size(), 1u);
     EXPECT_TRUE(first.process->IsRunning());
@@ -102,13 +107,7 @@ TEST_F(KamifudaTest, AWindowOfTheClassAndCaptionMadeByAnotherProgramStopsTheStar
 {
     FakeMainWindow fake(kMainWindowClass, kMainWindowCaption);
 
-    ChildProcess& start = Launch(ChildProcess::Start::Suspended);
-    const auto created = RunRefusedStart(start);
-
-    EXPECT_FALSE(start.IsRunning()) << "the start still runs after two seconds";
-    ASSERT_TRUE(start.WaitForExit(kDefaultTimeout));
-    EXPECT_EQ(start.ExitCode(), 0u);
-    EXPECT_TRUE(created.empty()) << "the stopped start created windows: " << Joined(created);
+    ASSERT_NO_FATAL_FAILURE(ExpectRefused(Launch(ChildProcess::Start::Suspended)));
     EXPECT_TRUE(WineTrayIconWindows().empty());
 }
 
