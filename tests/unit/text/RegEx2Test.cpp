@@ -83,8 +83,7 @@ TEST(RegEx2Escaping, EachPatternOfTheMemoFileRunsByteExact)
 
 TEST(RegEx2Escaping, ReplacementIsTakenLiterally)
 {
-    EXPECT_EQ("x$1\\1&$0x", Replace("(b)", "xbx", "$1\\1&$0"));
-    EXPECT_EQ("", Replace("b", "bbb", ""));
+    ExpectReplacements({{"(b)", "xbx", "$1\\1&$0", "x$1\\1&$0x"}, {"b", "bbb", "", ""}});
 }
 
 TEST(RegEx2Escaping, BackslashMatchesTheSecondByteOfAShiftJisCharacter)
@@ -110,8 +109,7 @@ TEST(RegEx2ReplaceAll, CaretMatchesWhereEachPassStarts)
 
 TEST(RegEx2ReplaceAll, NeverSearchesInsideTheReplacement)
 {
-    EXPECT_EQ("aaaa", Replace("a", "aa", "aa"));
-    EXPECT_EQ("[ab][ab]", Replace("ab", "abab", "[ab]"));
+    ExpectReplacements({{"a", "aa", "aa", "aaaa"}, {"ab", "abab", "[ab]", "[ab][ab]"}});
 }
 
 TEST(RegEx2Split, KeepsEmptyPiecesButNoEmptyLastPiece)
