@@ -99,21 +99,29 @@ std::string Record(int index, const CWindowInfo& info)
 }
 }
 
-TEST(SavingMemos, NothingEverThereCreatesNoFile)
+// Saves into a fresh folder through one saver, as one run of the program does.
+class SavingMemos : public testing::Test
 {
+protected:
+    SaveOutcome Save(const MemoState& state) { return SaveMemoState(state, saver, folder.Path()); }
+    // The first save of the run, before whatever the case is about.
+    void SaveTheOldMemo() { ASSERT_EQ(Save({{"old"}, {kFirst}}).result, Result::Written); }
+
     TemporaryFolder folder;
     MemoSaver saver;
+};
+
+TEST_F(SavingMemos, NothingEverThereCreatesNoFile)
+{
     FakeDesktop desktop;
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
     EXPECT_EQ(folder.Listing(), "");
 }
 
-TEST(SavingMemos, ChangedStateWritesBothFilesAndIsRemembered)
+TEST_F(SavingMemos, ChangedStateWritesBothFilesAndIsRemembered)
 {
-    TemporaryFolder folder;
-    MemoSaver saver;
     const MemoState state{{"one", "two\r\nlines"}, {kFirst, kSecond}};
-    EXPECT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(Save(state).result, Result::Written);
     EXPECT_EQ(folder.Read("memo.txt"), "one\r\ntwo\\nlines\r\n");
     EXPECT_EQ(folder.Read("info.ini"),
               "[ROOT]\r\ninfo#size#UINT=2\r\n" + Record(0, kFirst) + Record(1, kSecond));
@@ -121,19 +129,17 @@ TEST(SavingMemos, ChangedStateWritesBothFilesAndIsRemembered)
     EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
 }
 
-TEST(SavingMemos, UnchangedStateTouchesNoFile)
+TEST_F(SavingMemos, UnchangedStateTouchesNoFile)
 {
-    TemporaryFolder folder;
-    MemoSaver saver;
     const MemoState state{{"one"}, {kFirst}};
-    ASSERT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Written);
+    ASSERT_EQ(Save(state).result, Result::Written);
     DeleteFileW(folder.File("memo.txt").c_str());
     DeleteFileW(folder.File("info.ini").c_str());
-    EXPECT_EQ(SaveMemoState(state, saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(Save(state).result, Result::Unchanged);
     EXPECT_EQ(folder.Listing(), "");
 }
 
-TEST(SavingMemos, EveryFieldAndEveryByteCounts)
+TEST_F(SavingMemos, EveryFieldAndEveryByteCounts)
 {
     const MemoState base{{"Memo"}, {kFirst}};
     std::vector<MemoState> changed(7, base);
@@ -153,45 +159,39 @@ TEST(SavingMemos, EveryFieldAndEveryByteCounts)
     }
 }
 
-TEST(SavingMemos, DeletingTheLastMemoLeavesAnEmptyPair)
+TEST_F(SavingMemos, DeletingTheLastMemoLeavesAnEmptyPair)
 {
-    TemporaryFolder folder;
-    MemoSaver saver;
-    ASSERT_EQ(SaveMemoState({{"last"}, {kFirst}}, saver, folder.Path()).result, Result::Written);
-    EXPECT_EQ(SaveMemoState({}, saver, folder.Path()).result, Result::Written);
+    ASSERT_EQ(Save({{"last"}, {kFirst}}).result, Result::Written);
+    EXPECT_EQ(Save({}).result, Result::Written);
     EXPECT_EQ(folder.Read("memo.txt"), "");
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=0\r\n");
 }
 
-TEST(SavingMemos, TenMemosCountInHexAndFewerLaterLeaveNoOldKeys)
+TEST_F(SavingMemos, TenMemosCountInHexAndFewerLaterLeaveNoOldKeys)
 {
-    TemporaryFolder folder;
-    MemoSaver saver;
     MemoState ten;
     for (int i = 0; i < 10; ++i) {
         ten.texts.push_back("memo " + std::to_string(i));
         ten.infos.push_back(CWindowInfo(i, -i, 100 + i, 30, 0x00A5FFFF));
     }
-    ASSERT_EQ(SaveMemoState(ten, saver, folder.Path()).result, Result::Written);
+    ASSERT_EQ(Save(ten).result, Result::Written);
     const std::string info = folder.Read("info.ini");
     EXPECT_EQ(info.find("[ROOT]\r\ninfo#size#UINT=a\r\ninfo#0#Color#INT="), 0u);
     EXPECT_NE(info.find(Record(9, ten.infos[9])), std::string::npos);
     EXPECT_EQ(info.substr(info.size() - Record(9, ten.infos[9]).size()), Record(9, ten.infos[9]));
 
-    ASSERT_EQ(SaveMemoState({{"only"}, {kThird}}, saver, folder.Path()).result, Result::Written);
+    ASSERT_EQ(Save({{"only"}, {kThird}}).result, Result::Written);
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" + Record(0, kThird));
 }
 
-TEST(SavingMemos, HeldMemoTxtIsReportedAndRetriedByTheNextSave)
+TEST_F(SavingMemos, HeldMemoTxtIsReportedAndRetriedByTheNextSave)
 {
-    TemporaryFolder folder;
-    MemoSaver saver;
-    ASSERT_EQ(SaveMemoState({{"old"}, {kFirst}}, saver, folder.Path()).result, Result::Written);
+    ASSERT_NO_FATAL_FAILURE(SaveTheOldMemo());
     const MemoState newer{{"new"}, {kSecond}};
     {
         HeldFile held(folder.File("memo.txt"));
         ASSERT_TRUE(held.Holding());
-        const SaveOutcome outcome = SaveMemoState(newer, saver, folder.Path());
+        const SaveOutcome outcome = Save(newer);
         EXPECT_EQ(outcome.result, Result::Failed);
         EXPECT_EQ(outcome.failure.Path(), folder.File("memo.txt"));
         EXPECT_EQ(saver.State(), (MemoState{{"old"}, {kFirst}}));
@@ -200,23 +200,21 @@ TEST(SavingMemos, HeldMemoTxtIsReportedAndRetriedByTheNextSave)
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" + Record(0, kFirst));
     EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
 
-    EXPECT_EQ(SaveMemoState(newer, saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(Save(newer).result, Result::Written);
     EXPECT_EQ(folder.Read("memo.txt"), "new\r\n");
     EXPECT_EQ(saver.State(), newer);
 }
 
-TEST(SavingMemos, MemoTxtReleasedWhileRetryingIsWritten)
+TEST_F(SavingMemos, MemoTxtReleasedWhileRetryingIsWritten)
 {
-    TemporaryFolder folder;
-    MemoSaver saver;
-    ASSERT_EQ(SaveMemoState({{"old"}, {kFirst}}, saver, folder.Path()).result, Result::Written);
+    ASSERT_NO_FATAL_FAILURE(SaveTheOldMemo());
     HeldFile held(folder.File("memo.txt"));
     ASSERT_TRUE(held.Holding());
     std::thread releaser([&] {
         Sleep(50);
         held.Release();
     });
-    const SaveOutcome outcome = SaveMemoState({{"new"}, {kSecond}}, saver, folder.Path());
+    const SaveOutcome outcome = Save({{"new"}, {kSecond}});
     releaser.join();
     EXPECT_EQ(outcome.result, Result::Written);
     EXPECT_EQ(folder.Read("memo.txt"), "new\r\n");
@@ -224,15 +222,13 @@ TEST(SavingMemos, MemoTxtReleasedWhileRetryingIsWritten)
 
 // memo.txt is replaced first: while info.ini is held, the completed temporary info.ini is the only
 // record of the new memo's place, and no later save may lose it before its own memo.txt is in place.
-TEST(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
+TEST_F(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
 {
-    TemporaryFolder folder;
-    MemoSaver saver;
-    ASSERT_EQ(SaveMemoState({{"old"}, {kFirst}}, saver, folder.Path()).result, Result::Written);
+    ASSERT_NO_FATAL_FAILURE(SaveTheOldMemo());
     {
         HeldFile held(folder.File("info.ini"));
         ASSERT_TRUE(held.Holding());
-        const SaveOutcome outcome = SaveMemoState({{"new"}, {kSecond}}, saver, folder.Path());
+        const SaveOutcome outcome = Save({{"new"}, {kSecond}});
         EXPECT_EQ(outcome.result, Result::Failed);
         EXPECT_EQ(outcome.failure.Path(), folder.File("info.ini"));
         EXPECT_EQ(saver.State(), (MemoState{{"old"}, {kFirst}}));
@@ -240,7 +236,7 @@ TEST(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
         // The next save fails after writing its own temporary info.ini: memo.txt is held as well.
         HeldFile memoHeld(folder.File("memo.txt"));
         ASSERT_TRUE(memoHeld.Holding());
-        EXPECT_EQ(SaveMemoState({{"newer"}, {kThird}}, saver, folder.Path()).result, Result::Failed);
+        EXPECT_EQ(Save({{"newer"}, {kThird}}).result, Result::Failed);
         EXPECT_EQ(folder.Listing(), "info.ini info.ini.tmp memo.txt");
     }
     FakeDesktop desktop;
@@ -250,10 +246,8 @@ TEST(SavingMemos, HeldInfoIniIsReportedAndCompletedAtTheNextStart)
     EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
 }
 
-TEST(SavingMemos, BusyFlagMakesASaveReturnAtOnce)
+TEST_F(SavingMemos, BusyFlagMakesASaveReturnAtOnce)
 {
-    TemporaryFolder folder;
-    MemoSaver saver;
     FakeDesktop desktop;
     desktop.texts = {"a"};
     desktop.infos = {kFirst};
