@@ -16,12 +16,7 @@ using Serialize::KeyPath;
 TEST(ASerializePaths, TypedValuesEndInTheirTag)
 {
     MemoryStore store;
-    AllTypes values;
-    values.u = 10;
-    values.i = -5;
-    values.d = 0.5;
-    values.b = true;
-    values.s = "text";
+    AllTypes values = AllTypes::Sample("text");
     store.WriteObject("top", values);
 
     using Write = std::pair<KeyPath, std::string>;

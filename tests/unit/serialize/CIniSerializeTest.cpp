@@ -90,12 +90,7 @@ TEST_F(IniStore, NestedKeysTagsAndTextsInTheRootSection)
 
 TEST_F(IniStore, EveryTypedValueWritesItsTextForm)
 {
-    AllTypes values;
-    values.u = 10;
-    values.i = -5;
-    values.d = 0.5;
-    values.b = true;
-    values.s = "plain text";
+    AllTypes values = AllTypes::Sample("plain text");
     store->WriteObject("t", values);
     EXPECT_EQ("[ROOT]\r\n"
               "t#u#UINT=a\r\n"

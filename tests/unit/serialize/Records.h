@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "ASerialize.h"
 #include "Exchange.h"
@@ -34,6 +35,18 @@ struct AllTypes : Serialize::ITarget
     double d = 0;
     bool b = false;
     std::string s;
+
+    // A value of each type that has a text form of its own: hexadecimal, a sign, six decimals.
+    static AllTypes Sample(std::string text)
+    {
+        AllTypes values;
+        values.u = 10;
+        values.i = -5;
+        values.d = 0.5;
+        values.b = true;
+        values.s = std::move(text);
+        return values;
+    }
 
     void Serialize(Serialize::ASerialize& store) override
     {
