@@ -10,20 +10,9 @@
 
 #include "FuzzCheck.h"
 #include "store/ClampOntoDesktop.h"
+#include "tests/unit/store/ClampBox.h"
 
 namespace {
-
-struct Box
-{
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t right;
-    std::int32_t bottom;
-
-    bool operator==(const Box&) const = default;
-    std::int64_t Width() const { return std::int64_t{right} - left; }
-    std::int64_t Height() const { return std::int64_t{bottom} - top; }
-};
 
 // Reads int32 values from the input, zeros once it is used up.
 class Values

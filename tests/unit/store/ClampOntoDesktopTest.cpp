@@ -1,5 +1,7 @@
 #include "store/ClampOntoDesktop.h"
 
+#include "ClampBox.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,21 +15,6 @@ namespace
 {
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-
-struct Box
-{
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t right;
-    std::int32_t bottom;
-
-    bool operator==(const Box&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Box& box)
-{
-    return out << '{' << box.left << ", " << box.top << ", " << box.right << ", " << box.bottom << '}';
-}
 
 const Box kScreen{0, 0, 1280, 1024};
 }
