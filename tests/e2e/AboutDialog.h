@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowClasses.h"
+
 #include <windows.h>
 
 #include <filesystem>
@@ -7,8 +9,6 @@
 
 // The About dialog as another process sees it.
 namespace e2e {
-
-inline constexpr char kAboutClass[] = "TAbout";
 
 // The visible About dialog of the process, or null.
 HWND AboutDialogOf(DWORD processId);

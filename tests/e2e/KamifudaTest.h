@@ -2,6 +2,7 @@
 
 #include "ChildProcess.h"
 #include "TempFolder.h"
+#include "WindowClasses.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -13,7 +14,6 @@
 
 namespace e2e {
 
-inline constexpr char kMainWindowClass[] = "TDummyWindow";
 inline constexpr char kMainWindowCaption[] = "Kamifuda";
 inline constexpr wchar_t kProgramFileName[] = L"kamifuda.exe";
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowClasses.h"
+
 #include <windows.h>
 
 #include <string>
@@ -7,11 +9,6 @@
 // Memo windows and their edit dialog as another process sees them, and what a memo of a given text
 // should measure.
 namespace e2e {
-
-inline constexpr char kMemoWindowClass[] = "TMemoWindow";
-inline constexpr char kEditDialogClass[] = "TEditMemo";
-inline constexpr char kMemoLabelClass[] = "KamifudaLabel";
-inline constexpr char kMessageBoxClass[] = "#32770";
 
 // The first visible top-level window of this class in the process, or null.
 HWND VisibleWindowOfClass(DWORD processId, const char* className);

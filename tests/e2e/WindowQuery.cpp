@@ -1,5 +1,7 @@
 #include "WindowQuery.h"
 
+#include "WindowClasses.h"
+
 #include <algorithm>
 #include <array>
 #include <sstream>
@@ -7,8 +9,6 @@
 namespace e2e {
 
 namespace {
-
-constexpr char kPopupMenuClass[] = "#32768";
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM windows)
 {
