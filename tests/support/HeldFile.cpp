@@ -1,7 +1,5 @@
 #include "HeldFile.h"
 
-namespace e2e {
-
 HeldFile::HeldFile(const std::filesystem::path& file)
     : handle_(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
 {
@@ -10,12 +8,12 @@ HeldFile::HeldFile(const std::filesystem::path& file)
 std::optional<std::string> HeldFile::Bytes() const
 {
     LARGE_INTEGER size{};
-    if (!Holding() || !GetFileSizeEx(handle_.get(), &size) || SetFilePointer(handle_.get(), 0, nullptr, FILE_BEGIN) != 0) {
+    if (!Holding() || !GetFileSizeEx(handle_, &size) || SetFilePointer(handle_, 0, nullptr, FILE_BEGIN) != 0) {
         return std::nullopt;
     }
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD read = 0;
-    if (!bytes.empty() && !ReadFile(handle_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+    if (!bytes.empty() && !ReadFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
         return std::nullopt;
     }
     bytes.resize(read);
@@ -24,7 +22,8 @@ std::optional<std::string> HeldFile::Bytes() const
 
 void HeldFile::Release()
 {
-    handle_.reset();
+    if (Holding())
+        CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
 }
 
-} // namespace e2e
