@@ -48,9 +48,8 @@ TEST_P(CloseRequestEndingTest, EndsTheProgramWithTheLastSaveOfAMemoMovedJustBefo
     HWND moved = memos[1];
 
     // Moved, and the request sent before a timer save can find the move.
-    RECT place = RectOf(moved);
-    OffsetRect(&place, 620 - place.left, 540 - place.top);
-    ASSERT_TRUE(PlaceWindow(moved, place));
+    RECT place{};
+    ASSERT_TRUE(MoveWindowTo(moved, 620, 540, &place));
     const RECT keptPlace = RectOf(kept);
     const std::vector<HWND> targets = GetParam().windows(ProcessId(), program_.mainWindow);
     ASSERT_FALSE(targets.empty());

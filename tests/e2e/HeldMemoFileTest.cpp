@@ -104,9 +104,7 @@ TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFi
 
     // Not even once the file is free again, at a timer save after a move or at the exit command.
     held_.reset();
-    RECT place = RectOf(made);
-    OffsetRect(&place, 40, 200);
-    ASSERT_TRUE(PlaceWindow(made, place));
+    ASSERT_TRUE(MoveWindowBy(made, 40, 200));
     ASSERT_TRUE(Exit()) << "the exit command must not ask about a save it deliberately left out";
     ExpectUntouched();
 
@@ -125,9 +123,7 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtStartTheTextsOpenTheUserIsToldAndThePlaces
     held_.reset();
     // Moved after the release: still nothing replaces the files in this run.
     HWND memo = VisibleMemos().front();
-    RECT place = RectOf(memo);
-    OffsetRect(&place, 30, 300);
-    ASSERT_TRUE(PlaceWindow(memo, place));
+    ASSERT_TRUE(MoveWindowBy(memo, 30, 300));
     ASSERT_TRUE(Exit());
     ExpectUntouched();
 
@@ -142,9 +138,8 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
     // Each new text saves at once and fails; the move waits for a timer save, which fails too.
     HWND second = NewMemo("made while held");
     ASSERT_NE(second, nullptr);
-    RECT place = RectOf(first);
-    OffsetRect(&place, 500 - place.left, 600 - place.top);
-    ASSERT_TRUE(PlaceWindow(first, place));
+    RECT place{};
+    ASSERT_TRUE(MoveWindowTo(first, 500, 600, &place));
     ASSERT_NE(RightClickText(second), nullptr);
     ASSERT_TRUE(ChooseWithKeys(kChooseBlue));
     HWND third = NewMemo("also made while held");
@@ -169,12 +164,10 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtTheExitCommandIsCompletedAtTheNextStart)
     ASSERT_NE(first, nullptr);
     HWND second = NewMemo("second");
     ASSERT_NE(second, nullptr);
-    RECT firstPlace = RectOf(first);
-    OffsetRect(&firstPlace, 640 - firstPlace.left, 520 - firstPlace.top);
-    ASSERT_TRUE(PlaceWindow(first, firstPlace));
-    RECT secondPlace = RectOf(second);
-    OffsetRect(&secondPlace, 150 - secondPlace.left, 760 - secondPlace.top);
-    ASSERT_TRUE(PlaceWindow(second, secondPlace));
+    RECT firstPlace{};
+    ASSERT_TRUE(MoveWindowTo(first, 640, 520, &firstPlace));
+    RECT secondPlace{};
+    ASSERT_TRUE(MoveWindowTo(second, 150, 760, &secondPlace));
 
     ASSERT_TRUE(ChooseExit());
     HWND box = MessageNaming(kInfoFile);
@@ -201,9 +194,7 @@ TEST_F(HeldMemoFileTest, HeldAtTheEndOfTheSessionTheSaveFailsWithoutAQuestion)
 {
     HWND memo = HoldAfterSaving("at the end", kMemoFile);
     ASSERT_NE(memo, nullptr);
-    RECT place = RectOf(memo);
-    OffsetRect(&place, 90, 90);
-    ASSERT_TRUE(PlaceWindow(memo, place));
+    ASSERT_TRUE(MoveWindowBy(memo, 90, 90));
 
     DWORD_PTR answer = 0;
     ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 15000, &answer))

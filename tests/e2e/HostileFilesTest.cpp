@@ -253,9 +253,7 @@ TEST_P(HostileFilesTest, TheProgramShowsWhatItCanReadRunsOnAndLosesNoReadableMem
         if (HasFatalFailure())
             return;
         if (const std::vector<HWND> memos = VisibleMemos(); moveAMemo && !memos.empty()) {
-            RECT place = RectOf(memos.front());
-            OffsetRect(&place, kMoveDistance, kMoveDistance);
-            ASSERT_TRUE(PlaceWindow(memos.front(), place));
+            ASSERT_TRUE(MoveWindowBy(memos.front(), kMoveDistance, kMoveDistance));
         }
         ExitThroughTheTrayMenu();
         if (HasFatalFailure())

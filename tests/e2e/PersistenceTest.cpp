@@ -196,6 +196,21 @@ bool PersistenceTest::PlaceWindow(HWND window, const RECT& place)
     });
 }
 
+bool PersistenceTest::MoveWindowBy(HWND window, LONG dx, LONG dy, RECT* place)
+{
+    RECT moved = RectOf(window);
+    OffsetRect(&moved, dx, dy);
+    if (place)
+        *place = moved;
+    return PlaceWindow(window, moved);
+}
+
+bool PersistenceTest::MoveWindowTo(HWND window, LONG left, LONG top, RECT* place)
+{
+    const RECT now = RectOf(window);
+    return MoveWindowBy(window, left - now.left, top - now.top, place);
+}
+
 void PersistenceTest::ExpectShown(const std::vector<StoredMemo>& memos)
 {
     ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == memos.size(); })) << VisibleMemos().size();

@@ -62,6 +62,10 @@ protected:
 
     // Moves or sizes a memo window as the window manager would, and waits until it has taken it.
     static bool PlaceWindow(HWND window, const RECT& place);
+    // Moves a window by (dx, dy) or to (left, top), its size kept, the same way; the new place goes
+    // to `place` unless it is null.
+    static bool MoveWindowBy(HWND window, LONG dx, LONG dy, RECT* place = nullptr);
+    static bool MoveWindowTo(HWND window, LONG left, LONG top, RECT* place = nullptr);
 
     // Exactly these memos are shown, each at its stored place in its stored colour, with its text.
     void ExpectShown(const std::vector<StoredMemo>& memos);

@@ -57,9 +57,7 @@ TEST_F(SavedMemosTest, MovedResizedRecolouredAndDeletedMemosReachBothFilesByTheN
     const auto textsBefore = ReadFileBytes(DataFile(kMemoFile));
 
     // Moved.
-    RECT alphaPlace = RectOf(alpha);
-    OffsetRect(&alphaPlace, 300 - alphaPlace.left, 420 - alphaPlace.top);
-    ASSERT_TRUE(PlaceWindow(alpha, alphaPlace));
+    ASSERT_TRUE(MoveWindowTo(alpha, 300, 420));
     EXPECT_TRUE(WaitUntil([&] { return IsStoredAsShown(ProgramFolder(), alpha, "alpha"); }))
         << Describe(ReadStoredMemos(ProgramFolder()));
     EXPECT_EQ(textsBefore, ReadFileBytes(DataFile(kMemoFile))) << "a move changes no text";
@@ -142,13 +140,11 @@ TEST_F(SavedMemosTest, SessionEndSavesWhatChangedSinceTheLastTimerSave)
     ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 15000, &answer));
     EXPECT_EQ(TRUE, answer) << "the program must not hold up the end of the session";
     ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 15000, &answer));
-    RECT place = RectOf(memo);
-    OffsetRect(&place, 700 - place.left, 90 - place.top);
-    ASSERT_TRUE(PlaceWindow(memo, place));
+    RECT place{};
+    ASSERT_TRUE(MoveWindowTo(memo, 700, 90, &place));
     EXPECT_TRUE(WaitUntil([&] { return IsStoredAsShown(ProgramFolder(), memo, "until the session ends"); }));
 
-    OffsetRect(&place, 60, 500);
-    ASSERT_TRUE(PlaceWindow(memo, place));
+    ASSERT_TRUE(MoveWindowBy(memo, 60, 500, &place));
     ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 15000, &answer));
     ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 15000, &answer));
     // No polling: the save belongs to the message.
