@@ -2,6 +2,7 @@
 // own place and colour. Prints the GDI and USER objects the program holds with none and with all.
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
+#include "UniqueHandle.h"
 #include "Wait.h"
 
 #include <cstdio>
@@ -47,13 +48,10 @@ struct GuiObjects {
 // Asked from outside, as a task manager asks. (Wine does not count them and answers 0.)
 GuiObjects GuiObjectsOf(DWORD processId)
 {
-    GuiObjects objects;
-    if (HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId)) {
-        objects.gdi = GetGuiResources(process, GR_GDIOBJECTS);
-        objects.user = GetGuiResources(process, GR_USEROBJECTS);
-        CloseHandle(process);
-    }
-    return objects;
+    const UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+    if (!process)
+        return {};
+    return {GetGuiResources(process.get(), GR_GDIOBJECTS), GetGuiResources(process.get(), GR_USEROBJECTS)};
 }
 
 void PrintObjectFigures(const GuiObjects& none, const GuiObjects& many)
