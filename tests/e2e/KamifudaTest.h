@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ChildProcess.h"
+#include "ProgramNames.h"
 #include "TempFolder.h"
-#include "WindowClasses.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -13,9 +13,6 @@
 #include <vector>
 
 namespace e2e {
-
-inline constexpr char kMainWindowCaption[] = "Kamifuda";
-inline constexpr wchar_t kProgramFileName[] = L"kamifuda.exe";
 
 // A started program: its process and its main window (null if the window did not appear).
 struct Instance {

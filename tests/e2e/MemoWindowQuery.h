@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowClasses.h"
+#include "ProgramNames.h"
 
 #include <windows.h>
 

@@ -10,9 +10,6 @@
 
 namespace e2e {
 
-// The program's title, which captions its message boxes: the executable's name without extension.
-inline constexpr wchar_t kProgramTitle[] = L"kamifuda";
-
 inline constexpr COLORREF kYellow = RGB(255, 255, 165);
 inline constexpr COLORREF kGreen = RGB(200, 255, 200);
 inline constexpr COLORREF kBlue = RGB(200, 200, 255);

@@ -1,6 +1,6 @@
 #include "WindowQuery.h"
 
-#include "WindowClasses.h"
+#include "ProgramNames.h"
 
 #include <algorithm>
 #include <array>
