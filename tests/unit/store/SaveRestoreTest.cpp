@@ -89,6 +89,19 @@ void SaveAsPreviousRun(const TemporaryFolder& folder, const MemoState& state)
     ASSERT_EQ(SaveMemoState(state, previous, folder.Path()).result, Result::Written);
 }
 
+// A run that starts where the previous one saved `previous`: its memos restored onto `desktop`.
+struct RunAfter {
+    explicit RunAfter(const MemoState& previous)
+    {
+        SaveAsPreviousRun(folder, previous);
+        RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    }
+
+    TemporaryFolder folder;
+    FakeDesktop desktop;
+    MemoSaver saver;
+};
+
 std::string Record(int index, const CWindowInfo& info)
 {
     const std::string prefix = "info#" + std::to_string(index) + "#";
@@ -287,11 +300,8 @@ TEST(RestoringMemos, RestartWithNothingChangedBringsBackTheSameMemos)
 
 TEST(RestoringMemos, ChangedOrderIsSavedAndRestoredPairwise)
 {
-    TemporaryFolder folder;
-    SaveAsPreviousRun(folder, {{"one", "two"}, {kFirst, kSecond}});
-    FakeDesktop desktop;
-    MemoSaver saver;
-    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    RunAfter run({{"one", "two"}, {kFirst, kSecond}});
+    auto& [folder, desktop, saver] = run;
     std::swap(desktop.texts[0], desktop.texts[1]);
     std::swap(desktop.infos[0], desktop.infos[1]);
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
@@ -335,11 +345,8 @@ TEST(RestoringMemos, EmptyTextUsesUpItsRecordAndLeftoverRecordsAreIgnored)
 
 TEST(RestoringMemos, OffScreenMemoIsBroughtBackAndItsNewPlaceSaved)
 {
-    TemporaryFolder folder;
-    SaveAsPreviousRun(folder, {{"away"}, {CWindowInfo(-40, -10, 120, 40, 0x00C8FFC8)}});
-    FakeDesktop desktop;
-    MemoSaver saver;
-    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    RunAfter run({{"away"}, {CWindowInfo(-40, -10, 120, 40, 0x00C8FFC8)}});
+    auto& [folder, desktop, saver] = run;
     EXPECT_EQ(desktop.infos, std::vector<CWindowInfo>{CWindowInfo(0, 0, 120, 40, 0x00C8FFC8)});
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" +
@@ -600,11 +607,8 @@ TEST(OtherCopy, UnchangedMemosKeepTheirWindows)
 
 TEST(OtherCopy, RewrittenFilesAreTakenInAfterOneLookAndNothingIsWritten)
 {
-    TemporaryFolder folder;
-    SaveAsPreviousRun(folder, {{"one", "two", "three"}, {kFirst, kSecond, kThird}});
-    FakeDesktop desktop;
-    MemoSaver saver;
-    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    RunAfter run({{"one", "two", "three"}, {kFirst, kSecond, kThird}});
+    auto& [folder, desktop, saver] = run;
     // The registry's order differs from the file's, as it may after a start: no change of its own.
     std::swap(desktop.texts[0], desktop.texts[2]);
     std::swap(desktop.infos[0], desktop.infos[2]);
@@ -639,11 +643,8 @@ TEST(OtherCopy, RewrittenFilesAreTakenInAfterOneLookAndNothingIsWritten)
 
 TEST(OtherCopy, ChangesOnBothSidesKeepTheOtherPairInConflictFiles)
 {
-    TemporaryFolder folder;
-    SaveAsPreviousRun(folder, {{"one", "two"}, {kFirst, kSecond}});
-    FakeDesktop desktop;
-    MemoSaver saver;
-    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    RunAfter run({{"one", "two"}, {kFirst, kSecond}});
+    auto& [folder, desktop, saver] = run;
 
     SaveAsPreviousRun(folder, {{"one", "two", "theirs"}, {kFirst, kSecond, kThird}});
     const std::string theirMemo = folder.Read("memo.txt");
@@ -686,11 +687,8 @@ TEST(OtherCopy, ChangesOnBothSidesKeepTheOtherPairInConflictFiles)
 
 TEST(OtherCopy, SameMemosWrittenElsewhereAreNoConflict)
 {
-    TemporaryFolder folder;
-    SaveAsPreviousRun(folder, {{"one"}, {kFirst}});
-    FakeDesktop desktop;
-    MemoSaver saver;
-    RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    RunAfter run({{"one"}, {kFirst}});
+    auto& [folder, desktop, saver] = run;
     // A lone line break is written as CR LF and read back so.
     desktop.texts[0] = "lone\nbreak";
     EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
