@@ -32,6 +32,18 @@ void ExpectReplacements(const std::vector<Replacement>& rows)
             << "pattern " << testing::PrintToString(row.pattern) << ", subject " << testing::PrintToString(row.subject);
 }
 
+// The first match of the compiled pattern in `subject`: the text before it, the match and the text
+// after it.
+void ExpectSearchFinds(const RegEx2& re, const std::string& subject, const std::string& prefix,
+                       const std::string& match, const std::string& suffix)
+{
+    const auto result = re.Search(subject);
+    ASSERT_NE(nullptr, result) << testing::PrintToString(subject);
+    EXPECT_EQ(prefix, result->Prefix());
+    EXPECT_EQ(match, result->MatchText());
+    EXPECT_EQ(suffix, result->Suffix());
+}
+
 } // namespace
 
 TEST(RegEx2TrailingBreaks, RemovesOnlyTheFinalRunOfCrAndLf)
@@ -63,10 +75,7 @@ TEST(RegEx2FirstLine, SearchGivesPrefixSuffixAndSpan)
     EXPECT_EQ(2, last);
     EXPECT_EQ(0, result->GroupCount());
 
-    auto leading = re.Search("\r\nsecond");
-    ASSERT_NE(nullptr, leading);
-    EXPECT_EQ("", leading->Prefix());
-    EXPECT_EQ("\nsecond", leading->Suffix());
+    ExpectSearchFinds(re, "\r\nsecond", "", "\r", "\nsecond");
 }
 
 // The whole chain of the memo file is tested with EscapeMemoText (store/MemoTextTest.cpp).
@@ -92,10 +101,7 @@ TEST(RegEx2Escaping, BackslashMatchesTheSecondByteOfAShiftJisCharacter)
     const std::string hyo = "\x95\x5C";
     EXPECT_EQ("\x95\x5C\x5C", Replace("\\\\", hyo, "\\\\"));
 
-    auto result = RegEx2().Compile("\\\\").Search("a" + hyo);
-    ASSERT_NE(nullptr, result);
-    EXPECT_EQ("a\x95", result->Prefix());
-    EXPECT_EQ("\\", result->MatchText());
+    ExpectSearchFinds(RegEx2().Compile("\\\\"), "a" + hyo, "a\x95", "\\", "");
 }
 
 TEST(RegEx2ReplaceAll, CaretMatchesWhereEachPassStarts)
