@@ -9,6 +9,7 @@
 #include "Text.h"
 #include "TipText.h"
 #include "Timer.h"
+#include "serialize/WideText.h"
 
 #include <windowsx.h>
 
@@ -186,7 +187,7 @@ void TDummyWindow::FinalSave(bool askOnFailure)
         std::wstring text = ui::Utf8ToWide(*failure + "\n\nもう一度保存を試しますか？\n"
                                            "「キャンセル」を選ぶと、保存せずに終了します。");
         int answer = ui::Application::Instance().ShowMessageBox(
-            text, ui::AnsiToWide(ui::Application::Instance().Title()), MB_RETRYCANCEL | MB_ICONWARNING);
+            text, Serialize::AnsiToWide(ui::Application::Instance().Title()), MB_RETRYCANCEL | MB_ICONWARNING);
         if (answer != IDRETRY)
             break;
     }

@@ -5,7 +5,7 @@
 #include "ValueText.h"
 
 #ifdef _WIN32
-#include "AnsiText.h"
+#include "WideText.h"
 #endif
 
 namespace Serialize {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "AnsiText.h"
+#include "WideText.h"
 #include "FileBesideModule.h"
 #include "FileHandle.h"
 #include "ModuleFileName.h"

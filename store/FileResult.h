@@ -24,6 +24,3 @@ private:
     std::wstring path;
     DWORD error;
 };
-
-// The system's text for an error code, without the trailing line break.
-std::wstring WindowsErrorText(DWORD error);
