@@ -3,6 +3,7 @@
 #include "Error.h"
 #include "Form.h"
 #include "Text.h"
+#include "serialize/ModuleFileName.h"
 #include "serialize/WideText.h"
 
 #include <exception>
@@ -21,9 +22,7 @@ Application& Application::Instance()
 
 Application::Application()
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    title_ = TitleFromPath(path);
+    title_ = TitleFromPath(Serialize::WideToAnsi(Serialize::ModuleFileName(nullptr)));
 }
 
 std::string Application::TitleFromPath(const std::string& ansiPath)
