@@ -6,7 +6,7 @@
 
 #include "WideText.h"
 #include "FileBesideModule.h"
-#include "FileHandle.h"
+#include "UniqueHandle.h"
 #include "ModuleFileName.h"
 
 namespace Serialize {
@@ -69,9 +69,9 @@ bool WriteNewFile(const std::wstring& filePath, const std::string& bytes)
 {
     bool written = false;
     {
-        const FileHandle file(CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const UniqueFile file(CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) {
+        if (!file) {
             return false;
         }
         written = WriteAll(file.Get(), bytes);
