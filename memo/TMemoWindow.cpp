@@ -5,7 +5,7 @@
 #include "Clipboard.h"
 #include "Label.h"
 #include "MemoCaption.h"
-#include "MemoColors.h"
+#include "store/MemoColors.h"
 #include "MemoPersistence.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
