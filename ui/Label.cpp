@@ -108,15 +108,14 @@ void Label::CaptionChanged()
         InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void Label::Paint()
+void Label::DrawCaption(HDC dc, RECT& area)
 {
-    CaptionPaint paint(*this);
     UINT flags = DT_EXPANDTABS | (alignment_ == Alignment::Center ? DT_CENTER
                                   : alignment_ == Alignment::Right ? DT_RIGHT : DT_LEFT);
     if (ansi_)
-        DrawTextA(paint.Dc(), ansiCaption_.c_str(), static_cast<int>(ansiCaption_.size()), &paint.Area(), flags);
+        DrawTextA(dc, ansiCaption_.c_str(), static_cast<int>(ansiCaption_.size()), &area, flags);
     else
-        DrawTextW(paint.Dc(), wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &paint.Area(), flags);
+        DrawTextW(dc, wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &area, flags);
 }
 
 void Label::MouseDown(MouseButton button, WPARAM keys, LPARAM position)
@@ -139,11 +138,6 @@ void Label::BeginAutomaticDrag()
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_LBUTTONDOWN:
         if (automaticDrag_)
             BeginAutomaticDrag();
@@ -161,7 +155,7 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         MouseDown(MouseButton::Middle, wParam, lParam);
         return 0;
     default:
-        return Control::HandleMessage(message, wParam, lParam);
+        return CaptionControl::HandleMessage(message, wParam, lParam);
     }
 }
 

@@ -4,7 +4,7 @@
 // Mouse presses become OnMouseDown; with drag mode automatic a left press starts a drag (see
 // BeginAutomaticDrag).
 
-#include "Control.h"
+#include "CaptionControl.h"
 #include "Events.h"
 
 #include <string>
@@ -13,9 +13,9 @@ namespace ui {
 
 enum class Alignment { Left, Center, Right };
 
-class Label : public Control {
+class Label : public CaptionControl {
 public:
-    explicit Label(Form& form) : Control(form) {}
+    explicit Label(Form& form) : CaptionControl(form) {}
 
     void SetCaption(const std::wstring& caption);
     void SetCaptionAnsi(const std::string& caption);
@@ -38,12 +38,12 @@ public:
 protected:
     void CreateControl() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DrawCaption(HDC dc, RECT& area) override;
     // A left press with drag mode automatic. The drag machinery takes it from here.
     virtual void BeginAutomaticDrag();
     const StartDragEvent& OnStartDrag() const { return onStartDrag_; }
 
 private:
-    void Paint();
     void CaptionChanged();
     void MouseDown(MouseButton button, WPARAM keys, LPARAM position);
 
