@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Clipboard.h"
+#include "CursorPosition.h"
 #include "MemoPersistence.h"
 #include "PopupMenu.h"
 #include "TAbout.h"
@@ -132,8 +133,7 @@ void TDummyWindow::UpdateTrayMenu()
 void TDummyWindow::ShowTrayMenu()
 {
     UpdateTrayMenu();
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    const POINT cursor = ui::CursorPosition();
     SetForegroundWindow(Handle());
     Get<ui::PopupMenu>("PopupMenu").Popup(cursor.x, cursor.y);
 }

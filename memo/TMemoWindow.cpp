@@ -3,9 +3,9 @@
 #include "Application.h"
 #include "CMoveWindow.h"
 #include "Clipboard.h"
+#include "CursorPosition.h"
 #include "Label.h"
 #include "MemoCaption.h"
-#include "store/MemoColors.h"
 #include "MemoPersistence.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
@@ -13,6 +13,7 @@
 #include "TMemoWindows.h"
 #include "TrayIconOwner.h"
 #include "store/DesktopClamp.h"
+#include "store/MemoColors.h"
 #include "text/Lines.h"
 #include "text/RegEx2.h"
 
@@ -242,8 +243,7 @@ void TMemoWindow::PopupMemoMenu()
     UpdateUndoItem();
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    const POINT cursor = ui::CursorPosition();
     SetForegroundWindow(Handle());
     Get<ui::PopupMenu>("Menu").Popup(cursor.x, cursor.y);
 }
@@ -266,8 +266,7 @@ void TMemoWindow::PopupCopyMenu()
 {
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    const POINT cursor = ui::CursorPosition();
     SetForegroundWindow(Handle());
     FillCopyMenu();
     Get<ui::PopupMenu>("CopyMenu").Popup(cursor.x, cursor.y);
