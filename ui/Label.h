@@ -38,12 +38,12 @@ public:
 protected:
     void CreateControl() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void DrawCaption(HDC dc, RECT& area) override;
     // A left press with drag mode automatic. The drag machinery takes it from here.
     virtual void BeginAutomaticDrag();
     const StartDragEvent& OnStartDrag() const { return onStartDrag_; }
 
 private:
+    void DrawCaption(HDC dc, RECT& area) override;
     void CaptionChanged();
     void MouseDown(MouseButton button, WPARAM keys, LPARAM position);
 

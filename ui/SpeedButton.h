@@ -22,9 +22,9 @@ public:
 protected:
     void CreateControl() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void DrawCaption(HDC dc, RECT& area) override;
 
 private:
+    void DrawCaption(HDC dc, RECT& area) override;
 
     std::wstring caption_;
     bool pressed_ = false;
