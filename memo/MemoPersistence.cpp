@@ -36,10 +36,8 @@ private:
     {
         windows_.assign(GetMemoWindows().begin(), GetMemoWindows().end());
         MemoState state;
-        for (TMemoWindow* window : windows_) {
-            state.texts.push_back(window->GetMemoText());
-            state.infos.push_back(window->GetWindowInfo());
-        }
+        for (TMemoWindow* window : windows_)
+            state.Add(window->GetMemoText(), window->GetWindowInfo());
         return state;
     }
 
