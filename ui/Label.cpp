@@ -32,18 +32,11 @@ void Label::SetProperty(const FormProperty& p)
 {
     if (p.name == "Caption") { wideCaption_ = TextValue(p); ansi_ = false; }
     else if (p.name == "AutoSize") autoSize_ = BoolValue(p);
-    else if (p.name == "Alignment") {
-        const std::string& a = IdentifierValue(p);
-        if (a == "taLeftJustify") alignment_ = Alignment::Left;
-        else if (a == "taCenter") alignment_ = Alignment::Center;
-        else if (a == "taRightJustify") alignment_ = Alignment::Right;
-        else ThrowBadValue(p, "taLeftJustify, taCenter or taRightJustify");
-    } else if (p.name == "DragMode") {
-        const std::string& mode = IdentifierValue(p);
-        if (mode == "dmAutomatic") automaticDrag_ = true;
-        else if (mode == "dmManual") automaticDrag_ = false;
-        else ThrowBadValue(p, "dmManual or dmAutomatic");
-    } else if (p.name == "WordWrap" || p.name == "Transparent") {
+    else if (p.name == "Alignment")
+        alignment_ = ChoiceValue<Alignment>(
+            p, {{"taLeftJustify", Alignment::Left}, {"taCenter", Alignment::Center}, {"taRightJustify", Alignment::Right}});
+    else if (p.name == "DragMode") automaticDrag_ = ChoiceValue<bool>(p, {{"dmManual", false}, {"dmAutomatic", true}});
+    else if (p.name == "WordWrap" || p.name == "Transparent") {
         if (BoolValue(p))
             ThrowBadValue(p, "false (labels neither wrap nor show through)");
     } else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
