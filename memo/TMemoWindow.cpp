@@ -48,7 +48,6 @@ TMemoWindow::TMemoWindow(ui::Form* owner) : Form(owner)
     BindHandlers();
     LoadForm(L"TMEMOWINDOW");
     label_ = &Get<ui::Label>("Label");
-    // The colour swatches of the menu are plain one-colour bitmaps, drawn as they are: opaque.
     FClickInfo = std::make_unique<TClickInfo>();
     MemoLabel().SetCaptionAnsi("");
     FinishCreate();
