@@ -4,7 +4,7 @@
 
 #include <utility>
 
-FileResult::FileResult(std::wstring path, DWORD error) : path(std::move(path)), error(error) {}
+FileResult::FileResult(std::wstring path, DWORD error) : path_(std::move(path)), error_(error) {}
 
 FileResult FileResult::Success()
 {
@@ -19,5 +19,5 @@ FileResult FileResult::Failure(std::wstring path, DWORD error)
 
 std::wstring FileResult::Describe() const
 {
-    return path + L": " + Serialize::SystemErrorText(error);
+    return path_ + L": " + Serialize::SystemErrorText(error_);
 }
