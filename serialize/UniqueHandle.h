@@ -1,7 +1,7 @@
 #pragma once
-// Owners for Win32 handles: one small template, one traits type per kind of handle. The kernel
-// owners live here, in the lowest folder that closes handles; ui/Handles.h adds the GDI and menu
-// ones. Windows only.
+// Owners for Win32 handles: one small template, and traits that name how a kind of handle is
+// given back. The kernel, file and file-search owners live here, in the lowest folder that closes
+// handles; ui/Handles.h adds the GDI, menu and window ones. Windows only.
 
 #include <windows.h>
 
@@ -52,14 +52,17 @@ struct NullableHandleTraits {
     static void Close(Handle h) { Close_(h); }
 };
 
-// CreateFileW reports a failure with INVALID_HANDLE_VALUE, not null.
-struct FileHandleTraits {
+// A handle that is INVALID_HANDLE_VALUE when there is none, as CreateFileW and FindFirstFileW
+// report a failure.
+template <auto Close_>
+struct InvalidValueHandleTraits {
     using Handle = HANDLE;
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) { CloseHandle(h); }
+    static void Close(Handle h) { Close_(h); }
 };
 
 using UniqueKernelHandle = UniqueHandle<NullableHandleTraits<HANDLE, CloseHandle>>;
-using UniqueFile = UniqueHandle<FileHandleTraits>;
+using UniqueFile = UniqueHandle<InvalidValueHandleTraits<CloseHandle>>;
+using UniqueFileSearch = UniqueHandle<InvalidValueHandleTraits<FindClose>>;
 
 } // namespace Serialize
