@@ -35,7 +35,8 @@ int WindowsOf(DWORD processId)
 ProcessFigures QueryProcessFigures(DWORD processId)
 {
     ProcessFigures figures;
-    const Serialize::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    const Serialize::UniqueKernelHandle process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     if (!process)
         return figures;
     PROCESS_MEMORY_COUNTERS_EX memory{};

@@ -33,8 +33,8 @@ void Label::SetProperty(const FormProperty& p)
     if (p.name == "Caption") { wideCaption_ = TextValue(p); ansi_ = false; }
     else if (p.name == "AutoSize") autoSize_ = BoolValue(p);
     else if (p.name == "Alignment")
-        alignment_ = ChoiceValue<Alignment>(
-            p, {{"taLeftJustify", Alignment::Left}, {"taCenter", Alignment::Center}, {"taRightJustify", Alignment::Right}});
+        alignment_ = ChoiceValue<Alignment>(p, {{"taLeftJustify", Alignment::Left}, {"taCenter", Alignment::Center},
+                                                {"taRightJustify", Alignment::Right}});
     else if (p.name == "DragMode") automaticDrag_ = ChoiceValue<bool>(p, {{"dmManual", false}, {"dmAutomatic", true}});
     else if (p.name == "WordWrap" || p.name == "Transparent") {
         if (BoolValue(p))

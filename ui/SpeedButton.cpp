@@ -42,7 +42,8 @@ void SpeedButton::Click()
 
 void SpeedButton::DrawCaption(HDC dc, RECT& area)
 {
-    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 LRESULT SpeedButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
