@@ -16,6 +16,8 @@ using UniqueBrush = UniqueHandle<Serialize::NullableHandleTraits<HBRUSH, DeleteO
 using UniqueBitmap = UniqueHandle<Serialize::NullableHandleTraits<HBITMAP, DeleteObject>>;
 using UniqueMenu = UniqueHandle<Serialize::NullableHandleTraits<HMENU, DestroyMenu>>;
 using UniqueWindow = UniqueHandle<Serialize::NullableHandleTraits<HWND, DestroyWindow>>;
+// A memory device context (CreateCompatibleDC); a window's own DC goes back differently, see WindowDC.
+using UniqueMemoryDC = UniqueHandle<Serialize::NullableHandleTraits<HDC, DeleteDC>>;
 // A global memory block that is freed unless Release hands it on (to the clipboard).
 using UniqueGlobalMemory = UniqueHandle<Serialize::NullableHandleTraits<HGLOBAL, GlobalFree>>;
 
@@ -31,19 +33,6 @@ public:
 
 private:
     HWND window_;
-    HDC dc_;
-};
-
-// A memory device context, deleted when the scope ends.
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() { if (dc_) DeleteDC(dc_); }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
     HDC dc_;
 };
 
