@@ -1,5 +1,7 @@
 #include "SystemErrorText.h"
 
+#include "UniqueHandle.h"
+
 #include <windows.h>
 
 namespace Serialize {
@@ -10,8 +12,9 @@ std::wstring SystemErrorText(unsigned long error)
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    // The system allocated the text; it goes back even when the copy below runs out of memory.
+    const UniqueHandle<NullableHandleTraits<HLOCAL, LocalFree>> allocated(buffer);
     std::wstring text = length != 0 ? std::wstring(buffer, length) : std::wstring();
-    LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();
     if (text.empty())
