@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Clipboard.h"
+#include "CursorPosition.h"
 #include "MemoPersistence.h"
 #include "PopupMenu.h"
 #include "TAbout.h"
@@ -9,6 +10,7 @@
 #include "Text.h"
 #include "TipText.h"
 #include "Timer.h"
+#include "serialize/WideText.h"
 
 #include <windowsx.h>
 
@@ -131,8 +133,7 @@ void TDummyWindow::UpdateTrayMenu()
 void TDummyWindow::ShowTrayMenu()
 {
     UpdateTrayMenu();
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    const POINT cursor = ui::CursorPosition();
     SetForegroundWindow(Handle());
     Get<ui::PopupMenu>("PopupMenu").Popup(cursor.x, cursor.y);
 }
@@ -186,7 +187,7 @@ void TDummyWindow::FinalSave(bool askOnFailure)
         std::wstring text = ui::Utf8ToWide(*failure + "\n\nもう一度保存を試しますか？\n"
                                            "「キャンセル」を選ぶと、保存せずに終了します。");
         int answer = ui::Application::Instance().ShowMessageBox(
-            text, ui::AnsiToWide(ui::Application::Instance().Title()), MB_RETRYCANCEL | MB_ICONWARNING);
+            text, Serialize::AnsiToWide(ui::Application::Instance().Title()), MB_RETRYCANCEL | MB_ICONWARNING);
         if (answer != IDRETRY)
             break;
     }

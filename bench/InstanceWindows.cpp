@@ -10,15 +10,15 @@ constexpr char kMainWindowCaption[] = "Kamifuda";
 constexpr char kMemoWindowClass[] = "TMemoWindow";
 }
 
-InstanceWindows::InstanceWindows(DWORD processId) : processId(processId), memoWindows(processId, kMemoWindowClass) {}
+InstanceWindows::InstanceWindows(DWORD processId) : processId_(processId), memoWindows_(processId, kMemoWindowClass) {}
 
 bool InstanceWindows::TrayIconAdded()
 {
-    if (!trayIconFound) {
+    if (!trayIconFound_) {
         const HWND main = MainWindow();
-        trayIconFound = main != nullptr && e2e::TrayIconExists(main);
+        trayIconFound_ = main != nullptr && e2e::TrayIconExists(main);
     }
-    return trayIconFound;
+    return trayIconFound_;
 }
 
 void InstanceWindows::RemoveTrayIcon() const
@@ -32,5 +32,5 @@ HWND InstanceWindows::MainWindow() const
     // One question instead of one per window; the process is checked in case another Kamifuda
     // runs on the same Wine server.
     const HWND main = FindWindowA(kMainWindowClass, kMainWindowCaption);
-    return main != nullptr && e2e::ProcessOf(main) == processId ? main : nullptr;
+    return main != nullptr && e2e::ProcessOf(main) == processId_ ? main : nullptr;
 }

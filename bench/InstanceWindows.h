@@ -19,12 +19,12 @@ public:
     // Takes the tray icon of the main window away, as the program's exit command does.
     void RemoveTrayIcon() const;
     // The top-level memo windows (class "TMemoWindow") of the process that have been seen visible.
-    int VisibleMemoWindows() { return memoWindows.Count(); }
+    int VisibleMemoWindows() { return memoWindows_.Count(); }
 
 private:
     HWND MainWindow() const;
 
-    DWORD processId;
-    bool trayIconFound = false;
-    VisibleWindowCounter memoWindows;
+    DWORD processId_;
+    bool trayIconFound_ = false;
+    VisibleWindowCounter memoWindows_;
 };

@@ -1,7 +1,7 @@
 #include "ProcessFigures.h"
 
-#include "UniqueHandle.h"
 #include "WindowQuery.h"
+#include "serialize/UniqueHandle.h"
 
 #include <psapi.h>
 
@@ -35,20 +35,21 @@ int WindowsOf(DWORD processId)
 ProcessFigures QueryProcessFigures(DWORD processId)
 {
     ProcessFigures figures;
-    const e2e::UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    const Serialize::UniqueKernelHandle process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     if (!process)
         return figures;
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+    if (GetProcessMemoryInfo(process.Get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
         figures.workingSetBytes = memory.WorkingSetSize;
         figures.peakWorkingSetBytes = memory.PeakWorkingSetSize;
         // Wine leaves the private bytes at 0.
         if (memory.PrivateUsage != 0)
             figures.privateBytes = memory.PrivateUsage;
     }
-    figures.gdiObjects = GuiObjects(process.get(), GR_GDIOBJECTS);
-    figures.userObjects = GuiObjects(process.get(), GR_USEROBJECTS);
+    figures.gdiObjects = GuiObjects(process.Get(), GR_GDIOBJECTS);
+    figures.userObjects = GuiObjects(process.Get(), GR_USEROBJECTS);
     figures.windows = WindowsOf(processId);
     return figures;
 }

@@ -4,14 +4,14 @@
 
 void Samples::Add(double value)
 {
-    values.push_back(value);
+    values_.push_back(value);
 }
 
 double Samples::Median() const
 {
-    if (values.empty())
+    if (values_.empty())
         return 0;
-    std::vector<double> sorted = values;
+    std::vector<double> sorted = values_;
     std::sort(sorted.begin(), sorted.end());
     const std::size_t middle = sorted.size() / 2;
     return sorted.size() % 2 != 0 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
@@ -19,10 +19,10 @@ double Samples::Median() const
 
 double Samples::Min() const
 {
-    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+    return values_.empty() ? 0 : *std::min_element(values_.begin(), values_.end());
 }
 
 double Samples::Max() const
 {
-    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+    return values_.empty() ? 0 : *std::max_element(values_.begin(), values_.end());
 }

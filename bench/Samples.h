@@ -11,12 +11,12 @@ class Samples
 public:
     void Add(double value);
 
-    std::size_t Count() const { return values.size(); }
-    bool Empty() const { return values.empty(); }
+    std::size_t Count() const { return values_.size(); }
+    bool Empty() const { return values_.empty(); }
     double Median() const;
     double Min() const;
     double Max() const;
 
 private:
-    std::vector<double> values;
+    std::vector<double> values_;
 };

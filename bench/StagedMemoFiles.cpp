@@ -16,10 +16,10 @@ constexpr const wchar_t* kDataFiles[] = {kMemoFileName, kInfoFileName};
 }
 
 StagedMemoFiles::StagedMemoFiles(int memos)
-    : folder(PathInFolder(ExecutableFolder(), L"staged-" + std::to_wstring(memos) + L"-memos"))
+    : folder_(PathInFolder(ExecutableFolder(), L"staged-" + std::to_wstring(memos) + L"-memos"))
 {
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const FileResult written = WriteMemoFiles(MakeMemos(memos), folder);
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    const FileResult written = WriteMemoFiles(MakeMemos(memos), folder_);
     if (!written.Ok())
         throw std::runtime_error("cannot write " + std::filesystem::path(written.Path()).string() + ": error " +
                                  std::to_string(written.Error()));
@@ -28,14 +28,14 @@ StagedMemoFiles::StagedMemoFiles(int memos)
 StagedMemoFiles::~StagedMemoFiles()
 {
     for (const wchar_t* name : kDataFiles)
-        DeleteFileW(PathInFolder(folder, name).c_str());
-    RemoveDirectoryW(folder.c_str());
+        DeleteFileW(PathInFolder(folder_, name).c_str());
+    RemoveDirectoryW(folder_.c_str());
 }
 
 bool StagedMemoFiles::CopyInto(const std::wstring& target) const
 {
     for (const wchar_t* name : kDataFiles) {
-        if (!CopyFileW(PathInFolder(folder, name).c_str(), PathInFolder(target, name).c_str(), FALSE))
+        if (!CopyFileW(PathInFolder(folder_, name).c_str(), PathInFolder(target, name).c_str(), FALSE))
             return false;
     }
     return true;

@@ -18,5 +18,5 @@ public:
     bool CopyInto(const std::wstring& folder) const;
 
 private:
-    std::wstring folder;
+    std::wstring folder_;
 };

@@ -14,6 +14,7 @@
 #include "StagedMemoFiles.h"
 #include "Stopwatch.h"
 #include "VisibleWindowCounter.h"
+#include "serialize/ModuleFileName.h"
 
 #include "ChildProcess.h"
 #include "TempFolder.h"
@@ -136,20 +137,13 @@ void PrintFigures(const std::string& subject, int memos, const FigureSamples& fi
     PrintIfMeasured(subject + ": windows (top-level and child)", memos, figures.windows, "count");
 }
 
-std::filesystem::path OwnPath()
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
-
 // Wine's share of a start: this program in its idle mode with `windows` memo-like windows, until
 // they are all visible.
 void MeasureWineStart(int windows, const BenchOptions& options)
 {
     SetEnvironmentVariableA(kIdleWindowsVariable, std::to_string(windows).c_str());
     FigureSamples figures;
-    const std::filesystem::path program = OwnPath();
+    const std::filesystem::path program = Serialize::ModuleFileName(nullptr);
     for (int run = -kWarmUpRuns; run < options.runs; ++run) {
         const e2e::TempFolder folder;
         const std::filesystem::path copy = folder.Path() / kIdleProgramName;
@@ -228,7 +222,7 @@ std::optional<std::filesystem::path> ProgramOption(const BenchOptions& options)
 
 bool StartedAsIdleWindow()
 {
-    return OwnPath().filename() == kIdleProgramName;
+    return std::filesystem::path(Serialize::ModuleFileName(nullptr)).filename() == kIdleProgramName;
 }
 }
 

@@ -12,17 +12,17 @@ LARGE_INTEGER Now()
 }
 }
 
-Stopwatch::Stopwatch() : start(Now()) {}
+Stopwatch::Stopwatch() : start_(Now()) {}
 
 void Stopwatch::Restart()
 {
-    start = Now();
+    start_ = Now();
 }
 
 double Stopwatch::ElapsedMs() const
 {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(Now().QuadPart - start.QuadPart) * kMsPerSecond /
+    return static_cast<double>(Now().QuadPart - start_.QuadPart) * kMsPerSecond /
            static_cast<double>(frequency.QuadPart);
 }

@@ -12,5 +12,5 @@ public:
     double ElapsedMs() const;
 
 private:
-    LARGE_INTEGER start{};
+    LARGE_INTEGER start_{};
 };

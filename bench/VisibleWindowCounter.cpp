@@ -5,26 +5,26 @@
 #include <vector>
 
 VisibleWindowCounter::VisibleWindowCounter(DWORD processId, std::string className)
-    : processId(processId), className(std::move(className))
+    : processId_(processId), className_(std::move(className))
 {
 }
 
 int VisibleWindowCounter::Count()
 {
     for (HWND window : e2e::TopLevelWindows()) {
-        if (!knownWindows.insert(window).second)
+        if (!knownWindows_.insert(window).second)
             continue;
-        if (e2e::ClassNameOf(window) == className && e2e::ProcessOf(window) == processId)
-            hiddenWindows.insert(window);
+        if (e2e::ClassNameOf(window) == className_ && e2e::ProcessOf(window) == processId_)
+            hiddenWindows_.insert(window);
     }
     std::vector<HWND> shownNow;
-    for (HWND window : hiddenWindows) {
+    for (HWND window : hiddenWindows_) {
         if (IsWindowVisible(window))
             shownNow.push_back(window);
     }
     for (HWND window : shownNow) {
-        hiddenWindows.erase(window);
-        shownWindows.insert(window);
+        hiddenWindows_.erase(window);
+        shownWindows_.insert(window);
     }
-    return static_cast<int>(shownWindows.size());
+    return static_cast<int>(shownWindows_.size());
 }

@@ -21,9 +21,9 @@ public:
     int Count();
 
 private:
-    DWORD processId;
-    std::string className;
-    std::unordered_set<HWND> knownWindows;
-    std::unordered_set<HWND> hiddenWindows;
-    std::unordered_set<HWND> shownWindows;
+    DWORD processId_;
+    std::string className_;
+    std::unordered_set<HWND> knownWindows_;
+    std::unordered_set<HWND> hiddenWindows_;
+    std::unordered_set<HWND> shownWindows_;
 };

@@ -1,21 +1,13 @@
 #include "CMoveWindow.h"
 
+#include "CursorPosition.h"
 #include "Form.h"
 
-namespace {
-POINT CursorNow()
-{
-    POINT p{0, 0};
-    GetCursorPos(&p);
-    return p;
-}
-} // namespace
-
-CMoveWindow::CMoveWindow(ui::Form& memoWindow) : window_(memoWindow), last_(CursorNow()) {}
+CMoveWindow::CMoveWindow(ui::Form& memoWindow) : window_(memoWindow), last_(ui::CursorPosition()) {}
 
 HCURSOR CMoveWindow::GetDragCursor(bool /*accepted*/, int /*x*/, int /*y*/)
 {
-    FollowCursor(CursorNow());
+    FollowCursor(ui::CursorPosition());
     return LoadCursorW(nullptr, IDC_SIZEALL);
 }
 

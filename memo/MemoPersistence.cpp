@@ -4,6 +4,7 @@
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "Text.h"
+#include "serialize/WideText.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
 
@@ -35,10 +36,8 @@ private:
     {
         windows_.assign(GetMemoWindows().begin(), GetMemoWindows().end());
         MemoState state;
-        for (TMemoWindow* window : windows_) {
-            state.texts.push_back(window->GetMemoText());
-            state.infos.push_back(window->GetWindowInfo());
-        }
+        for (TMemoWindow* window : windows_)
+            state.Add(window->GetMemoText(), window->GetWindowInfo());
         return state;
     }
 
@@ -52,7 +51,7 @@ void TellConflict(const ConflictNames& kept)
                               L"このパソコンのメモを保存し、もう一方のメモは次の二つのファイルに残しました。\n" +
                               kept.memo + L"\n" + kept.info;
     ui::Application& app = ui::Application::Instance();
-    app.ShowMessageBox(text, ui::AnsiToWide(app.Title()), MB_OK | MB_ICONINFORMATION);
+    app.ShowMessageBox(text, Serialize::AnsiToWide(app.Title()), MB_OK | MB_ICONINFORMATION);
 }
 
 void TellRestoreProblem(const RestoreOutcome& outcome)
@@ -65,7 +64,7 @@ void TellRestoreProblem(const RestoreOutcome& outcome)
     text += L"\n\nファイルのメモを失わないよう、今回はメモを保存しません。"
             L"原因を取り除いてから Kamifuda を起動し直してください。";
     ui::Application& app = ui::Application::Instance();
-    app.ShowMessageBox(text, ui::AnsiToWide(app.Title()), MB_OK | MB_ICONWARNING);
+    app.ShowMessageBox(text, Serialize::AnsiToWide(app.Title()), MB_OK | MB_ICONWARNING);
 }
 
 // Saves, or takes in what another copy of the program wrote; tells the user what needs telling once

@@ -1,5 +1,7 @@
 #include "TClickInfo.h"
 
+#include "CursorPosition.h"
+
 #include <cstdlib>
 
 void TClickInfo::Record(DWORD time, POINT at)
@@ -21,21 +23,12 @@ bool IsDoubleClickAt(const TClickInfo& info, DWORD now, UINT doubleClickTime, PO
         && std::labs(cursor.y - info.PressY()) < kDoubleClickDistance;
 }
 
-namespace {
-POINT CursorNow()
-{
-    POINT p{0, 0};
-    GetCursorPos(&p);
-    return p;
-}
-} // namespace
-
 bool IsDoubleClick(const TClickInfo& info)
 {
-    return IsDoubleClickAt(info, GetTickCount(), GetDoubleClickTime(), CursorNow());
+    return IsDoubleClickAt(info, GetTickCount(), GetDoubleClickTime(), ui::CursorPosition());
 }
 
 void RecordClick(TClickInfo& info)
 {
-    info.Record(GetTickCount(), CursorNow());
+    info.Record(GetTickCount(), ui::CursorPosition());
 }

@@ -3,9 +3,9 @@
 #include "Application.h"
 #include "CMoveWindow.h"
 #include "Clipboard.h"
+#include "CursorPosition.h"
 #include "Label.h"
 #include "MemoCaption.h"
-#include "MemoColors.h"
 #include "MemoPersistence.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
@@ -13,6 +13,7 @@
 #include "TMemoWindows.h"
 #include "TrayIconOwner.h"
 #include "store/DesktopClamp.h"
+#include "store/MemoColors.h"
 #include "text/Lines.h"
 #include "text/RegEx2.h"
 
@@ -47,7 +48,6 @@ TMemoWindow::TMemoWindow(ui::Form* owner) : Form(owner)
     BindHandlers();
     LoadForm(L"TMEMOWINDOW");
     label_ = &Get<ui::Label>("Label");
-    // The colour swatches of the menu are plain one-colour bitmaps, drawn as they are: opaque.
     FClickInfo = std::make_unique<TClickInfo>();
     MemoLabel().SetCaptionAnsi("");
     FinishCreate();
@@ -242,8 +242,7 @@ void TMemoWindow::PopupMemoMenu()
     UpdateUndoItem();
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    const POINT cursor = ui::CursorPosition();
     SetForegroundWindow(Handle());
     Get<ui::PopupMenu>("Menu").Popup(cursor.x, cursor.y);
 }
@@ -266,8 +265,7 @@ void TMemoWindow::PopupCopyMenu()
 {
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    const POINT cursor = ui::CursorPosition();
     SetForegroundWindow(Handle());
     FillCopyMenu();
     Get<ui::PopupMenu>("CopyMenu").Popup(cursor.x, cursor.y);

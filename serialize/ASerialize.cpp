@@ -5,7 +5,7 @@
 #include "ValueText.h"
 
 #ifdef _WIN32
-#include "AnsiText.h"
+#include "WideText.h"
 #endif
 
 namespace Serialize {
@@ -26,12 +26,12 @@ constexpr const char* kTagBool = "BOOL";
 class ASerialize::PathScope
 {
 public:
-    PathScope(ASerialize& store, const std::string& component) : store(store) { store.path.push_back(component); }
+    PathScope(ASerialize& store, const std::string& component) : store_(store) { store_.path_.push_back(component); }
     ~PathScope()
     {
-        store.path.pop_back();
-        if (store.path.empty()) {
-            store.OperationEnded();
+        store_.path_.pop_back();
+        if (store_.path_.empty()) {
+            store_.OperationEnded();
         }
     }
 
@@ -39,19 +39,19 @@ public:
     PathScope& operator=(const PathScope&) = delete;
 
 private:
-    ASerialize& store;
+    ASerialize& store_;
 };
 
 void ASerialize::WriteString(const std::string& key, const std::string& text)
 {
     PathScope keyScope(*this, key);
-    WriteRaw(path, text);
+    WriteRaw(path_, text);
 }
 
 void ASerialize::ReadString(const std::string& key, std::string& text)
 {
     PathScope keyScope(*this, key);
-    text = ReadRaw(path);
+    text = ReadRaw(path_);
 }
 
 void ASerialize::WriteUInt(const std::string& key, std::uint32_t value)
@@ -122,7 +122,7 @@ void ASerialize::WriteTagged(const std::string& key, const char* tag, const std:
 {
     PathScope keyScope(*this, key);
     PathScope tagScope(*this, tag);
-    WriteRaw(path, text);
+    WriteRaw(path_, text);
 }
 
 std::string ASerialize::ReadTagged(const std::string& key, const char* tag)
@@ -131,7 +131,7 @@ std::string ASerialize::ReadTagged(const std::string& key, const char* tag)
     {
         PathScope keyScope(*this, key);
         PathScope tagScope(*this, tag);
-        text = ReadRaw(path);
+        text = ReadRaw(path_);
     }
     if (text.empty()) {
         throw Error();
@@ -141,7 +141,7 @@ std::string ASerialize::ReadTagged(const std::string& key, const char* tag)
 
 void ASerialize::ExchangeObject(const std::string& key, ITarget& target, bool saveMode)
 {
-    saving = saveMode;
+    saving_ = saveMode;
     PathScope keyScope(*this, key);
     target.Serialize(*this);
 }

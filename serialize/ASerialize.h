@@ -54,10 +54,10 @@ public:
     virtual void Clear() = 0;
 
     // True while WriteObject runs, false while ReadObject runs.
-    bool IsSaving() const { return saving; }
+    bool IsSaving() const { return saving_; }
 
     // The components pushed by the operations now running; empty between calls.
-    const KeyPath& CurrentPath() const { return path; }
+    const KeyPath& CurrentPath() const { return path_; }
 
 protected:
     // Called when an outermost operation (a WriteObject, a ReadObject, or a typed value or text
@@ -73,8 +73,8 @@ private:
     std::string ReadTagged(const std::string& key, const char* tag);
     void ExchangeObject(const std::string& key, ITarget& target, bool saveMode);
 
-    KeyPath path;
-    bool saving = false;
+    KeyPath path_;
+    bool saving_ = false;
 };
 
 } // namespace Serialize

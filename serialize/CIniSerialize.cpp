@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "AnsiText.h"
+#include "WideText.h"
 #include "FileBesideModule.h"
-#include "FileHandle.h"
+#include "UniqueHandle.h"
 #include "ModuleFileName.h"
 
 namespace Serialize {
@@ -69,9 +69,9 @@ bool WriteNewFile(const std::wstring& filePath, const std::string& bytes)
 {
     bool written = false;
     {
-        const FileHandle file(CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const UniqueFile file(CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) {
+        if (!file) {
             return false;
         }
         written = WriteAll(file.Get(), bytes);
@@ -89,14 +89,14 @@ CIniSerialize::CIniSerialize(HMODULE module, const std::string& fileName)
 {
 }
 
-CIniSerialize::CIniSerialize(std::wstring filePath) : filePath(std::move(filePath)) {}
+CIniSerialize::CIniSerialize(std::wstring filePath) : filePath_(std::move(filePath)) {}
 
 CIniSerialize::~CIniSerialize() = default;
 
 void CIniSerialize::WriteRaw(const KeyPath& path, const std::string& text)
 {
     Section().Set(JoinKeyPath(path), text);
-    changed = true;
+    changed_ = true;
     EndUnlessInOperation();
 }
 
@@ -109,43 +109,43 @@ std::string CIniSerialize::ReadRaw(const KeyPath& path)
 
 void CIniSerialize::Clear()
 {
-    loaded.reset();
-    changed = false;
-    DeleteFileW(filePath.c_str());
+    loaded_.reset();
+    changed_ = false;
+    DeleteFileW(filePath_.c_str());
 }
 
 std::string CIniSerialize::FileName() const
 {
-    return WideToAnsi(filePath);
+    return WideToAnsi(filePath_);
 }
 
 void CIniSerialize::OperationEnded() noexcept
 {
     try {
-        if (changed) {
+        if (changed_) {
             WriteSection();
         }
     } catch (...) {
         // Failed writes are not reported: the next read finds what the file holds.
     }
-    loaded.reset();
-    changed = false;
+    loaded_.reset();
+    changed_ = false;
 }
 
 std::string CIniSerialize::SectionName() const
 {
-    return section.empty() ? kDefaultSection : section;
+    return section_.empty() ? kDefaultSection : section_;
 }
 
 ProfileSection& CIniSerialize::Section()
 {
-    if (!loaded) {
-        const std::optional<std::uint64_t> size = FileSize(filePath);
-        fileWasMissing = !size;
-        loaded = size ? ProfileSection::FromSectionText(ReadSectionText(SectionName(), filePath, *size))
+    if (!loaded_) {
+        const std::optional<std::uint64_t> size = FileSize(filePath_);
+        fileWasMissing_ = !size;
+        loaded_ = size ? ProfileSection::FromSectionText(ReadSectionText(SectionName(), filePath_, *size))
                       : ProfileSection();
     }
-    return *loaded;
+    return *loaded_;
 }
 
 void CIniSerialize::WriteSection()
@@ -153,15 +153,15 @@ void CIniSerialize::WriteSection()
     // The profile functions add the keys of a section one by one, each time walking the keys
     // before it (under Wine), which is slow for thousands of keys. A file that did not exist gets
     // this section alone, and when its bytes are known exactly it is written in one piece.
-    if (fileWasMissing) {
-        const std::optional<std::string> text = loaded->FileText(SectionName());
-        if (text && WriteNewFile(filePath, *text)) {
+    if (fileWasMissing_) {
+        const std::optional<std::string> text = loaded_->FileText(SectionName());
+        if (text && WriteNewFile(filePath_, *text)) {
             return;
         }
     }
     // The entries end in zero bytes, which the conversion keeps: it is given the whole length.
-    WritePrivateProfileSectionW(AnsiToWide(SectionName()).c_str(), AnsiToWide(loaded->SectionText()).c_str(),
-                                filePath.c_str());
+    WritePrivateProfileSectionW(AnsiToWide(SectionName()).c_str(), AnsiToWide(loaded_->SectionText()).c_str(),
+                                filePath_.c_str());
 }
 
 void CIniSerialize::EndUnlessInOperation()

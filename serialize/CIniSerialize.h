@@ -38,12 +38,12 @@ public:
     // that a folder named in characters outside the ANSI code page is found. Keys, values and
     // section go through the ANSI code page on their way, so the file holds the bytes that the ANSI
     // profile functions would write (Wine's are the wide ones behind this same conversion).
-    const std::wstring& FilePath() const { return filePath; }
+    const std::wstring& FilePath() const { return filePath_; }
     // The path in the ANSI code page, for callers of the ANSI file functions; a character that the
     // code page cannot spell comes out as its default character.
     std::string FileName() const;
     // An empty section name (the default) stands for "ROOT".
-    void SetSection(const std::string& name) { section = name; }
+    void SetSection(const std::string& name) { section_ = name; }
 
 protected:
     // Writes the section if the operation changed it, and forgets it.
@@ -57,14 +57,14 @@ private:
     // WriteRaw and ReadRaw called on their own, outside an operation, end one at once.
     void EndUnlessInOperation();
 
-    std::wstring filePath;
-    std::string section;
+    std::wstring filePath_;
+    std::string section_;
 
     // The section during an operation; none between operations.
-    std::optional<ProfileSection> loaded;
+    std::optional<ProfileSection> loaded_;
     // The file did not exist when the section was read.
-    bool fileWasMissing = false;
-    bool changed = false;
+    bool fileWasMissing_ = false;
+    bool changed_ = false;
 };
 
 } // namespace Serialize

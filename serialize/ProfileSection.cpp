@@ -92,10 +92,10 @@ ProfileSection ProfileSection::FromSectionText(const std::string& text)
 
 std::string ProfileSection::ValueOf(const std::string& key) const
 {
-    const auto found = firstEntry.find(FoldKey(key));
-    if (found == firstEntry.end())
+    const auto found = firstEntry_.find(FoldKey(key));
+    if (found == firstEntry_.end())
         return {};
-    const std::optional<std::string>& value = entries[found->second].value;
+    const std::optional<std::string>& value = entries_[found->second].value;
     if (!value)
         return {};
     return StripEnclosingQuotes(TrimBlanks(*value)).substr(0, kValueBufferSize - 1);
@@ -104,9 +104,9 @@ std::string ProfileSection::ValueOf(const std::string& key) const
 void ProfileSection::Set(const std::string& key, const std::string& value)
 {
     std::string kept = TrimBlanks(UpToZero(value));
-    const auto found = firstEntry.find(FoldKey(UpToZero(key)));
-    if (found != firstEntry.end())
-        entries[found->second].value = std::move(kept);
+    const auto found = firstEntry_.find(FoldKey(UpToZero(key)));
+    if (found != firstEntry_.end())
+        entries_[found->second].value = std::move(kept);
     else
         Append({TrimBlanks(UpToZero(key)), std::move(kept)});
 }
@@ -114,7 +114,7 @@ void ProfileSection::Set(const std::string& key, const std::string& value)
 std::string ProfileSection::SectionText() const
 {
     std::string text;
-    for (const Entry& entry : entries) {
+    for (const Entry& entry : entries_) {
         text += entry.key;
         if (entry.value)
             text += kKeyValueSeparator + *entry.value;
@@ -128,10 +128,10 @@ std::optional<std::string> ProfileSection::FileText(const std::string& sectionNa
 {
     const bool plainName = !sectionName.empty() && IsPrintableAscii(sectionName) &&
                            sectionName.find(']') == std::string::npos && !HasBlankAtAnEnd(sectionName);
-    if (!plainName || entries.empty())
+    if (!plainName || entries_.empty())
         return std::nullopt;
     std::string text = "[" + sectionName + "]" + kLineEnd;
-    for (const Entry& entry : entries) {
+    for (const Entry& entry : entries_) {
         if (!WrittenVerbatim(entry))
             return std::nullopt;
         text += entry.key + kKeyValueSeparator + *entry.value + kLineEnd;
@@ -141,8 +141,8 @@ std::optional<std::string> ProfileSection::FileText(const std::string& sectionNa
 
 void ProfileSection::Append(Entry entry)
 {
-    firstEntry.emplace(FoldKey(entry.key), entries.size());
-    entries.push_back(std::move(entry));
+    firstEntry_.emplace(FoldKey(entry.key), entries_.size());
+    entries_.push_back(std::move(entry));
 }
 
 bool ProfileSection::WrittenVerbatim(const Entry& entry) const

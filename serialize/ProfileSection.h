@@ -35,7 +35,7 @@ public:
     // without blanks at their ends, as the profile functions read them back from the file.
     void Set(const std::string& key, const std::string& value);
 
-    std::size_t Size() const { return entries.size(); }
+    std::size_t Size() const { return entries_.size(); }
 
     // The entries as WritePrivateProfileSectionA takes them: "key=value" each ended by a zero byte,
     // one more zero byte at the end.
@@ -59,9 +59,9 @@ private:
     void Append(Entry entry);
     bool WrittenVerbatim(const Entry& entry) const;
 
-    std::vector<Entry> entries;
+    std::vector<Entry> entries_;
     // Folded key (see FoldKey in the source) to the index of its first entry.
-    std::unordered_map<std::string, std::size_t> firstEntry;
+    std::unordered_map<std::string, std::size_t> firstEntry_;
 };
 
 } // namespace Serialize

@@ -18,27 +18,27 @@ template <typename T>
 class TargetIsVector : public ITarget
 {
 public:
-    explicit TargetIsVector(std::vector<T>& items) : items(items) {}
+    explicit TargetIsVector(std::vector<T>& items) : items_(items) {}
 
     void Serialize(ASerialize& store) override
     {
-        auto count = static_cast<std::uint32_t>(items.size());
+        auto count = static_cast<std::uint32_t>(items_.size());
         Exchange(store, "size", count);
-        if (items.size() > count) {
-            items.resize(count);
+        if (items_.size() > count) {
+            items_.resize(count);
         }
         for (std::uint32_t index = 0; index < count; ++index) {
             // Items are added one at a time rather than all at once, so an absurd stored count
             // ends with Error at the first missing item instead of a huge allocation.
-            if (index == items.size()) {
-                items.emplace_back();
+            if (index == items_.size()) {
+                items_.emplace_back();
             }
-            Exchange(store, FormatInt(static_cast<std::int32_t>(index)), items[index]);
+            Exchange(store, FormatInt(static_cast<std::int32_t>(index)), items_[index]);
         }
     }
 
 private:
-    std::vector<T>& items;
+    std::vector<T>& items_;
 };
 
 } // namespace Serialize

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MemoColors.h"
 #include "serialize/ITarget.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@ public:
     static constexpr std::int32_t kDefaultClientWidth = 275;
     static constexpr std::int32_t kDefaultClientHeight = 53;
     static constexpr std::int32_t kBorderWidth = 5;
-    static constexpr std::int32_t kYellow = 0x00A5FFFF;
+    static constexpr std::int32_t kYellow = static_cast<std::int32_t>(kMemoYellow);
 
     CWindowInfo();
     CWindowInfo(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,

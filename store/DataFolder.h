@@ -14,5 +14,4 @@ inline constexpr const wchar_t* kInfoFileName = L"info.ini";
 // The folder of the running executable, without a trailing backslash.
 std::wstring ExecutableFolder();
 
-// folder, a backslash, name.
 std::wstring PathInFolder(const std::wstring& folder, const std::wstring& name);

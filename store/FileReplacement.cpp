@@ -1,7 +1,7 @@
 #include "FileReplacement.h"
 
 #include "SaveGenerations.h"
-#include "serialize/FileHandle.h"
+#include "serialize/UniqueHandle.h"
 
 #include <array>
 #include <limits>
@@ -77,9 +77,9 @@ DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt)
 FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid())
+        if (!file)
             return GetLastError();
         const DWORD writeError = WriteAll(file.Get(), bytes);
         return writeError != ERROR_SUCCESS ? writeError : ErrorOf(FlushFileBuffers(file.Get()));
@@ -90,9 +90,9 @@ FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes)
 FileResult FlushFileToDisk(const std::wstring& path)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        return file.Valid() ? ErrorOf(FlushFileBuffers(file.Get())) : GetLastError();
+        return file ? ErrorOf(FlushFileBuffers(file.Get())) : GetLastError();
     });
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
 }
@@ -132,10 +132,10 @@ FileResult DeleteFileIfPresent(const std::wstring& path)
 FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        return file.Valid() ? ReadWholeFile(file.Get(), bytes) : GetLastError();
+        return file ? ReadWholeFile(file.Get(), bytes) : GetLastError();
     });
     if (error != ERROR_SUCCESS)
         bytes.clear();

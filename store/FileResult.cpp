@@ -1,8 +1,10 @@
 #include "FileResult.h"
 
+#include "serialize/SystemErrorText.h"
+
 #include <utility>
 
-FileResult::FileResult(std::wstring path, DWORD error) : path(std::move(path)), error(error) {}
+FileResult::FileResult(std::wstring path, DWORD error) : path_(std::move(path)), error_(error) {}
 
 FileResult FileResult::Success()
 {
@@ -17,19 +19,5 @@ FileResult FileResult::Failure(std::wstring path, DWORD error)
 
 std::wstring FileResult::Describe() const
 {
-    return path + L": " + WindowsErrorText(error);
-}
-
-std::wstring WindowsErrorText(DWORD error)
-{
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length != 0 ? std::wstring(buffer, length)
-                                    : L"error " + std::to_wstring(error);
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
-        text.pop_back();
-    return text;
+    return path_ + L": " + Serialize::SystemErrorText(error_);
 }

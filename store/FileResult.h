@@ -11,9 +11,9 @@ public:
     static FileResult Success();
     static FileResult Failure(std::wstring path, DWORD error);
 
-    bool Ok() const { return error == ERROR_SUCCESS; }
-    const std::wstring& Path() const { return path; }
-    DWORD Error() const { return error; }
+    bool Ok() const { return error_ == ERROR_SUCCESS; }
+    const std::wstring& Path() const { return path_; }
+    DWORD Error() const { return error_; }
 
     // "<file>: <Windows error text>" for telling the user.
     std::wstring Describe() const;
@@ -21,9 +21,6 @@ public:
 private:
     FileResult(std::wstring path, DWORD error);
 
-    std::wstring path;
-    DWORD error;
+    std::wstring path_;
+    DWORD error_;
 };
-
-// The system's text for an error code, without the trailing line break.
-std::wstring WindowsErrorText(DWORD error);

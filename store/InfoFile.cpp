@@ -23,7 +23,7 @@ constexpr char kCountKey[] = "size";
 class RecordsTarget : public Serialize::ITarget
 {
 public:
-    explicit RecordsTarget(std::size_t recordsWanted) : recordsWanted(recordsWanted) {}
+    explicit RecordsTarget(std::size_t recordsWanted) : recordsWanted_(recordsWanted) {}
 
     void Serialize(Serialize::ASerialize& store) override
     {
@@ -35,7 +35,7 @@ public:
         records.countRead = true;
         for (std::uint32_t index = 0; index < records.count; ++index) {
             std::optional<CWindowInfo> record = ReadRecord(store, index);
-            if (!record && index >= recordsWanted)
+            if (!record && index >= recordsWanted_)
                 break;
             records.records.push_back(record);
         }
@@ -55,7 +55,7 @@ private:
         }
     }
 
-    std::size_t recordsWanted;
+    std::size_t recordsWanted_;
 };
 
 // The profile functions keep a file in a cache (Wine even after the file was deleted or renamed);

@@ -1,6 +1,6 @@
 #include "MemoFile.h"
 
-#include "serialize/FileHandle.h"
+#include "serialize/UniqueHandle.h"
 #include "FileReplacement.h"
 
 #include <algorithm>
@@ -24,10 +24,10 @@ MemoFileContent ReadMemoFile(const std::wstring& folder)
     const std::wstring path = PathInFolder(folder, kMemoFileName);
     MemoFileContent result;
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        return file.Valid() ? ReadWholeFile(file.Get(), result.content) : GetLastError();
+        return file ? ReadWholeFile(file.Get(), result.content) : GetLastError();
     });
     if (error == ERROR_SUCCESS) {
         // Texts never hold a zero byte (window texts end at one), so a zero byte in the file is

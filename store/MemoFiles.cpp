@@ -4,6 +4,7 @@
 #include "InfoFile.h"
 #include "MemoText.h"
 #include "SaveGenerations.h"
+#include "serialize/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -31,16 +32,15 @@ LeftoverFiles FindLeftovers(const std::wstring& folder)
 {
     LeftoverFiles left;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(PathInFolder(folder, L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const Serialize::UniqueFileSearch search(FindFirstFileW(PathInFolder(folder, L"*").c_str(), &found));
+    if (!search)
         return left;
     do {
         if (const auto generation = GenerationOf(found.cFileName, kMemoFileName))
             left.memo.push_back(*generation);
         else if (const auto generation = GenerationOf(found.cFileName, kInfoFileName))
             left.info.push_back(*generation);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.Get(), &found));
     return left;
 }
 

@@ -1,6 +1,6 @@
 #include "MemoRestore.h"
 
-#include "serialize/FileHandle.h"
+#include "serialize/UniqueHandle.h"
 #include "FileReplacement.h"
 #include "InfoFile.h"
 #include "MemoFiles.h"
@@ -108,10 +108,10 @@ FileResult InfoFileAccess(const std::wstring& folder)
 {
     const std::wstring path = PathInFolder(folder, kInfoFileName);
     const DWORD error = RetryWhileFileIsHeld([&] {
-        FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        return file.Valid() ? static_cast<DWORD>(ERROR_SUCCESS) : GetLastError();
+        return file ? static_cast<DWORD>(ERROR_SUCCESS) : GetLastError();
     });
     // As for memo.txt, only "no such file" is a missing file.
     const bool usable = error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;

@@ -17,20 +17,10 @@
 // the files (TakeInStoredMemos). The memo-window side supplies one operation that opens a window;
 // everything else is here.
 //
-// RestoreAllMemos of the program is meant to be
-//
-//     void RestoreAllMemos()
-//     {
-//         RestoreOutcome outcome = RestoreAllMemosWith([](const MemoWindowPlan& plan) {
-//             auto* window = new TMemoWindow(nullptr);   // registers itself
-//             window->SetMemoText(plan.text);            // its save returns at once (busy)
-//             if (plan.record)
-//                 ApplyWindowInfo(*window, *plan.record);
-//             window->Show();
-//         });
-//         if (!outcome.Complete())
-//             tell the user once: outcome.fileFailure.Describe() or outcome.openFailure
-//     }
+// That side is memo/MemoPersistence.cpp: its RestoreAllMemos passes an operation that creates a
+// memo window, gives it the text (the window's own save returns at once, since the restore holds
+// the busy flag), applies the record when there is one and shows it; when the restore ran but is
+// not complete, it tells the user once.
 //
 // When memo.txt or info.ini is there or may be there but cannot be read, or a window cannot be
 // opened, the saver forbids every save of this run, so the memos that are only on the disk are

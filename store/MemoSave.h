@@ -13,16 +13,12 @@
 #include <utility>
 #include <string>
 
-// Saving all memos. The memo-window side supplies the collected state; everything else is here.
+// Saving all memos. The memo-window side supplies a desk (MemoDesk.h); everything else is here.
 //
-// SaveAllMemos of the program is meant to be
-//
-//     void SaveAllMemos() { SaveAllMemosWith(CollectMemos); }
-//
-// where CollectMemos walks the registry of open memo windows in its order and appends GetMemoText
-// and GetWindowInfo of each window. The exit command looks at the outcome: on Failed it tells the
-// user failure.Describe() and offers to retry; the timer ignores it, because the MemoSaver keeps
-// the old state after a failure and the next tick tries again.
+// That side is memo/MemoPersistence.cpp, whose desk covers the open memo windows in the registry's
+// order. The exit command looks at the outcome: on Failed it tells the user
+// failure.Describe() and offers to retry; the timer ignores it, because the MemoSaver keeps the old
+// state after a failure and the next tick tries again.
 //
 // Another copy of the program (on another PC, the folder synced) may rewrite the files while this
 // one runs. With a desk that can take memos in, each save first looks at the two files' sizes and

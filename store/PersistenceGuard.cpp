@@ -5,14 +5,14 @@ namespace
 bool persistenceBusy = false;
 }
 
-PersistenceGuard::PersistenceGuard() : acquired(!persistenceBusy)
+PersistenceGuard::PersistenceGuard() : acquired_(!persistenceBusy)
 {
     persistenceBusy = true;
 }
 
 PersistenceGuard::~PersistenceGuard()
 {
-    if (acquired)
+    if (acquired_)
         persistenceBusy = false;
 }
 

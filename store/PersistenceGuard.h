@@ -15,11 +15,11 @@ public:
     PersistenceGuard(const PersistenceGuard&) = delete;
     PersistenceGuard& operator=(const PersistenceGuard&) = delete;
 
-    bool Acquired() const { return acquired; }
+    bool Acquired() const { return acquired_; }
 
     // True while any guard holds the flag.
     static bool Busy();
 
 private:
-    bool acquired;
+    bool acquired_;
 };

@@ -17,7 +17,7 @@ public:
     CompiledPattern(const CompiledPattern&) = delete;
     CompiledPattern& operator=(const CompiledPattern&) = delete;
 
-    bool IsCompiled() const { return compiled; }
+    bool IsCompiled() const { return compiled_; }
 
     // regexec on a zero-terminated subject with no execution flags; true on a match.
     bool Match(const char* subject, std::size_t slotCount, regmatch_t* slots) const;
@@ -29,6 +29,6 @@ public:
     bool MatchWithin(const char* subject, std::size_t start, std::size_t end, regmatch_t& whole) const;
 
 private:
-    regex_t record{};
-    bool compiled = false;
+    regex_t record_{};
+    bool compiled_ = false;
 };

@@ -23,11 +23,11 @@ RegEx2::~RegEx2() = default;
 
 RegEx2& RegEx2::Compile(const std::string& patternText, bool ignoreCase)
 {
-    pattern.reset();
+    pattern_.reset();
     auto compiled = std::make_unique<CompiledPattern>(patternText, ignoreCase);
     // A compile error is not reported: the object simply holds no pattern and finds nothing.
     if (compiled->IsCompiled()) {
-        pattern = std::move(compiled);
+        pattern_ = std::move(compiled);
     }
     return *this;
 }
@@ -36,11 +36,11 @@ bool RegEx2::Exec(const std::string& subject, CResult* result) const
 {
     CResult scratch;
     CResult& out = result ? *result : scratch;
-    out.subject = subject;
-    out.spans.clear();
+    out.subject_ = subject;
+    out.spans_.clear();
 
     std::array<regmatch_t, kMatchSlots> slots{};
-    if (!pattern || !pattern->Match(out.subject.c_str(), slots.size(), slots.data())) {
+    if (!pattern_ || !pattern_->Match(out.subject_.c_str(), slots.size(), slots.data())) {
         return false;
     }
     // Keep the spans up to the first empty or unset one; later groups are dropped even when set.
@@ -48,10 +48,10 @@ bool RegEx2::Exec(const std::string& subject, CResult* result) const
         if (slot.rm_so == slot.rm_eo) {
             break;
         }
-        out.spans.push_back({slot.rm_so, slot.rm_eo});
+        out.spans_.push_back({slot.rm_so, slot.rm_eo});
     }
     // A zero-length whole match leaves no span to work with: it counts as no match.
-    return !out.spans.empty();
+    return !out.spans_.empty();
 }
 
 std::unique_ptr<RegEx2::CResult> RegEx2::Search(const std::string& subject) const
@@ -67,7 +67,7 @@ bool RegEx2::FindInRest(std::string_view searched, std::size_t position, std::si
                         std::size_t& afterLast) const
 {
     regmatch_t whole{};
-    if (!pattern || !pattern->MatchWithin(searched.data(), position, searched.size(), whole)) {
+    if (!pattern_ || !pattern_->MatchWithin(searched.data(), position, searched.size(), whole)) {
         return false;
     }
     first = static_cast<std::size_t>(whole.rm_so);
@@ -119,10 +119,10 @@ bool RegEx2::CResult::GroupSpan(int index, std::int32_t& first, std::int32_t& la
 {
     // Index -1 is span entry 0, the whole match.
     const long long entry = static_cast<long long>(index) + 1;
-    if (entry < 0 || entry >= static_cast<long long>(spans.size())) {
+    if (entry < 0 || entry >= static_cast<long long>(spans_.size())) {
         return false;
     }
-    const Span& span = spans[static_cast<std::size_t>(entry)];
+    const Span& span = spans_[static_cast<std::size_t>(entry)];
     first = span.start;
     last = span.end - 1;
     return true;
@@ -140,12 +140,12 @@ std::string RegEx2::CResult::GroupText(int index) const
     if (!GroupSpan(index, first, last)) {
         return {};
     }
-    return subject.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first + 1));
+    return subject_.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first + 1));
 }
 
 int RegEx2::CResult::GroupCount() const
 {
-    return static_cast<int>(spans.size()) - 1;
+    return static_cast<int>(spans_.size()) - 1;
 }
 
 std::string RegEx2::CResult::Prefix() const
@@ -155,7 +155,7 @@ std::string RegEx2::CResult::Prefix() const
     if (!MatchSpan(first, last)) {
         return {};
     }
-    return subject.substr(0, static_cast<std::size_t>(first));
+    return subject_.substr(0, static_cast<std::size_t>(first));
 }
 
 std::string RegEx2::CResult::Suffix() const
@@ -165,5 +165,5 @@ std::string RegEx2::CResult::Suffix() const
     if (!MatchSpan(first, last)) {
         return {};
     }
-    return subject.substr(static_cast<std::size_t>(last) + 1);
+    return subject_.substr(static_cast<std::size_t>(last) + 1);
 }

@@ -49,7 +49,7 @@ private:
     bool FindInRest(std::string_view searched, std::size_t position, std::size_t& first,
                     std::size_t& afterLast) const;
 
-    std::unique_ptr<CompiledPattern> pattern;
+    std::unique_ptr<CompiledPattern> pattern_;
 };
 
 // The outcome of one search: a copy of the subject and the spans of the whole match (entry 0) and
@@ -82,6 +82,6 @@ private:
         std::int32_t end; // exclusive
     };
 
-    std::string subject;
-    std::vector<Span> spans;
+    std::string subject_;
+    std::vector<Span> spans_;
 };

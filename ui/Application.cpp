@@ -3,6 +3,8 @@
 #include "Error.h"
 #include "Form.h"
 #include "Text.h"
+#include "serialize/ModuleFileName.h"
+#include "serialize/WideText.h"
 
 #include <exception>
 #include <new>
@@ -20,9 +22,7 @@ Application& Application::Instance()
 
 Application::Application()
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    title_ = TitleFromPath(path);
+    title_ = TitleFromPath(Serialize::WideToAnsi(Serialize::ModuleFileName(nullptr)));
 }
 
 std::string Application::TitleFromPath(const std::string& ansiPath)
@@ -42,7 +42,7 @@ HWND Application::Handle()
         CreateData d;
         d.exStyle = WS_EX_TOOLWINDOW;
         d.className = kApplicationClass;
-        std::wstring caption = AnsiToWide(title_);
+        std::wstring caption = Serialize::AnsiToWide(title_);
         d.caption = caption.c_str();
         d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
         CreateHandle(d);
@@ -113,7 +113,7 @@ void Application::ShowCurrentException() noexcept
 void Application::ShowError(const std::string& utf8Message) noexcept
 {
     try {
-        MessageBoxW(nullptr, Utf8ToWide(utf8Message).c_str(), AnsiToWide(title_).c_str(),
+        MessageBoxW(nullptr, Utf8ToWide(utf8Message).c_str(), Serialize::AnsiToWide(title_).c_str(),
                     MB_OK | MB_ICONERROR | MB_TASKMODAL);
     } catch (...) {
         // Out of memory while reporting an error: nothing more can be shown.

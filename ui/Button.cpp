@@ -11,13 +11,9 @@ void Button::SetProperty(const FormProperty& p)
     if (p.name == "Caption") caption_ = TextValue(p);
     else if (p.name == "Default") default_ = BoolValue(p);
     else if (p.name == "Cancel") cancel_ = BoolValue(p);
-    else if (p.name == "ModalResult") {
-        const std::string& r = IdentifierValue(p);
-        if (r == "mrNone") modalResult_ = kModalNone;
-        else if (r == "mrOk") modalResult_ = kModalOK;
-        else if (r == "mrCancel") modalResult_ = kModalCancel;
-        else ThrowBadValue(p, "mrNone, mrOk or mrCancel");
-    } else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "ModalResult")
+        modalResult_ = ChoiceValue<int>(p, {{"mrNone", kModalNone}, {"mrOk", kModalOK}, {"mrCancel", kModalCancel}});
+    else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
     else Control::SetProperty(p);
 }
 

@@ -132,21 +132,4 @@ void Control::FollowAnchors(int clientWidth, int clientHeight)
     }
 }
 
-Control::CaptionPaint::CaptionPaint(Control& control)
-    : window_(control.Handle()), dc_(BeginPaint(window_, &ps_))
-{
-    GetClientRect(window_, &area_);
-    FillRect(dc_, &area_, SharedSolidBrush(ResolveColor(control.Color())));
-    oldFont_ = SelectObject(dc_, control.FontHandle());
-    SetBkMode(dc_, TRANSPARENT);
-    const FontSpec* own = control.OwnFont();
-    SetTextColor(dc_, ResolveColor(own ? own->color : control.OwnerForm().FontDescription().color));
-}
-
-Control::CaptionPaint::~CaptionPaint()
-{
-    SelectObject(dc_, oldFont_);
-    EndPaint(window_, &ps_);
-}
-
 } // namespace ui

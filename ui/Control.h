@@ -53,25 +53,6 @@ protected:
     virtual void BoundsChanged();
     const FontSpec* OwnFont() const { return ownFont_ ? &fontSpec_ : nullptr; }
 
-    // WM_PAINT of a control that shows a caption: the control's colour filled in, its font and text
-    // colour selected, ended when the scope ends.
-    class CaptionPaint {
-    public:
-        explicit CaptionPaint(Control& control);
-        ~CaptionPaint();
-        CaptionPaint(const CaptionPaint&) = delete;
-        CaptionPaint& operator=(const CaptionPaint&) = delete;
-        HDC Dc() const { return dc_; }
-        RECT& Area() { return area_; }
-
-    private:
-        HWND window_;
-        PAINTSTRUCT ps_{};
-        HDC dc_;
-        RECT area_{};
-        HGDIOBJ oldFont_;
-    };
-
 private:
     void RememberAnchorDistances();
 

@@ -1,5 +1,6 @@
 #include "DragController.h"
 
+#include "CursorPosition.h"
 #include "DragObject.h"
 #include "MouseCapture.h"
 
@@ -70,8 +71,7 @@ bool DragController::Consider(const MSG& msg, DragEnding& ending)
 
 void DragController::FollowPointer()
 {
-    POINT pointer{0, 0};
-    GetCursorPos(&pointer);
+    const POINT pointer = CursorPosition();
     // No window of ours accepts a drop.
     SetCursor(object_.GetDragCursor(false, pointer.x, pointer.y));
 }

@@ -104,12 +104,8 @@ void Form::SetProperty(const FormProperty& p)
             else if (icon == "biMaximize") maximizeBox_ = true;
             else ThrowBadValue(p, "a set of biSystemMenu, biMinimize, biMaximize");
         }
-    } else if (n == "Position") {
-        const std::string& position = IdentifierValue(p);
-        if (position == "poScreenCenter") centered_ = true;
-        else if (position == "poDesigned") centered_ = false;
-        else ThrowBadValue(p, "poDesigned or poScreenCenter");
-    } else if (n == "OnCreate") onCreate_ = Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    } else if (n == "Position") centered_ = ChoiceValue<bool>(p, {{"poDesigned", false}, {"poScreenCenter", true}});
+    else if (n == "OnCreate") onCreate_ = Handler<NotifyEvent>(IdentifierValue(p), p.line);
     else if (n == "OnClick") onClick_ = Handler<NotifyEvent>(IdentifierValue(p), p.line);
     else if (n == "OnClose") onClose_ = Handler<CloseEvent>(IdentifierValue(p), p.line);
     else if (fontSpec_.Apply(p)) {

@@ -1,93 +1,25 @@
 #pragma once
-// Owners for Win32 handles: one small template, one traits struct per kind of handle.
+// Owners for the window, GDI and menu handles and the scopes of device contexts, selections and
+// global locks. The owner template and the kernel handles' owners are serialize/UniqueHandle.h.
+
+#include "serialize/UniqueHandle.h"
 
 #include <windows.h>
 
-#include <utility>
-
 namespace ui {
 
-template <class Traits>
-class UniqueHandle {
-public:
-    using Handle = typename Traits::Handle;
+using Serialize::UniqueHandle;
+using Serialize::UniqueKernelHandle;
 
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle h) : handle_(h) {}
-    ~UniqueHandle() { Reset(); }
-
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, Traits::Invalid());
-        }
-        return *this;
-    }
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Traits::Invalid(); }
-    Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
-    void Reset(Handle h = Traits::Invalid())
-    {
-        if (handle_ != Traits::Invalid())
-            Traits::Close(handle_);
-        handle_ = h;
-    }
-
-private:
-    Handle handle_ = Traits::Invalid();
-};
-
-template <class H>
-struct GdiObjectTraits {
-    using Handle = H;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { DeleteObject(h); }
-};
-
-struct MenuTraits {
-    using Handle = HMENU;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { DestroyMenu(h); }
-};
-
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { CloseHandle(h); }
-};
-
-struct FileHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) { CloseHandle(h); }
-};
-
-struct GlobalMemoryTraits {
-    using Handle = HGLOBAL;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { GlobalFree(h); }
-};
-
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { DestroyWindow(h); }
-};
-
-using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
-using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using UniqueMenu = UniqueHandle<MenuTraits>;
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueFile = UniqueHandle<FileHandleTraits>;
-using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueFont = UniqueHandle<Serialize::NullableHandleTraits<HFONT, DeleteObject>>;
+using UniqueBrush = UniqueHandle<Serialize::NullableHandleTraits<HBRUSH, DeleteObject>>;
+using UniqueBitmap = UniqueHandle<Serialize::NullableHandleTraits<HBITMAP, DeleteObject>>;
+using UniqueMenu = UniqueHandle<Serialize::NullableHandleTraits<HMENU, DestroyMenu>>;
+using UniqueWindow = UniqueHandle<Serialize::NullableHandleTraits<HWND, DestroyWindow>>;
+// A memory device context (CreateCompatibleDC); a window's own DC goes back differently, see WindowDC.
+using UniqueMemoryDC = UniqueHandle<Serialize::NullableHandleTraits<HDC, DeleteDC>>;
 // A global memory block that is freed unless Release hands it on (to the clipboard).
-using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+using UniqueGlobalMemory = UniqueHandle<Serialize::NullableHandleTraits<HGLOBAL, GlobalFree>>;
 
 // A device context of a window, released when the scope ends.
 class WindowDC {
@@ -101,19 +33,6 @@ public:
 
 private:
     HWND window_;
-    HDC dc_;
-};
-
-// A memory device context, deleted when the scope ends.
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() { if (dc_) DeleteDC(dc_); }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
     HDC dc_;
 };
 

@@ -32,18 +32,11 @@ void Label::SetProperty(const FormProperty& p)
 {
     if (p.name == "Caption") { wideCaption_ = TextValue(p); ansi_ = false; }
     else if (p.name == "AutoSize") autoSize_ = BoolValue(p);
-    else if (p.name == "Alignment") {
-        const std::string& a = IdentifierValue(p);
-        if (a == "taLeftJustify") alignment_ = Alignment::Left;
-        else if (a == "taCenter") alignment_ = Alignment::Center;
-        else if (a == "taRightJustify") alignment_ = Alignment::Right;
-        else ThrowBadValue(p, "taLeftJustify, taCenter or taRightJustify");
-    } else if (p.name == "DragMode") {
-        const std::string& mode = IdentifierValue(p);
-        if (mode == "dmAutomatic") automaticDrag_ = true;
-        else if (mode == "dmManual") automaticDrag_ = false;
-        else ThrowBadValue(p, "dmManual or dmAutomatic");
-    } else if (p.name == "WordWrap" || p.name == "Transparent") {
+    else if (p.name == "Alignment")
+        alignment_ = ChoiceValue<Alignment>(p, {{"taLeftJustify", Alignment::Left}, {"taCenter", Alignment::Center},
+                                                {"taRightJustify", Alignment::Right}});
+    else if (p.name == "DragMode") automaticDrag_ = ChoiceValue<bool>(p, {{"dmManual", false}, {"dmAutomatic", true}});
+    else if (p.name == "WordWrap" || p.name == "Transparent") {
         if (BoolValue(p))
             ThrowBadValue(p, "false (labels neither wrap nor show through)");
     } else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
@@ -108,15 +101,14 @@ void Label::CaptionChanged()
         InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void Label::Paint()
+void Label::DrawCaption(HDC dc, RECT& area)
 {
-    CaptionPaint paint(*this);
     UINT flags = DT_EXPANDTABS | (alignment_ == Alignment::Center ? DT_CENTER
                                   : alignment_ == Alignment::Right ? DT_RIGHT : DT_LEFT);
     if (ansi_)
-        DrawTextA(paint.Dc(), ansiCaption_.c_str(), static_cast<int>(ansiCaption_.size()), &paint.Area(), flags);
+        DrawTextA(dc, ansiCaption_.c_str(), static_cast<int>(ansiCaption_.size()), &area, flags);
     else
-        DrawTextW(paint.Dc(), wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &paint.Area(), flags);
+        DrawTextW(dc, wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &area, flags);
 }
 
 void Label::MouseDown(MouseButton button, WPARAM keys, LPARAM position)
@@ -139,11 +131,6 @@ void Label::BeginAutomaticDrag()
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_LBUTTONDOWN:
         if (automaticDrag_)
             BeginAutomaticDrag();
@@ -161,7 +148,7 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         MouseDown(MouseButton::Middle, wParam, lParam);
         return 0;
     default:
-        return Control::HandleMessage(message, wParam, lParam);
+        return CaptionControl::HandleMessage(message, wParam, lParam);
     }
 }
 

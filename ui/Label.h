@@ -4,7 +4,7 @@
 // Mouse presses become OnMouseDown; with drag mode automatic a left press starts a drag (see
 // BeginAutomaticDrag).
 
-#include "Control.h"
+#include "CaptionControl.h"
 #include "Events.h"
 
 #include <string>
@@ -13,9 +13,9 @@ namespace ui {
 
 enum class Alignment { Left, Center, Right };
 
-class Label : public Control {
+class Label : public CaptionControl {
 public:
-    explicit Label(Form& form) : Control(form) {}
+    explicit Label(Form& form) : CaptionControl(form) {}
 
     void SetCaption(const std::wstring& caption);
     void SetCaptionAnsi(const std::string& caption);
@@ -43,7 +43,7 @@ protected:
     const StartDragEvent& OnStartDrag() const { return onStartDrag_; }
 
 private:
-    void Paint();
+    void DrawCaption(HDC dc, RECT& area) override;
     void CaptionChanged();
     void MouseDown(MouseButton button, WPARAM keys, LPARAM position);
 

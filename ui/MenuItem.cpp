@@ -66,7 +66,7 @@ HBITMAP SolidBitmap(COLORREF color, int width, int height)
         slot.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
         if (!slot)
             ThrowLastError("CreateCompatibleBitmap");
-        MemoryDC dc(screen.Get());
+        const UniqueMemoryDC dc(CreateCompatibleDC(screen.Get()));
         SelectScope select(dc.Get(), slot.Get());
         RECT r{0, 0, width, height};
         UniqueBrush brush(CreateSolidBrush(color));

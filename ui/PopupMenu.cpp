@@ -11,19 +11,12 @@ namespace ui {
 
 void PopupMenu::SetProperty(const FormProperty& p)
 {
-    if (p.name == "AutoHotkeys") {
-        const std::string& mode = IdentifierValue(p);
-        if (mode == "maAutomatic") autoHotkeys_ = true;
-        else if (mode == "maManual") autoHotkeys_ = false;
-        else ThrowBadValue(p, "maAutomatic or maManual");
-    } else if (p.name == "TrackButton") {
-        const std::string& button = IdentifierValue(p);
-        if (button == "tbLeftButton") rightButton_ = false;
-        else if (button == "tbRightButton") rightButton_ = true;
-        else ThrowBadValue(p, "tbLeftButton or tbRightButton");
-    } else {
+    if (p.name == "AutoHotkeys")
+        autoHotkeys_ = ChoiceValue<bool>(p, {{"maAutomatic", true}, {"maManual", false}});
+    else if (p.name == "TrackButton")
+        rightButton_ = ChoiceValue<bool>(p, {{"tbLeftButton", false}, {"tbRightButton", true}});
+    else
         Component::SetProperty(p);
-    }
 }
 
 void PopupMenu::Adopt(std::unique_ptr<Component> child)

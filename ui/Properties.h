@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -22,5 +24,24 @@ COLORREF ColorValue(const FormProperty& property);
 COLORREF ResolveColor(COLORREF color);
 
 [[noreturn]] void ThrowBadValue(const FormProperty& property, const std::string& expected);
+
+// The value that an identifier out of a fixed list stands for; any other identifier raises an
+// error that lists the names in their order ("a, b or c").
+template <class T>
+T ChoiceValue(const FormProperty& property, std::initializer_list<std::pair<const char*, T>> choices)
+{
+    const std::string& name = IdentifierValue(property);
+    std::string expected;
+    std::size_t index = 0;
+    for (const auto& [choice, value] : choices) {
+        if (name == choice)
+            return value;
+        if (index > 0)
+            expected += index + 1 == choices.size() ? " or " : ", ";
+        expected += choice;
+        ++index;
+    }
+    ThrowBadValue(property, expected);
+}
 
 } // namespace ui

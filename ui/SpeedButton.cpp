@@ -40,21 +40,15 @@ void SpeedButton::Click()
         onClick_(*this);
 }
 
-void SpeedButton::Paint()
+void SpeedButton::DrawCaption(HDC dc, RECT& area)
 {
-    CaptionPaint paint(*this);
-    DrawTextW(paint.Dc(), caption_.c_str(), static_cast<int>(caption_.size()), &paint.Area(),
+    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 LRESULT SpeedButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_LBUTTONDOWN:
         pressed_ = true;
         SetCapture(Handle());
@@ -74,7 +68,7 @@ LRESULT SpeedButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         pressed_ = false;
         return 0;
     default:
-        return Control::HandleMessage(message, wParam, lParam);
+        return CaptionControl::HandleMessage(message, wParam, lParam);
     }
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 // A flat button that is only its caption, drawn in its own font (the About dialog's link).
 
-#include "Control.h"
+#include "CaptionControl.h"
 #include "Events.h"
 
 #include <string>
 
 namespace ui {
 
-class SpeedButton : public Control {
+class SpeedButton : public CaptionControl {
 public:
-    explicit SpeedButton(Form& form) : Control(form) {}
+    explicit SpeedButton(Form& form) : CaptionControl(form) {}
 
     const std::wstring& Caption() const { return caption_; }
     void SetCaption(const std::wstring& caption);
@@ -24,7 +24,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Paint();
+    void DrawCaption(HDC dc, RECT& area) override;
 
     std::wstring caption_;
     bool pressed_ = false;

@@ -1,7 +1,7 @@
 // The memo's two menus as they would be shown, and what their commands do to the memo and the
 // clipboard.
 #include "Label.h"
-#include "MemoColors.h"
+#include "store/MemoColors.h"
 #include "MemoTestSupport.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"

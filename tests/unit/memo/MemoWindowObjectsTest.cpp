@@ -2,7 +2,7 @@
 // (fonts, brushes, bitmaps) and USER objects (windows, menus). Memos of the same kind share their
 // font and the brushes of their colours, so a further memo costs its two windows and nothing else.
 #include "Label.h"
-#include "MemoColors.h"
+#include "store/MemoColors.h"
 #include "TMemoWindow.h"
 #include "store/PersistenceGuard.h"
 

@@ -2,7 +2,7 @@
 // geometry record applied to a real window on this machine's one monitor.
 #include "Application.h"
 #include "Label.h"
-#include "MemoColors.h"
+#include "store/MemoColors.h"
 #include "MemoTestSupport.h"
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"

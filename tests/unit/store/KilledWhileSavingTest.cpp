@@ -33,8 +33,7 @@ MemoState Generation(int g)
     for (int j = 0; j < memos; ++j) {
         char text[64];
         std::snprintf(text, sizeof text, "g%d#%d\r\nline", g, j);
-        state.texts.push_back(text);
-        state.infos.push_back(CWindowInfo(g, j, 100 + j, 30, g % kGenerationSizes));
+        state.Add(text, CWindowInfo(g, j, 100 + j, 30, g % kGenerationSizes));
     }
     return state;
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace Serialize {
+
+// The system's text for a Win32 error code, without the trailing line break; "error <code>" when
+// the system has none. Windows only.
+std::wstring SystemErrorText(unsigned long error);
+
+} // namespace Serialize
