@@ -41,10 +41,10 @@ ChildProcess::ChildProcess(const std::filesystem::path& program, const std::file
         throw std::runtime_error("CreateProcessW failed for " + program.string() + ": error " +
                                  std::to_string(GetLastError()));
     }
-    process_ = UniqueHandle(info.hProcess);
-    thread_ = UniqueHandle(info.hThread);
+    process_ = Serialize::UniqueKernelHandle(info.hProcess);
+    thread_ = Serialize::UniqueKernelHandle(info.hThread);
     id_ = info.dwProcessId;
-    AssignProcessToJobObject(KillOnCloseJob(), process_.get());
+    AssignProcessToJobObject(KillOnCloseJob(), process_.Get());
     if (start == Start::Running) {
         Resume();
     }
@@ -59,12 +59,12 @@ ChildProcess::~ChildProcess()
 
 void ChildProcess::Resume()
 {
-    ResumeThread(thread_.get());
+    ResumeThread(thread_.Get());
 }
 
 bool ChildProcess::IsRunning() const
 {
-    return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+    return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 bool ChildProcess::WaitForExit(std::chrono::milliseconds timeout) const
@@ -78,16 +78,16 @@ std::optional<DWORD> ChildProcess::ExitCode() const
         return std::nullopt;
     }
     DWORD code = 0;
-    GetExitCodeProcess(process_.get(), &code);
+    GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
 
 void ChildProcess::Terminate()
 {
     if (IsRunning()) {
-        TerminateProcess(process_.get(), kTerminatedExitCode);
+        TerminateProcess(process_.Get(), kTerminatedExitCode);
     }
-    WaitForSingleObject(process_.get(), kTerminateWaitMs);
+    WaitForSingleObject(process_.Get(), kTerminateWaitMs);
 }
 
 } // namespace e2e

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UniqueHandle.h"
+#include "serialize/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -36,8 +36,8 @@ public:
     void Terminate();
 
 private:
-    UniqueHandle process_;
-    UniqueHandle thread_;
+    Serialize::UniqueKernelHandle process_;
+    Serialize::UniqueKernelHandle thread_;
     DWORD id_ = 0;
 };
 

@@ -2,7 +2,7 @@
 // own place and colour. Prints the GDI and USER objects the program holds with none and with all.
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
-#include "UniqueHandle.h"
+#include "serialize/UniqueHandle.h"
 #include "Wait.h"
 
 #include <cstdio>
@@ -48,10 +48,10 @@ struct GuiObjects {
 // Asked from outside, as a task manager asks. (Wine does not count them and answers 0.)
 GuiObjects GuiObjectsOf(DWORD processId)
 {
-    const UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+    const Serialize::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
     if (!process)
         return {};
-    return {GetGuiResources(process.get(), GR_GDIOBJECTS), GetGuiResources(process.get(), GR_USEROBJECTS)};
+    return {GetGuiResources(process.Get(), GR_GDIOBJECTS), GetGuiResources(process.Get(), GR_USEROBJECTS)};
 }
 
 void PrintObjectFigures(const GuiObjects& none, const GuiObjects& many)

@@ -9,13 +9,8 @@
 
 namespace {
 
-struct LoadedModuleTraits {
-    using Handle = HMODULE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { FreeLibrary(h); }
-};
 // A module loaded for the test and freed after it.
-using LoadedModule = ui::UniqueHandle<LoadedModuleTraits>;
+using LoadedModule = ui::UniqueHandle<Serialize::NullableHandleTraits<HMODULE, FreeLibrary>>;
 
 struct Version {
     long major = -1, minor = -1, release = -1, build = -1;

@@ -33,7 +33,7 @@ RECT WindowRect(HWND window)
 
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y)
 {
-    const ui::MemoryDC dc(nullptr);
+    const ui::UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
     const ui::SelectScope selected(dc.Get(), bitmap);
     return GetPixel(dc.Get(), x, y);
 }
