@@ -3,6 +3,7 @@
 #include "Input.h"
 #include "MemoTest.h"
 #include "MemoWindowQuery.h"
+#include "ProgramNames.h"
 #include "ScreenPicture.h"
 #include "TestClipboard.h"
 #include "Wait.h"
@@ -12,8 +13,6 @@ namespace e2e {
 namespace {
 
 constexpr char kMemoText[] = "line one\r\nline two\r\nthird";
-constexpr COLORREF kYellow = RGB(255, 255, 165);
-constexpr COLORREF kGreen = RGB(200, 255, 200);
 
 class MemoContextMenuTest : public MemoTest {
 protected:

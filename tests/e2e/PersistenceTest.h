@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MemoTest.h"
+#include "ProgramNames.h"
 #include "StoredMemos.h"
 
 #include <windows.h>
@@ -10,9 +11,6 @@
 
 namespace e2e {
 
-inline constexpr COLORREF kYellow = RGB(255, 255, 165);
-inline constexpr COLORREF kGreen = RGB(200, 255, 200);
-inline constexpr COLORREF kBlue = RGB(200, 200, 255);
 
 // Keys into a memo's context menu: 色の指定 (the second item), into its submenu, then down to a colour.
 inline const std::vector<WORD> kChooseGreen{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};

@@ -27,7 +27,7 @@ constexpr int kRowHeight = 20;
 
 std::vector<StoredMemo> ManyMemos()
 {
-    const COLORREF colours[] = {kYellow, kGreen, kBlue, RGB(255, 200, 200)};
+    const COLORREF colours[] = {kYellow, kGreen, kBlue, kRed};
     std::vector<StoredMemo> memos;
     for (std::size_t i = 0; i < kMemos; ++i) {
         const int left = static_cast<int>(i % kColumns) * kColumnWidth;

@@ -1,6 +1,7 @@
 #include "store/ConflictFiles.h"
 #include "store/DesktopClamp.h"
 #include "store/FileStamps.h"
+#include "store/MemoColors.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
 #include "store/PersistenceGuard.h"
@@ -20,9 +21,9 @@ using Texts = std::vector<std::string>;
 
 namespace
 {
-const CWindowInfo kFirst(10, 20, 120, 40, 0x00C8FFC8);
-const CWindowInfo kSecond(300, 400, 200, 60, 0x00FFC8C8);
-const CWindowInfo kThird(700, 100, 90, 30, 0x00C8C8FF);
+const CWindowInfo kFirst(10, 20, 120, 40, kMemoGreen);
+const CWindowInfo kSecond(300, 400, 200, 60, kMemoBlue);
+const CWindowInfo kThird(700, 100, 90, 30, kMemoRed);
 
 // Stands in for the memo windows: what the restore opened, in the registry's order.
 struct FakeDesktop
@@ -185,7 +186,7 @@ TEST_F(SavingMemos, TenMemosCountInHexAndFewerLaterLeaveNoOldKeys)
     MemoState ten;
     for (int i = 0; i < 10; ++i) {
         ten.texts.push_back("memo " + std::to_string(i));
-        ten.infos.push_back(CWindowInfo(i, -i, 100 + i, 30, 0x00A5FFFF));
+        ten.infos.push_back(CWindowInfo(i, -i, 100 + i, 30, kMemoYellow));
     }
     ASSERT_EQ(Save(ten).result, Result::Written);
     const std::string info = folder.Read("info.ini");
@@ -345,12 +346,12 @@ TEST(RestoringMemos, EmptyTextUsesUpItsRecordAndLeftoverRecordsAreIgnored)
 
 TEST(RestoringMemos, OffScreenMemoIsBroughtBackAndItsNewPlaceSaved)
 {
-    RunAfter run({{"away"}, {CWindowInfo(-40, -10, 120, 40, 0x00C8FFC8)}});
+    RunAfter run({{"away"}, {CWindowInfo(-40, -10, 120, 40, kMemoGreen)}});
     auto& [folder, desktop, saver] = run;
-    EXPECT_EQ(desktop.infos, std::vector<CWindowInfo>{CWindowInfo(0, 0, 120, 40, 0x00C8FFC8)});
+    EXPECT_EQ(desktop.infos, std::vector<CWindowInfo>{CWindowInfo(0, 0, 120, 40, kMemoGreen)});
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" +
-                                           Record(0, CWindowInfo(0, 0, 120, 40, 0x00C8FFC8)));
+                                           Record(0, CWindowInfo(0, 0, 120, 40, kMemoGreen)));
 }
 
 TEST(RestoringMemos, TextsSetDuringTheRestoreWriteNothing)
@@ -614,7 +615,7 @@ TEST(OtherCopy, RewrittenFilesAreTakenInAfterOneLookAndNothingIsWritten)
     std::swap(desktop.infos[0], desktop.infos[2]);
 
     // The other copy changed "two", deleted "three" and added "four".
-    const CWindowInfo moved(5, 6, 70, 80, 0x00C8C8FF);
+    const CWindowInfo moved(5, 6, 70, 80, kMemoRed);
     SaveAsPreviousRun(folder, {{"one", "two changed", "four"}, {kFirst, kSecond, moved}});
     const std::string memoBytes = folder.Read("memo.txt");
     const std::string infoBytes = folder.Read("info.ini");
