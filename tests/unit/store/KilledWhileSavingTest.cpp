@@ -5,6 +5,9 @@
 
 #include "TemporaryFolder.h"
 
+#include "serialize/ModuleFileName.h"
+#include "serialize/UniqueHandle.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -59,28 +62,32 @@ int GenerationOfRecords(const InfoRecords& info)
     return read == expected ? g : -1;
 }
 
-PROCESS_INFORMATION StartSavingChild(const std::wstring& folder, int firstGeneration)
+// The child process; its handles are closed when it goes.
+struct SavingChild {
+    Serialize::UniqueKernelHandle process;
+    Serialize::UniqueKernelHandle thread;
+};
+
+SavingChild StartSavingChild(const std::wstring& folder, int firstGeneration)
 {
-    char exe[MAX_PATH];
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string command = std::string("\"") + exe +
-                          "\" --gtest_also_run_disabled_tests "
-                          "--gtest_filter=KilledWhileSaving.DISABLED_ChildSavesUntilKilled";
+    std::wstring command = L"\"" + Serialize::ModuleFileName(nullptr) +
+                           L"\" --gtest_also_run_disabled_tests "
+                           L"--gtest_filter=KilledWhileSaving.DISABLED_ChildSavesUntilKilled";
     SetEnvironmentVariableW(kFolderVariable, folder.c_str());
     SetEnvironmentVariableA(kFirstGenerationVariable, std::to_string(firstGeneration).c_str());
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE,
-                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+    const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                                        nullptr, &startup, &process);
     EXPECT_TRUE(started) << GetLastError();
-    return process;
+    return {Serialize::UniqueKernelHandle(process.hProcess), Serialize::UniqueKernelHandle(process.hThread)};
 }
 
 // Polls until the child has replaced memo.txt at least once, so that every kill lands among saves.
-bool WaitForFirstSave(const std::wstring& folder, const PROCESS_INFORMATION& child, int generation)
+bool WaitForFirstSave(const std::wstring& folder, const SavingChild& child, int generation)
 {
-    while (WaitForSingleObject(child.hProcess, 0) == WAIT_TIMEOUT) {
+    while (WaitForSingleObject(child.process.Get(), 0) == WAIT_TIMEOUT) {
         const MemoFileContent read = ReadMemoFile(folder);
         if (GenerationOfTexts(SplitMemoTexts(read.content)) >= generation)
             return true;
@@ -89,12 +96,10 @@ bool WaitForFirstSave(const std::wstring& folder, const PROCESS_INFORMATION& chi
     return false;
 }
 
-void Kill(const PROCESS_INFORMATION& process)
+void Kill(const SavingChild& child)
 {
-    TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    TerminateProcess(child.process.Get(), 1);
+    WaitForSingleObject(child.process.Get(), INFINITE);
 }
 }
 
@@ -117,7 +122,7 @@ TEST(KilledWhileSaving, FilesAreAlwaysOneCompleteGenerationAndNoMemoIsLost)
     int interruptedBetweenMoves = 0;
     int savesSeen = 0;
     for (int round = 1; round <= kRounds; ++round) {
-        const PROCESS_INFORMATION child = StartSavingChild(folder.Path(), round * kGenerationsPerRound);
+        const SavingChild child = StartSavingChild(folder.Path(), round * kGenerationsPerRound);
         const bool saving = WaitForFirstSave(folder.Path(), child, round * kGenerationsPerRound);
         Sleep(runTime(random));
         Kill(child);
