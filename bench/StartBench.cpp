@@ -2,7 +2,9 @@
 // see it. For each N and run: a fresh folder with a copy of kamifuda.exe and memo.txt and info.ini
 // for N memos; the time from CreateProcess until all N memo windows are visible and the tray icon
 // is added; then the process's memory and GDI and USER objects. The same for the smallest program
-// with a window gives the part of every start that is Wine's own.
+// with a window gives the part of every start that is Wine's own, and the same program with N
+// memo-like framed pop-ups Wine's floor for N memos: each start of Kamifuda is printed as a multiple
+// of the floor for as many windows, both measured in this run.
 //
 //   start_bench --program <kamifuda.exe> [--runs R] [--budget-ms B] [N ...]
 #include "BenchOptions.h"
@@ -145,7 +147,7 @@ std::filesystem::path OwnPath()
 
 // Wine's share of a start: this program in its idle mode with `windows` memo-like windows, until
 // they are all visible.
-void MeasureWineStart(int windows, const BenchOptions& options)
+FigureSamples MeasureWineStart(int windows, const BenchOptions& options)
 {
     SetEnvironmentVariableA(kIdleWindowsVariable, std::to_string(windows).c_str());
     FigureSamples figures;
@@ -165,6 +167,7 @@ void MeasureWineStart(int windows, const BenchOptions& options)
     }
     PrintFigures("plain program, " + std::to_string(windows) + " memo-like window(s)", windows, figures,
                  "windows shown");
+    return figures;
 }
 
 FigureSamples MeasureKamifudaStart(const std::filesystem::path& program, int memos, const BenchOptions& options)
@@ -203,6 +206,18 @@ FigureSamples MeasureKamifudaStart(const std::filesystem::path& program, int mem
     }
     PrintFigures("kamifuda", memos, figures, "memos shown + tray icon");
     return figures;
+}
+
+// Each median start of Kamifuda over the median start of the plain program with as many windows
+// (with one window for no memos: Wine's start alone).
+void PrintRatioToFloor(const std::map<int, double>& kamifudaMs, const std::map<int, double>& floorMs)
+{
+    for (const auto& [memos, ms] : kamifudaMs) {
+        const auto floor = floorMs.find(std::max(memos, 1));
+        if (floor != floorMs.end() && floor->second > 0)
+            FigureTable::PrintValue("kamifuda: start as a multiple of Wine's floor", memos, ms / floor->second,
+                                    "times");
+    }
 }
 
 // How much a figure grows per memo, from its medians at 0 memos and at each other count.
@@ -245,11 +260,19 @@ int main(int argc, char** argv)
     FigureTable::PrintHeading("Start-up and memory, measured from outside (start_bench)");
     FigureTable::PrintValue("size of kamifuda.exe", 0,
                             static_cast<double>(std::filesystem::file_size(*program)) / kBytesPerKiB, "KiB");
-    MeasureWineStart(1, options);
+    std::map<int, double> medianFloorMs;
+    const auto keepFloor = [&medianFloorMs](int windows, const FigureSamples& figures) {
+        if (!figures.startMs.Empty())
+            medianFloorMs[windows] = figures.startMs.Median();
+    };
+    keepFloor(1, MeasureWineStart(1, options));
+    std::map<int, double> medianStartMs;
     std::map<int, double> medianPeakKiB;
     std::map<int, double> medianPrivateKiB;
     for (int memos : options.memoCounts) {
         const FigureSamples figures = MeasureKamifudaStart(*program, memos, options);
+        if (!figures.startMs.Empty())
+            medianStartMs[memos] = figures.startMs.Median();
         if (!figures.peakWorkingSetKiB.Empty())
             medianPeakKiB[memos] = figures.peakWorkingSetKiB.Median();
         if (!figures.privateKiB.Empty())
@@ -257,8 +280,9 @@ int main(int argc, char** argv)
     }
     for (int memos : options.memoCounts) {
         if (memos > 1)
-            MeasureWineStart(memos, options);
+            keepFloor(memos, MeasureWineStart(memos, options));
     }
+    PrintRatioToFloor(medianStartMs, medianFloorMs);
     PrintGrowthPerMemo("peak working set", medianPeakKiB);
     PrintGrowthPerMemo("private bytes", medianPrivateKiB);
     return 0;
