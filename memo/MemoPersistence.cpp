@@ -4,21 +4,48 @@
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "Text.h"
+#include "store/DesktopClamp.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
 
+#include <optional>
 #include <vector>
 
 namespace {
 
-void OpenMemoWindow(const MemoWindowPlan& plan)
+// A memo window with its text, size, place and colour, still hidden.
+TMemoWindow& PrepareMemoWindow(const MemoWindowPlan& plan, const DesktopLayout& desktop)
 {
     TMemoWindow& window = TMemoWindow::Create();
     window.SetMemoText(plan.text);  // its own save returns at once: the restore holds the busy flag
     if (plan.record)
-        window.ApplyWindowInfo(*plan.record);
-    window.Show();
+        window.PlaceAndColor(*plan.record, desktop);
+    return window;
 }
+
+// Opens the memo windows of one restore or take-in: each is made complete while hidden, and all
+// are shown at the end, once each and in the order they were opened. Under Wine every window that
+// is already shown makes the making and moving of the next hidden one dearer.
+class MemoWindowOpener {
+public:
+    void operator()(const MemoWindowPlan& plan)
+    {
+        if (!desktop_)
+            desktop_ = CurrentDesktopLayout();
+        prepared_.push_back(&PrepareMemoWindow(plan, *desktop_));
+    }
+
+    void ShowAll()
+    {
+        for (TMemoWindow* window : prepared_)
+            window->Show();
+        prepared_.clear();
+    }
+
+private:
+    std::optional<DesktopLayout> desktop_;
+    std::vector<TMemoWindow*> prepared_;
+};
 
 // The open memo windows as the save sees them: the list of the last collect is kept, so that a
 // memo to close is named by its position in it.
@@ -26,8 +53,12 @@ class MemoWindowDesk {
 public:
     MemoDesk Desk()
     {
-        return {[this] { return Collect(); }, [this](std::size_t i) { windows_.at(i)->Close(); }, OpenMemoWindow};
+        return {[this] { return Collect(); }, [this](std::size_t i) { windows_.at(i)->Close(); },
+                [this](const MemoWindowPlan& plan) { opener_(plan); }};
     }
+
+    // The memos that taking in opened, shown after the save's work is done.
+    void ShowOpened() { opener_.ShowAll(); }
 
 private:
     // The state of every open memo, in the registry's order.
@@ -43,6 +74,7 @@ private:
     }
 
     std::vector<TMemoWindow*> windows_;
+    MemoWindowOpener opener_;
 };
 
 void TellConflict(const ConflictNames& kept)
@@ -74,6 +106,7 @@ SaveOutcome SaveAndTell(SaveMoment moment, bool mayTell)
 {
     MemoWindowDesk windows;
     SaveOutcome outcome = SaveAllMemosWith(windows.Desk(), GetMemoSaver(), ExecutableFolder(), moment);
+    windows.ShowOpened();
     if (!mayTell)
         return outcome;
     if (outcome.conflict)
@@ -100,7 +133,9 @@ std::optional<std::string> SaveAllMemosReportingFailure(bool mayAsk)
 
 void RestoreAllMemos()
 {
-    RestoreOutcome outcome = RestoreAllMemosWith(OpenMemoWindow);
+    MemoWindowOpener opener;
+    RestoreOutcome outcome = RestoreAllMemosWith([&opener](const MemoWindowPlan& plan) { opener(plan); });
+    opener.ShowAll();
     if (outcome.ran && !outcome.Complete())
         TellRestoreProblem(outcome);
 }

@@ -16,6 +16,8 @@
 #include "text/Lines.h"
 #include "text/RegEx2.h"
 
+#include <map>
+
 namespace {
 
 constexpr char kTrailingLineBreaks[] = "[\r\n]+$";
@@ -26,11 +28,20 @@ constexpr LONG kLargestWindowSize = 32767;
 // The low four bits of a system command's wParam are the system's own.
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
-// The text up to its first CR or LF: the memo's first line.
-std::string FirstLine(RegEx2& regex, const std::string& text)
+// Compiled once per run: every restored memo's text goes through both.
+const RegEx2& Pattern(const char* pattern)
 {
-    regex.Compile(kAnyLineBreak);
-    std::unique_ptr<RegEx2::CResult> match = regex.Search(text);
+    static std::map<std::string, RegEx2> compiled;
+    auto [entry, added] = compiled.try_emplace(pattern);
+    if (added)
+        entry->second.Compile(pattern);
+    return entry->second;
+}
+
+// The text up to its first CR or LF: the memo's first line.
+std::string FirstLine(const std::string& text)
+{
+    std::unique_ptr<RegEx2::CResult> match = Pattern(kAnyLineBreak).Search(text);
     return match ? match->Prefix() : text;
 }
 
@@ -136,10 +147,8 @@ void TMemoWindow::ShowPainted()
 void TMemoWindow::SetMemoText(const std::string& text)
 {
     // A copy first: the undo command passes FUndoText itself, which is overwritten below.
-    std::string working = text;
-    RegEx2 regex;
-    working = regex.Compile(kTrailingLineBreaks).ReplaceAll(working, "");
-    SetCaptionAnsi(MemoCaption(FirstLine(regex, working)));
+    const std::string working = Pattern(kTrailingLineBreaks).ReplaceAll(text, "");
+    SetCaptionAnsi(MemoCaption(FirstLine(working)));
     FUndoText = GetMemoText();
     FitToText(working);
     SaveAllMemos();
@@ -147,27 +156,29 @@ void TMemoWindow::SetMemoText(const std::string& text)
 
 void TMemoWindow::FitToText(const std::string& text)
 {
+    // The label's own auto-size would move it once for the old caption and once for the new one;
+    // measured here, the form is resized once. The label stays without auto-size.
     ui::Label& label = MemoLabel();
-    label.SetAutoSize(true);
     label.SetCaptionAnsi(text);
-    label.SetAutoSize(false);
-    label.SetTop(0);
-    label.SetLeft(0);
-    SetClientWidth(label.Width());
-    SetClientHeight(label.Height());
+    const SIZE size = label.MeasureCaption();
+    SetClientSize(size.cx, size.cy);
     // Resizing the form moved the anchored label by its old distances; make it cover the client area.
-    label.SetWidth(ClientWidth());
-    label.SetHeight(ClientHeight());
+    label.SetBounds(0, 0, ClientWidth(), ClientHeight());
 }
 
 std::string TMemoWindow::GetMemoText() const { return MemoLabel().CaptionAnsi(); }
 
 void TMemoWindow::SetMemoColor(COLORREF color)
 {
-    SetColor(color);
-    MemoLabel().SetColor(color);
+    ColorFormAndLabel(color);
     Hide();
     Show();
+}
+
+void TMemoWindow::ColorFormAndLabel(COLORREF color)
+{
+    SetColor(color);
+    MemoLabel().SetColor(color);
 }
 
 CWindowInfo TMemoWindow::GetWindowInfo() const
@@ -177,15 +188,25 @@ CWindowInfo TMemoWindow::GetWindowInfo() const
 
 void TMemoWindow::ApplyWindowInfo(const CWindowInfo& info)
 {
+    PlaceAndColor(info, CurrentDesktopLayout());
+    Hide();
+    Show();
+}
+
+void TMemoWindow::PlaceAndColor(const CWindowInfo& info, const DesktopLayout& desktop)
+{
     // A size that leaves no room inside the frame and border (only a damaged info.ini holds one)
     // would make the memo a dot; it keeps the size its text gave it instead.
     const int width = info.Width > Width() - ClientWidth() ? info.Width : Width();
     const int height = info.Height > Height() - ClientHeight() ? info.Height : Height();
     SetBounds(info.Left, info.Top, width, height);
-    const RECT placed{Left(), Top(), Left() + Width(), Top() + Height()};
-    const POINT corner = ClampWindowPosition(placed, CurrentDesktopLayout());
-    SetBounds(corner.x, corner.y, Width(), Height());
-    SetMemoColor(static_cast<COLORREF>(info.Color));
+    // The system may have kept the size within its limits; the rectangle it took is clamped.
+    RECT placed{};
+    GetWindowRect(Handle(), &placed);
+    const POINT corner = ClampWindowPosition(placed, desktop);
+    if (corner.x != placed.left || corner.y != placed.top)
+        SetBounds(corner.x, corner.y, placed.right - placed.left, placed.bottom - placed.top);
+    ColorFormAndLabel(static_cast<COLORREF>(info.Color));
 }
 
 // ---- the window's own events ---------------------------------------------------------------------

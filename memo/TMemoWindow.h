@@ -7,6 +7,7 @@
 #include "Form.h"
 #include "TClickInfo.h"
 #include "store/CWindowInfo.h"
+#include "store/DesktopClamp.h"
 
 #include <memory>
 #include <string>
@@ -39,8 +40,12 @@ public:
 
     // Outer rectangle and colour, as saving stores them.
     CWindowInfo GetWindowInfo() const;
-    // Places the window at the stored rectangle, brought onto the desktop, and gives it the colour.
+    // Places the window at the stored rectangle, brought onto the desktop, and gives it the colour;
+    // then hides and shows it, as SetMemoColor does.
     void ApplyWindowInfo(const CWindowInfo& info);
+    // The same without hiding and showing: a restored memo, still hidden, is shown once when it is
+    // complete. The desktop's layout is read once for all memos of a restore.
+    void PlaceAndColor(const CWindowInfo& info, const DesktopLayout& desktop);
 
     // The edit dialog on this memo, modal; returns when it has closed.
     void OpenEditDialog();
@@ -63,6 +68,7 @@ protected:
 private:
     void BindHandlers();
     void FitToText(const std::string& text);
+    void ColorFormAndLabel(COLORREF color);
     ui::Label& MemoLabel() const { return *label_; }
 
     void FormClose(ui::Component& sender, ui::CloseAction& action);

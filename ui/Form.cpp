@@ -167,10 +167,9 @@ void Form::CreateFormWindow(const std::string& className)
     d.height = params.height;
     d.parent = params.parent;
     CreateHandle(d);
-    if (designClientWidth_ >= 0)
-        SetClientWidth(designClientWidth_);
-    if (designClientHeight_ >= 0)
-        SetClientHeight(designClientHeight_);
+    if (designClientWidth_ >= 0 || designClientHeight_ >= 0)
+        SetClientSize(designClientWidth_ >= 0 ? designClientWidth_ : ClientWidth(),
+                      designClientHeight_ >= 0 ? designClientHeight_ : ClientHeight());
 }
 
 // ---- geometry and look ---------------------------------------------------------------------------
@@ -201,8 +200,17 @@ void Form::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
 
 int Form::ClientWidth() const { RECT r{}; GetClientRect(Handle(), &r); return r.right; }
 int Form::ClientHeight() const { RECT r{}; GetClientRect(Handle(), &r); return r.bottom; }
-void Form::SetClientWidth(int width) { SetWidth(Width() - ClientWidth() + width); }
-void Form::SetClientHeight(int height) { SetHeight(Height() - ClientHeight() + height); }
+void Form::SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+void Form::SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+
+void Form::SetClientSize(int width, int height)
+{
+    const RECT outer = WindowRect(Handle());
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    SetBounds(outer.left, outer.top, outer.right - outer.left - client.right + width,
+              outer.bottom - outer.top - client.bottom + height);
+}
 
 void Form::SetColor(COLORREF color)
 {

@@ -37,6 +37,8 @@ public:
     int ClientHeight() const;
     void SetClientWidth(int width);
     void SetClientHeight(int height);
+    // Both in one move: the window is resized once, and its controls follow their anchors once.
+    void SetClientSize(int width, int height);
     int BorderWidth() const { return borderWidth_; }
 
     COLORREF Color() const { return color_; }

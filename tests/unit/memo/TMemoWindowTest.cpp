@@ -135,6 +135,15 @@ TEST_F(ApplyWindowInfoTest, AWindowInsideTheScreenStaysWhereItWasStoredWithItsCo
     EXPECT_TRUE(IsWindowVisible(memo.Handle()));
 }
 
+TEST_F(ApplyWindowInfoTest, PlacingForTheRestoreClampsAndColoursButLeavesTheMemoHidden)
+{
+    memo.PlaceAndColor(CWindowInfo(-40, 200, 140, 70, static_cast<std::int32_t>(kMemoBlue)), CurrentDesktopLayout());
+    ExpectRect(0, 200, 140, 70);
+    EXPECT_EQ(kMemoBlue, memo.Get<ui::Label>("Label").Color());
+    EXPECT_EQ(kMemoBlue, memo.Color());
+    EXPECT_FALSE(IsWindowVisible(memo.Handle())) << "a restored memo is shown once, when it is complete";
+}
+
 TEST_F(ApplyWindowInfoTest, LeftAndTopBeforeTheScreenBecomeZero)
 {
     memo.ApplyWindowInfo(CWindowInfo(-40, -10, 140, 70, static_cast<std::int32_t>(kMemoYellow)));
