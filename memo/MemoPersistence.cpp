@@ -16,10 +16,10 @@ namespace {
 // A memo window with its text, size, place and colour, still hidden.
 TMemoWindow& PrepareMemoWindow(const MemoWindowPlan& plan, const DesktopLayout& desktop)
 {
+    if (plan.record)
+        return TMemoWindow::CreateRestored(plan.text, *plan.record, desktop);
     TMemoWindow& window = TMemoWindow::Create();
     window.SetMemoText(plan.text);  // its own save returns at once: the restore holds the busy flag
-    if (plan.record)
-        window.PlaceAndColor(*plan.record, desktop);
     return window;
 }
 

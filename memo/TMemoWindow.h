@@ -10,6 +10,7 @@
 #include "store/DesktopClamp.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -26,6 +27,10 @@ public:
     // A memo window that lives until the process ends: the program never destroys one, it only
     // hides a closed one.
     static TMemoWindow& Create();
+    // A restored memo, still hidden, as Create, SetMemoText and PlaceAndColor leave it, but made at
+    // its place and size at once when the record has room inside the frame.
+    static TMemoWindow& CreateRestored(const std::string& text, const CWindowInfo& info,
+                                       const DesktopLayout& desktop);
     // Shows the window and paints it at once.
     void ShowPainted();
 
@@ -67,7 +72,13 @@ protected:
 
 private:
     void BindHandlers();
-    void FitToText(const std::string& text);
+    // madeAt: the rectangle to make the window at instead of the design one and its client size.
+    TMemoWindow(ui::Form* owner, std::optional<RECT> madeAt);
+    // Trims the final run of CR and LF, makes the first line the caption, keeps the text shown so
+    // far as the undo text and gives the label the text; sizes nothing.
+    void TakeText(const std::string& text);
+    // Label and window exactly as large as the label's text.
+    void FitToText();
     void ColorFormAndLabel(COLORREF color);
     ui::Label& MemoLabel() const { return *label_; }
 
@@ -85,4 +96,5 @@ private:
     // The last left press on the text, for telling a double click at the start of a drag.
     std::unique_ptr<TClickInfo> FClickInfo;
     ui::Label* label_ = nullptr;  // the label of the form data, which holds the memo text
+    std::optional<RECT> madeAt_;
 };

@@ -27,10 +27,9 @@ std::string EscapeMemoText(const std::string& text)
 {
     // The order matters: backslashes first, so the backslashes added for line breaks stay single;
     // CR LF pairs before lone bytes, so a pair becomes one escaped break, not two.
-    RegEx2 regex;
-    std::string line = regex.Compile(kBackslashPattern).ReplaceAll(text, kEscapedBackslash);
-    line = regex.Compile(kCrLfPattern).ReplaceAll(line, kEscapedBreak);
-    return regex.Compile(kLoneBreakPattern).ReplaceAll(line, kEscapedBreak);
+    std::string line = CompiledOnce(kBackslashPattern).ReplaceAll(text, kEscapedBackslash);
+    line = CompiledOnce(kCrLfPattern).ReplaceAll(line, kEscapedBreak);
+    return CompiledOnce(kLoneBreakPattern).ReplaceAll(line, kEscapedBreak);
 }
 
 std::string UnescapeMemoText(std::string_view line)

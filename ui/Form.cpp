@@ -167,7 +167,7 @@ void Form::CreateFormWindow(const std::string& className)
     d.height = params.height;
     d.parent = params.parent;
     CreateHandle(d);
-    if (designClientWidth_ >= 0 || designClientHeight_ >= 0)
+    if (params.designClientSize && (designClientWidth_ >= 0 || designClientHeight_ >= 0))
         SetClientSize(designClientWidth_ >= 0 ? designClientWidth_ : ClientWidth(),
                       designClientHeight_ >= 0 ? designClientHeight_ : ClientHeight());
 }

@@ -100,6 +100,9 @@ protected:
         DWORD exStyle = 0;
         int x = 0, y = 0, width = 0, height = 0;
         HWND parent = nullptr;
+        // False when the derived form gives the window's final rectangle: the design client size
+        // is then not applied.
+        bool designClientSize = true;
     };
     virtual void CreateParams(CreateParamsData& params);
 
