@@ -102,8 +102,7 @@ TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowI
     // SetMemoText's returns at once while the restore holds the busy flag.
     window.TakeText(text);
     window.MemoLabel().SetBounds(0, 0, window.ClientWidth(), window.ClientHeight());
-    RECT made{};
-    GetWindowRect(window.Handle(), &made);
+    const RECT made = window.BoundsRect();
     if (!EqualRect(&made, &wanted))
         window.PlaceAndColor(info, desktop);  // the system kept the size within its limits
     else
@@ -227,7 +226,10 @@ void TMemoWindow::ColorFormAndLabel(COLORREF color)
 
 CWindowInfo TMemoWindow::GetWindowInfo() const
 {
-    return CWindowInfo(Left(), Top(), Width(), Height(), static_cast<std::int32_t>(MemoLabel().Color()));
+    // Read once: the timer's save reads every memo's rectangle every few seconds.
+    const RECT r = BoundsRect();
+    return CWindowInfo(r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       static_cast<std::int32_t>(MemoLabel().Color()));
 }
 
 void TMemoWindow::ApplyWindowInfo(const CWindowInfo& info)
@@ -245,8 +247,7 @@ void TMemoWindow::PlaceAndColor(const CWindowInfo& info, const DesktopLayout& de
     const int height = info.Height > Height() - ClientHeight() ? info.Height : Height();
     SetBounds(info.Left, info.Top, width, height);
     // The system may have kept the size within its limits; the rectangle it took is clamped.
-    RECT placed{};
-    GetWindowRect(Handle(), &placed);
+    const RECT placed = BoundsRect();
     const POINT corner = ClampWindowPosition(placed, desktop);
     if (corner.x != placed.left || corner.y != placed.top)
         SetBounds(corner.x, corner.y, placed.right - placed.left, placed.bottom - placed.top);

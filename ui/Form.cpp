@@ -184,6 +184,7 @@ RECT WindowRect(HWND window)
 }
 } // namespace
 
+RECT Form::BoundsRect() const { return WindowRect(Handle()); }
 int Form::Left() const { return WindowRect(Handle()).left; }
 int Form::Top() const { return WindowRect(Handle()).top; }
 int Form::Width() const { RECT r = WindowRect(Handle()); return r.right - r.left; }
@@ -216,7 +217,10 @@ void Form::SetColor(COLORREF color)
 {
     color_ = color;
     brush_ = SharedSolidBrush(ResolveColor(color_));
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    // A hidden window is painted whole when it is shown; redrawing it now costs Wine as much as
+    // a good part of making it, for every restored memo.
+    if (Visible())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }

@@ -24,6 +24,8 @@ class Form : public Component, public Window {
 public:
     ~Form() override;
 
+    // The outer rectangle in screen coordinates, read once for all four sides.
+    RECT BoundsRect() const;
     int Left() const;
     int Top() const;
     int Width() const;

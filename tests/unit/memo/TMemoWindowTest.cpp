@@ -144,6 +144,12 @@ TEST_F(ApplyWindowInfoTest, PlacingForTheRestoreClampsAndColoursButLeavesTheMemo
     EXPECT_EQ(kMemoBlue, memo.Get<ui::Label>("Label").Color());
     EXPECT_EQ(kMemoBlue, memo.Color());
     EXPECT_FALSE(IsWindowVisible(memo.Handle())) << "a restored memo is shown once, when it is complete";
+    // Coloured while hidden, it is painted in its colour when it is shown.
+    memo.ShowPainted();
+    const HWND label = memo.Get<ui::Label>("Label").Handle();
+    const HDC dc = GetDC(label);
+    EXPECT_EQ(kMemoBlue, GetPixel(dc, 1, 1));
+    ReleaseDC(label, dc);
 }
 
 TEST_F(ApplyWindowInfoTest, LeftAndTopBeforeTheScreenBecomeZero)
