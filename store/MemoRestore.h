@@ -21,13 +21,13 @@
 //
 //     void RestoreAllMemos()
 //     {
-//         RestoreOutcome outcome = RestoreAllMemosWith([](const MemoWindowPlan& plan) {
-//             auto* window = new TMemoWindow(nullptr);   // registers itself
-//             window->SetMemoText(plan.text);            // its save returns at once (busy)
-//             if (plan.record)
-//                 ApplyWindowInfo(*window, *plan.record);
-//             window->Show();
+//         std::vector<TMemoWindow*> opened;
+//         RestoreOutcome outcome = RestoreAllMemosWith([&](const MemoWindowPlan& plan) {
+//             // registers itself; hidden, with its text, and its place and colour when it has a record
+//             opened.push_back(plan.record ? &TMemoWindow::CreateRestored(plan.text, *plan.record, desktop)
+//                                          : &new memo with SetMemoText(plan.text));
 //         });
+//         show each of opened once, in order
 //         if (!outcome.Complete())
 //             tell the user once: outcome.fileFailure.Describe() or outcome.openFailure
 //     }
