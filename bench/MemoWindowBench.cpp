@@ -1,10 +1,11 @@
 // memo_bench: the program's save and restore with real memo windows, in-process, for N memos.
 //
 // The restore is RestoreAllMemos over memo.txt and info.ini of N memos beside this program (once per
-// count: windows are not taken back); its steps (creating the windows, setting their texts, applying their records, showing them, painting)
-// are also timed one by one over all memos, to show where a start spends its time. The saves are
-// SaveAllMemos over the N open windows: with nothing changed (the timer's), after one memo's text
-// changed (SetMemoText, which saves) and after one memo moved.
+// count: windows are not taken back); its steps (making the windows, hidden, with their texts,
+// places and colours; showing them; painting) are also timed one by one over all memos, to show
+// where a start spends its time. The saves are SaveAllMemos over the N open windows:
+// with nothing changed (the timer's), after one memo's text changed (SetMemoText, which saves) and
+// after one memo moved.
 //
 //   memo_bench [--runs R] [--budget-ms B] [--no-heading] [--steps] [N ...]
 #include "BenchOptions.h"
@@ -17,6 +18,7 @@
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "store/DataFolder.h"
+#include "store/DesktopClamp.h"
 #include "store/MemoFiles.h"
 #include "store/MemoSaver.h"
 #include "store/PersistenceGuard.h"
@@ -83,22 +85,15 @@ void MeasureRestore(int memos)
 void MeasureRestoreSteps(int memos)
 {
     const MemoState state = MakeMemos(memos);
-    // As in the restore: the save that SetMemoText asks for returns at once.
+    // As in the restore: no save runs meanwhile.
     const PersistenceGuard restoring;
     std::vector<TMemoWindow*> windows;
-    Samples create, setText, applyInfo, show, paint;
+    Samples create, show, paint;
     Stopwatch watch;
+    const DesktopLayout desktop = CurrentDesktopLayout();
     for (int i = 0; i < memos; ++i)
-        windows.push_back(&TMemoWindow::Create());
+        windows.push_back(&TMemoWindow::CreateRestored(state.texts[i], state.infos[i], desktop));
     create.Add(watch.ElapsedMs());
-    watch.Restart();
-    for (int i = 0; i < memos; ++i)
-        windows[i]->SetMemoText(state.texts[i]);
-    setText.Add(watch.ElapsedMs());
-    watch.Restart();
-    for (int i = 0; i < memos; ++i)
-        windows[i]->ApplyWindowInfo(state.infos[i]);
-    applyInfo.Add(watch.ElapsedMs());
     watch.Restart();
     for (TMemoWindow* window : windows)
         window->Show();
@@ -106,9 +101,7 @@ void MeasureRestoreSteps(int memos)
     watch.Restart();
     PumpMessages();
     paint.Add(watch.ElapsedMs());
-    FigureTable::PrintRow("restore step: construct the windows", memos, create, "ms");
-    FigureTable::PrintRow("restore step: SetMemoText", memos, setText, "ms");
-    FigureTable::PrintRow("restore step: ApplyWindowInfo", memos, applyInfo, "ms");
+    FigureTable::PrintRow("restore step: CreateRestored (text, place, colour)", memos, create, "ms");
     FigureTable::PrintRow("restore step: Show", memos, show, "ms");
     FigureTable::PrintRow("restore step: paint (pending messages)", memos, paint, "ms");
     ForgetAllMemoWindows();

@@ -2,11 +2,13 @@
 //
 // The memo state is plain data here (MemoFixture): the figures are those of the save and restore
 // decisions and of writing and reading memo.txt and info.ini, without reading the texts and
-// rectangles of N memo windows.
+// rectangles of N memo windows. Last, the most heap a restore holds while reading a memo.txt of
+// about 50 MB (the most memos a start opens, each long), counted by HeapPeak.
 //
 //   save_bench [--runs R] [--budget-ms B] [N ...]
 #include "BenchOptions.h"
 #include "FigureTable.h"
+#include "HeapPeak.h"
 #include "Measure.h"
 #include "MemoFixture.h"
 #include "Stopwatch.h"
@@ -104,6 +106,44 @@ void MeasureRestore(int memos, const BenchOptions& options, const std::wstring& 
         std::printf("!! restore: %u memos planned, %d expected\n", static_cast<unsigned>(opened), memos);
     FigureTable::PrintRow("restore (read and plan, no windows)", memos, samples, "ms");
 }
+
+// A memo.txt of about this size, in memos as long as it takes for the most memo windows the
+// program opens: reading it must not hold many copies of it at once.
+constexpr std::size_t kLargeFileBytes = 50u << 20;
+constexpr char kLargeMemoLine[] = "a line of a long memo, with a \\ backslash";
+
+void MeasureLargeFileRead()
+{
+    const std::wstring folder = BenchFolder(static_cast<int>(kMostMemoWindows)) + L"-large";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    MemoState memos = MakeMemos(static_cast<int>(kMostMemoWindows));
+    const std::size_t lines = kLargeFileBytes / kMostMemoWindows / (sizeof kLargeMemoLine + 1);
+    for (std::string& text : memos.texts)
+        for (std::size_t line = 0; line < lines; ++line)
+            text.append("\r\n").append(kLargeMemoLine);
+    if (!WriteMemoFiles(memos, folder).Ok())
+        std::printf("!! large memo.txt: cannot write the memo files\n");
+    memos = {};
+    const std::wstring path = PathInFolder(folder, kMemoFileName);
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file);
+    const double fileBytes = static_cast<double>(file.nFileSizeLow);
+    MemoSaver saver;
+    HeapPeak::Restart();
+    const std::size_t before = HeapPeak::HeldBytes();
+    RestoreAllMemosWith([](const MemoWindowPlan&) {}, saver, folder);
+    const double peak = static_cast<double>(HeapPeak::PeakBytes() - before);
+    const double kept = static_cast<double>(HeapPeak::HeldBytes() - before);
+    FigureTable::PrintValue("large memo.txt: file size", static_cast<int>(kMostMemoWindows), fileBytes / (1 << 20),
+                            "MiB");
+    FigureTable::PrintValue("large memo.txt: restore's heap peak / file size", static_cast<int>(kMostMemoWindows),
+                            peak / fileBytes, "times");
+    FigureTable::PrintValue("large memo.txt: heap kept by the saver / file size", static_cast<int>(kMostMemoWindows),
+                            kept / fileBytes, "times");
+    DeleteFileW(path.c_str());
+    DeleteFileW(PathInFolder(folder, kInfoFileName).c_str());
+    RemoveDirectoryW(folder.c_str());
+}
 }
 
 int main(int argc, char** argv)
@@ -119,5 +159,6 @@ int main(int argc, char** argv)
         }
         MeasureRestore(memos, options, folder);
     }
+    MeasureLargeFileRead();
     return 0;
 }

@@ -2,7 +2,9 @@
 // see it. For each N and run: a fresh folder with a copy of kamifuda.exe and memo.txt and info.ini
 // for N memos; the time from CreateProcess until all N memo windows are visible and the tray icon
 // is added; then the process's memory and GDI and USER objects. The same for the smallest program
-// with a window gives the part of every start that is Wine's own.
+// with a window gives the part of every start that is Wine's own, and the same program with N
+// memo-like framed pop-ups Wine's floor for N memos: each start of Kamifuda is printed as a multiple
+// of the floor for as many windows, the two started in turn run by run.
 //
 //   start_bench --program <kamifuda.exe> [--runs R] [--budget-ms B] [N ...]
 #include "BenchOptions.h"
@@ -137,66 +139,99 @@ void PrintFigures(const std::string& subject, int memos, const FigureSamples& fi
     PrintIfMeasured(subject + ": windows (top-level and child)", memos, figures.windows, "count");
 }
 
-// Wine's share of a start: this program in its idle mode with `windows` memo-like windows, until
+// One start of Wine's share: this program in its idle mode with `windows` memo-like windows, until
 // they are all visible.
-void MeasureWineStart(int windows, const BenchOptions& options)
+RunFigures WineStartRun(int windows)
 {
     SetEnvironmentVariableA(kIdleWindowsVariable, std::to_string(windows).c_str());
-    FigureSamples figures;
-    const std::filesystem::path program = Serialize::ModuleFileName(nullptr);
-    for (int run = -kWarmUpRuns; run < options.runs; ++run) {
-        const e2e::TempFolder folder;
-        const std::filesystem::path copy = folder.Path() / kIdleProgramName;
-        std::filesystem::copy_file(program, copy);
-        std::optional<VisibleWindowCounter> shown;
-        const RunFigures measured = MeasureRun(copy, folder.Path(), [&shown, windows](DWORD processId, double) {
-            if (!shown)
-                shown.emplace(processId, kIdleWindowClass);
-            return shown->Count() == windows;
-        });
-        if (run >= 0)
-            figures.Add(measured);
-    }
+    const e2e::TempFolder folder;
+    const std::filesystem::path copy = folder.Path() / kIdleProgramName;
+    std::filesystem::copy_file(Serialize::ModuleFileName(nullptr), copy);
+    std::optional<VisibleWindowCounter> shown;
+    return MeasureRun(copy, folder.Path(), [&shown, windows](DWORD processId, double) {
+        if (!shown)
+            shown.emplace(processId, kIdleWindowClass);
+        return shown->Count() == windows;
+    });
+}
+
+void PrintWineStart(int windows, const FigureSamples& figures)
+{
     PrintFigures("plain program, " + std::to_string(windows) + " memo-like window(s)", windows, figures,
                  "windows shown");
 }
 
-FigureSamples MeasureKamifudaStart(const std::filesystem::path& program, int memos, const BenchOptions& options)
+// One start of Kamifuda with the staged memo files; none when they cannot be copied.
+std::optional<RunFigures> KamifudaStartRun(const std::filesystem::path& program, const StagedMemoFiles& staged,
+                                           int memos)
 {
-    FigureSamples figures;
-    const StagedMemoFiles staged(memos);
-    for (int run = -kWarmUpRuns; run < options.runs; ++run) {
-        const e2e::TempFolder folder;
-        const std::filesystem::path copy = folder.Path() / program.filename();
-        std::filesystem::copy_file(program, copy);
-        if (!staged.CopyInto(folder.Path().wstring())) {
-            FigureTable::PrintNote("cannot copy the memo files into " + folder.Path().string());
-            break;
-        }
-        std::optional<InstanceWindows> windows;
-        std::optional<double> mainWindowMs;
-        RunFigures measured = MeasureRun(copy, folder.Path(), [&](DWORD processId, double elapsedMs) {
-            if (!windows)
-                windows.emplace(processId);
-            if (!mainWindowMs && windows->MainWindowExists())
-                mainWindowMs = elapsedMs;
-            return windows->TrayIconAdded() && (memos == 0 || windows->VisibleMemoWindows() == memos);
-        }, [&] {
-            // Under Wine the start of the next program waits about two seconds for the shell to
-            // give up the icon of a process that ended without removing it; the program's exit
-            // command removes it, the forced end here does not.
-            if (windows)
-                windows->RemoveTrayIcon();
-        });
-        measured.mainWindowMs = mainWindowMs;
-        if (run >= 0)
-            figures.Add(measured);
-        // A start that never gets there will not get there the next time either.
-        if (!measured.startMs)
-            break;
+    const e2e::TempFolder folder;
+    const std::filesystem::path copy = folder.Path() / program.filename();
+    std::filesystem::copy_file(program, copy);
+    if (!staged.CopyInto(folder.Path().wstring())) {
+        FigureTable::PrintNote("cannot copy the memo files into " + folder.Path().string());
+        return std::nullopt;
     }
-    PrintFigures("kamifuda", memos, figures, "memos shown + tray icon");
-    return figures;
+    std::optional<InstanceWindows> windows;
+    std::optional<double> mainWindowMs;
+    RunFigures measured = MeasureRun(copy, folder.Path(), [&](DWORD processId, double elapsedMs) {
+        if (!windows)
+            windows.emplace(processId);
+        if (!mainWindowMs && windows->MainWindowExists())
+            mainWindowMs = elapsedMs;
+        return windows->TrayIconAdded() && (memos == 0 || windows->VisibleMemoWindows() == memos);
+    }, [&] {
+        // Under Wine the start of the next program waits about two seconds for the shell to
+        // give up the icon of a process that ended without removing it; the program's exit
+        // command removes it, the forced end here does not.
+        if (windows)
+            windows->RemoveTrayIcon();
+    });
+    measured.mainWindowMs = mainWindowMs;
+    return measured;
+}
+
+struct StartSamples
+{
+    FigureSamples kamifuda;
+    FigureSamples floor;  // the plain program with as many windows (one for no memos)
+};
+
+// Kamifuda's start with `memos` memos and Wine's floor for as many windows, run by run in turn, so
+// that both meet the same load of the machine.
+StartSamples MeasureStarts(const std::filesystem::path& program, int memos, const BenchOptions& options)
+{
+    StartSamples samples;
+    const StagedMemoFiles staged(memos);
+    const int windows = std::max(memos, 1);
+    bool kamifudaEnded = false;
+    for (int run = -kWarmUpRuns; run < options.runs; ++run) {
+        const RunFigures floor = WineStartRun(windows);
+        if (run >= 0)
+            samples.floor.Add(floor);
+        if (kamifudaEnded)
+            continue;
+        const std::optional<RunFigures> measured = KamifudaStartRun(program, staged, memos);
+        if (measured && run >= 0)
+            samples.kamifuda.Add(*measured);
+        // A start that never gets there will not get there the next time either.
+        kamifudaEnded = !measured || !measured->startMs;
+    }
+    PrintFigures("kamifuda", memos, samples.kamifuda, "memos shown + tray icon");
+    PrintWineStart(windows, samples.floor);
+    return samples;
+}
+
+// Each median start of Kamifuda over the median start of the plain program with as many windows
+// in the same runs (with one window for no memos: Wine's start alone).
+void PrintRatioToFloor(const std::map<int, double>& kamifudaMs, const std::map<int, double>& floorMs)
+{
+    for (const auto& [memos, ms] : kamifudaMs) {
+        const auto floor = floorMs.find(std::max(memos, 1));
+        if (floor != floorMs.end() && floor->second > 0)
+            FigureTable::PrintValue("kamifuda: start as a multiple of Wine's floor", memos, ms / floor->second,
+                                    "times");
+    }
 }
 
 // How much a figure grows per memo, from its medians at 0 memos and at each other count.
@@ -239,20 +274,23 @@ int main(int argc, char** argv)
     FigureTable::PrintHeading("Start-up and memory, measured from outside (start_bench)");
     FigureTable::PrintValue("size of kamifuda.exe", 0,
                             static_cast<double>(std::filesystem::file_size(*program)) / kBytesPerKiB, "KiB");
-    MeasureWineStart(1, options);
+    std::map<int, double> medianFloorMs;
+    std::map<int, double> medianStartMs;
     std::map<int, double> medianPeakKiB;
     std::map<int, double> medianPrivateKiB;
     for (int memos : options.memoCounts) {
-        const FigureSamples figures = MeasureKamifudaStart(*program, memos, options);
+        const StartSamples starts = MeasureStarts(*program, memos, options);
+        const FigureSamples& figures = starts.kamifuda;
+        if (!figures.startMs.Empty())
+            medianStartMs[memos] = figures.startMs.Median();
+        if (!starts.floor.startMs.Empty())
+            medianFloorMs[std::max(memos, 1)] = starts.floor.startMs.Median();
         if (!figures.peakWorkingSetKiB.Empty())
             medianPeakKiB[memos] = figures.peakWorkingSetKiB.Median();
         if (!figures.privateKiB.Empty())
             medianPrivateKiB[memos] = figures.privateKiB.Median();
     }
-    for (int memos : options.memoCounts) {
-        if (memos > 1)
-            MeasureWineStart(memos, options);
-    }
+    PrintRatioToFloor(medianStartMs, medianFloorMs);
     PrintGrowthPerMemo("peak working set", medianPeakKiB);
     PrintGrowthPerMemo("private bytes", medianPrivateKiB);
     return 0;

@@ -5,21 +5,48 @@
 #include "TMemoWindows.h"
 #include "Text.h"
 #include "serialize/WideText.h"
+#include "store/DesktopClamp.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
 
+#include <optional>
 #include <vector>
 
 namespace {
 
-void OpenMemoWindow(const MemoWindowPlan& plan)
+// A memo window with its text, size, place and colour, still hidden.
+TMemoWindow& PrepareMemoWindow(const MemoWindowPlan& plan, const DesktopLayout& desktop)
 {
+    if (plan.record)
+        return TMemoWindow::CreateRestored(plan.text, *plan.record, desktop);
     TMemoWindow& window = TMemoWindow::Create();
     window.SetMemoText(plan.text);  // its own save returns at once: the restore holds the busy flag
-    if (plan.record)
-        window.ApplyWindowInfo(*plan.record);
-    window.Show();
+    return window;
 }
+
+// Opens the memo windows of one restore or take-in: each is made complete while hidden, and all
+// are shown at the end, once each and in the order they were opened. Under Wine every window that
+// is already shown makes the making and moving of the next hidden one dearer.
+class MemoWindowOpener {
+public:
+    void operator()(const MemoWindowPlan& plan)
+    {
+        if (!desktop_)
+            desktop_ = CurrentDesktopLayout();
+        prepared_.push_back(&PrepareMemoWindow(plan, *desktop_));
+    }
+
+    void ShowAll()
+    {
+        for (TMemoWindow* window : prepared_)
+            window->Show();
+        prepared_.clear();
+    }
+
+private:
+    std::optional<DesktopLayout> desktop_;
+    std::vector<TMemoWindow*> prepared_;
+};
 
 // The open memo windows as the save sees them: the list of the last collect is kept, so that a
 // memo to close is named by its position in it.
@@ -27,8 +54,12 @@ class MemoWindowDesk {
 public:
     MemoDesk Desk()
     {
-        return {[this] { return Collect(); }, [this](std::size_t i) { windows_.at(i)->Close(); }, OpenMemoWindow};
+        return {[this] { return Collect(); }, [this](std::size_t i) { windows_.at(i)->Close(); },
+                [this](const MemoWindowPlan& plan) { opener_(plan); }};
     }
+
+    // The memos that taking in opened, shown after the save's work is done.
+    void ShowOpened() { opener_.ShowAll(); }
 
 private:
     // The state of every open memo, in the registry's order.
@@ -42,6 +73,7 @@ private:
     }
 
     std::vector<TMemoWindow*> windows_;
+    MemoWindowOpener opener_;
 };
 
 void TellConflict(const ConflictNames& kept)
@@ -73,6 +105,7 @@ SaveOutcome SaveAndTell(SaveMoment moment, bool mayTell)
 {
     MemoWindowDesk windows;
     SaveOutcome outcome = SaveAllMemosWith(windows.Desk(), GetMemoSaver(), ExecutableFolder(), moment);
+    windows.ShowOpened();
     if (!mayTell)
         return outcome;
     if (outcome.conflict)
@@ -99,7 +132,9 @@ std::optional<std::string> SaveAllMemosReportingFailure(bool mayAsk)
 
 void RestoreAllMemos()
 {
-    RestoreOutcome outcome = RestoreAllMemosWith(OpenMemoWindow);
+    MemoWindowOpener opener;
+    RestoreOutcome outcome = RestoreAllMemosWith([&opener](const MemoWindowPlan& plan) { opener(plan); });
+    opener.ShowAll();
     if (outcome.ran && !outcome.Complete())
         TellRestoreProblem(outcome);
 }

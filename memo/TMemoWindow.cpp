@@ -17,6 +17,9 @@
 #include "text/Lines.h"
 #include "text/RegEx2.h"
 
+#include <cstdlib>
+#include <optional>
+
 namespace {
 
 constexpr char kTrailingLineBreaks[] = "[\r\n]+$";
@@ -24,14 +27,15 @@ constexpr char kAnyLineBreak[] = "[\r\n]";
 constexpr wchar_t kCopyLineCaptionSuffix[] = L"行目をコピー";
 // The largest size a window's coordinates can describe.
 constexpr LONG kLargestWindowSize = 32767;
+// Far beyond any desktop, yet far from the ends of a window's coordinates.
+constexpr std::int32_t kFarthestPlainCoordinate = 1 << 20;
 // The low four bits of a system command's wParam are the system's own.
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
 // The text up to its first CR or LF: the memo's first line.
-std::string FirstLine(RegEx2& regex, const std::string& text)
+std::string FirstLine(const std::string& text)
 {
-    regex.Compile(kAnyLineBreak);
-    std::unique_ptr<RegEx2::CResult> match = regex.Search(text);
+    std::unique_ptr<RegEx2::CResult> match = CompiledOnce(kAnyLineBreak).Search(text);
     return match ? match->Prefix() : text;
 }
 
@@ -43,7 +47,9 @@ std::wstring CopyLineCaption(int line)
 
 } // namespace
 
-TMemoWindow::TMemoWindow(ui::Form* owner) : Form(owner)
+TMemoWindow::TMemoWindow(ui::Form* owner) : TMemoWindow(owner, std::nullopt) {}
+
+TMemoWindow::TMemoWindow(ui::Form* owner, std::optional<RECT> madeAt) : Form(owner), madeAt_(madeAt)
 {
     BindHandlers();
     LoadForm(L"TMEMOWINDOW");
@@ -66,6 +72,42 @@ TMemoWindow& TMemoWindow::Create()
     // Deliberately never freed: a closed memo is hidden and unregistered, and the window object
     // lives until the process ends.
     return *new TMemoWindow();
+}
+
+TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowInfo& info,
+                                         const DesktopLayout& desktop)
+{
+    // Made where the record's steps (SetMemoText, then PlaceAndColor) would leave it, so that the
+    // window is not moved at all when the system takes that rectangle as it is. A record beyond
+    // the coordinates windows have (only a damaged info.ini holds one) takes the steps themselves.
+    const bool plain = std::abs(info.Left) <= kFarthestPlainCoordinate &&
+                       std::abs(info.Top) <= kFarthestPlainCoordinate && info.Width > 0 &&
+                       info.Width <= kLargestWindowSize && info.Height > 0 && info.Height <= kLargestWindowSize;
+    RECT wanted{info.Left, info.Top, info.Left + info.Width, info.Top + info.Height};
+    if (plain) {
+        const POINT corner = ClampWindowPosition(wanted, desktop);
+        wanted = RECT{corner.x, corner.y, corner.x + info.Width, corner.y + info.Height};
+    }
+    // Never freed, as Create's.
+    TMemoWindow& window = plain ? *new TMemoWindow(nullptr, wanted) : Create();
+    const bool roomInside = info.Width > window.Width() - window.ClientWidth() &&
+                            info.Height > window.Height() - window.ClientHeight();
+    if (!plain || !roomInside) {
+        // The size comes from the text, or the record is odd: the steps themselves.
+        window.SetMemoText(text);
+        window.PlaceAndColor(info, desktop);
+        return window;
+    }
+    // The text-fitted size that SetMemoText would give is replaced by the record's; no save, as
+    // SetMemoText's returns at once while the restore holds the busy flag.
+    window.TakeText(text);
+    window.MemoLabel().SetBounds(0, 0, window.ClientWidth(), window.ClientHeight());
+    const RECT made = window.BoundsRect();
+    if (!EqualRect(&made, &wanted))
+        window.PlaceAndColor(info, desktop);  // the system kept the size within its limits
+    else
+        window.ColorFormAndLabel(static_cast<COLORREF>(info.Color));
+    return window;
 }
 
 void TMemoWindow::BindHandlers()
@@ -95,6 +137,13 @@ void TMemoWindow::CreateParams(CreateParamsData& params)
     Form::CreateParams(params);
     params.style |= WS_THICKFRAME;
     params.exStyle |= WS_EX_TOOLWINDOW;
+    if (madeAt_) {
+        params.x = madeAt_->left;
+        params.y = madeAt_->top;
+        params.width = madeAt_->right - madeAt_->left;
+        params.height = madeAt_->bottom - madeAt_->top;
+        params.designClientSize = false;
+    }
 }
 
 LRESULT TMemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -135,57 +184,74 @@ void TMemoWindow::ShowPainted()
 
 void TMemoWindow::SetMemoText(const std::string& text)
 {
-    // A copy first: the undo command passes FUndoText itself, which is overwritten below.
-    std::string working = text;
-    RegEx2 regex;
-    working = regex.Compile(kTrailingLineBreaks).ReplaceAll(working, "");
-    SetCaptionAnsi(MemoCaption(FirstLine(regex, working)));
-    FUndoText = GetMemoText();
-    FitToText(working);
+    TakeText(text);
+    FitToText();
     SaveAllMemos();
 }
 
-void TMemoWindow::FitToText(const std::string& text)
+void TMemoWindow::TakeText(const std::string& text)
 {
+    // A copy first: the undo command passes FUndoText itself, which is overwritten below.
+    const std::string working = CompiledOnce(kTrailingLineBreaks).ReplaceAll(text, "");
+    SetCaptionAnsi(MemoCaption(FirstLine(working)));
+    FUndoText = GetMemoText();
+    MemoLabel().SetCaptionAnsi(working);
+}
+
+void TMemoWindow::FitToText()
+{
+    // The label's own auto-size would move it once for the old caption and once for the new one;
+    // measured here, the form is resized once. The label stays without auto-size.
     ui::Label& label = MemoLabel();
-    label.SetAutoSize(true);
-    label.SetCaptionAnsi(text);
-    label.SetAutoSize(false);
-    label.SetTop(0);
-    label.SetLeft(0);
-    SetClientWidth(label.Width());
-    SetClientHeight(label.Height());
+    const SIZE size = label.MeasureCaption();
+    SetClientSize(size.cx, size.cy);
     // Resizing the form moved the anchored label by its old distances; make it cover the client area.
-    label.SetWidth(ClientWidth());
-    label.SetHeight(ClientHeight());
+    label.SetBounds(0, 0, ClientWidth(), ClientHeight());
 }
 
 std::string TMemoWindow::GetMemoText() const { return MemoLabel().CaptionAnsi(); }
 
 void TMemoWindow::SetMemoColor(COLORREF color)
 {
-    SetColor(color);
-    MemoLabel().SetColor(color);
+    ColorFormAndLabel(color);
     Hide();
     Show();
 }
 
+void TMemoWindow::ColorFormAndLabel(COLORREF color)
+{
+    SetColor(color);
+    MemoLabel().SetColor(color);
+}
+
 CWindowInfo TMemoWindow::GetWindowInfo() const
 {
-    return CWindowInfo(Left(), Top(), Width(), Height(), static_cast<std::int32_t>(MemoLabel().Color()));
+    // Read once: the timer's save reads every memo's rectangle every few seconds.
+    const RECT r = BoundsRect();
+    return CWindowInfo(r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       static_cast<std::int32_t>(MemoLabel().Color()));
 }
 
 void TMemoWindow::ApplyWindowInfo(const CWindowInfo& info)
+{
+    PlaceAndColor(info, CurrentDesktopLayout());
+    Hide();
+    Show();
+}
+
+void TMemoWindow::PlaceAndColor(const CWindowInfo& info, const DesktopLayout& desktop)
 {
     // A size that leaves no room inside the frame and border (only a damaged info.ini holds one)
     // would make the memo a dot; it keeps the size its text gave it instead.
     const int width = info.Width > Width() - ClientWidth() ? info.Width : Width();
     const int height = info.Height > Height() - ClientHeight() ? info.Height : Height();
     SetBounds(info.Left, info.Top, width, height);
-    const RECT placed{Left(), Top(), Left() + Width(), Top() + Height()};
-    const POINT corner = ClampWindowPosition(placed, CurrentDesktopLayout());
-    SetBounds(corner.x, corner.y, Width(), Height());
-    SetMemoColor(static_cast<COLORREF>(info.Color));
+    // The system may have kept the size within its limits; the rectangle it took is clamped.
+    const RECT placed = BoundsRect();
+    const POINT corner = ClampWindowPosition(placed, desktop);
+    if (corner.x != placed.left || corner.y != placed.top)
+        SetBounds(corner.x, corner.y, placed.right - placed.left, placed.bottom - placed.top);
+    ColorFormAndLabel(static_cast<COLORREF>(info.Color));
 }
 
 // ---- the window's own events ---------------------------------------------------------------------

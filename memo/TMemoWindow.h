@@ -7,8 +7,10 @@
 #include "Form.h"
 #include "TClickInfo.h"
 #include "store/CWindowInfo.h"
+#include "store/DesktopClamp.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -25,6 +27,10 @@ public:
     // A memo window that lives until the process ends: the program never destroys one, it only
     // hides a closed one.
     static TMemoWindow& Create();
+    // A restored memo, still hidden, as Create, SetMemoText and PlaceAndColor leave it, but made at
+    // its place and size at once when the record has room inside the frame.
+    static TMemoWindow& CreateRestored(const std::string& text, const CWindowInfo& info,
+                                       const DesktopLayout& desktop);
     // Shows the window and paints it at once.
     void ShowPainted();
 
@@ -39,8 +45,12 @@ public:
 
     // Outer rectangle and colour, as saving stores them.
     CWindowInfo GetWindowInfo() const;
-    // Places the window at the stored rectangle, brought onto the desktop, and gives it the colour.
+    // Places the window at the stored rectangle, brought onto the desktop, and gives it the colour;
+    // then hides and shows it, as SetMemoColor does.
     void ApplyWindowInfo(const CWindowInfo& info);
+    // The same without hiding and showing: a restored memo, still hidden, is shown once when it is
+    // complete. The desktop's layout is read once for all memos of a restore.
+    void PlaceAndColor(const CWindowInfo& info, const DesktopLayout& desktop);
 
     // The edit dialog on this memo, modal; returns when it has closed.
     void OpenEditDialog();
@@ -62,7 +72,14 @@ protected:
 
 private:
     void BindHandlers();
-    void FitToText(const std::string& text);
+    // madeAt: the rectangle to make the window at instead of the design one and its client size.
+    TMemoWindow(ui::Form* owner, std::optional<RECT> madeAt);
+    // Trims the final run of CR and LF, makes the first line the caption, keeps the text shown so
+    // far as the undo text and gives the label the text; sizes nothing.
+    void TakeText(const std::string& text);
+    // Label and window exactly as large as the label's text.
+    void FitToText();
+    void ColorFormAndLabel(COLORREF color);
     ui::Label& MemoLabel() const { return *label_; }
 
     void FormClose(ui::Component& sender, ui::CloseAction& action);
@@ -79,4 +96,5 @@ private:
     // The last left press on the text, for telling a double click at the start of a drag.
     std::unique_ptr<TClickInfo> FClickInfo;
     ui::Label* label_ = nullptr;  // the label of the form data, which holds the memo text
+    std::optional<RECT> madeAt_;
 };

@@ -11,6 +11,7 @@
 #include <exception>
 #include <map>
 #include <tuple>
+#include <utility>
 
 namespace
 {
@@ -140,7 +141,8 @@ StoredMemos ReadStoredMemos(const std::wstring& folder)
     MemoFileContent memoFile = ReadMemoFile(folder);
     stored.memoFile = memoFile.status;
     stored.memoFileFailure = memoFile.failure;
-    stored.texts = SplitMemoTexts(memoFile.content);
+    // The bytes as read are let go as soon as they are split: a large file is then held once.
+    stored.texts = SplitMemoTexts(std::exchange(memoFile.content, {}));
     if (stored.memoFile != MemoFileContent::Status::Unreadable) {
         stored.infoFileFailure = InfoFileAccess(folder);
         if (stored.infoFileFailure.Ok())
@@ -183,9 +185,14 @@ RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan
         stored.info = {};
     }
     outcome.fileFailure = stored.memoFileFailure.Ok() ? stored.infoFileFailure : stored.memoFileFailure;
-    const std::vector<MemoWindowPlan> plans = PlanMemoWindows(stored);
-    OpenPlans(AllOf(plans), openWindow, outcome);
-    HoldWhatWasRead(stored, plans.size(), outcome, saver);
+    std::size_t plansMade = 0;
+    {
+        // The plans hold copies of the texts; they go before the saver takes its own.
+        const std::vector<MemoWindowPlan> plans = PlanMemoWindows(stored);
+        OpenPlans(AllOf(plans), openWindow, outcome);
+        plansMade = plans.size();
+    }
+    HoldWhatWasRead(stored, plansMade, outcome, saver);
     saver.watch = {stamps, std::nullopt};
     return outcome;
 }

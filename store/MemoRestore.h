@@ -17,10 +17,12 @@
 // the files (TakeInStoredMemos). The memo-window side supplies one operation that opens a window;
 // everything else is here.
 //
-// That side is memo/MemoPersistence.cpp: its RestoreAllMemos passes an operation that creates a
-// memo window, gives it the text (the window's own save returns at once, since the restore holds
-// the busy flag), applies the record when there is one and shows it; when the restore ran but is
-// not complete, it tells the user once.
+// That side is memo/MemoPersistence.cpp: its RestoreAllMemos passes an operation that makes each
+// memo window complete while it is still hidden: with its text and, when it has a record, at the
+// record's place brought onto the desktop and in its colour (TMemoWindow::CreateRestored); the
+// window's own save returns at once, since the restore holds the busy flag. The windows are shown
+// at the end, once each and in file order; when the restore ran but is not complete, the user is
+// told once.
 //
 // When memo.txt or info.ini is there or may be there but cannot be read, or a window cannot be
 // opened, the saver forbids every save of this run, so the memos that are only on the disk are

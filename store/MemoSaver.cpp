@@ -1,9 +1,17 @@
 #include "MemoSaver.h"
 
+#include <utility>
+
 void MemoSaver::Remember(const MemoState& state)
 {
     texts = state.texts;
     infos = state.infos;
+}
+
+void MemoSaver::Remember(MemoState&& state)
+{
+    texts = std::move(state.texts);
+    infos = std::move(state.infos);
 }
 
 void MemoSaver::Forget()

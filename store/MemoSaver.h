@@ -18,6 +18,8 @@ public:
     // Byte for byte and field by field, without copying the lists (the timer asks every 3 s).
     bool Holds(const MemoState& state) const { return texts == state.texts && infos == state.infos; }
     void Remember(const MemoState& state);
+    // Takes the lists over without copying them.
+    void Remember(MemoState&& state);
     void Forget();
 
     std::vector<std::string> texts;

@@ -2,19 +2,22 @@
 
 #include "text/RegEx2.h"
 
+#include <algorithm>
+
 namespace
 {
 // Pattern texts as the regular-expression engine reads them.
 const std::string kBackslashPattern = "\\\\";   // matches one backslash
 const std::string kCrLfPattern = "\r\n";
 const std::string kLoneBreakPattern = "[\r\n]";
-const std::string kCrPattern = "\r";
-const std::string kLfPattern = "\n";
 
 const std::string kEscapedBackslash = "\\\\";   // two backslash bytes
 const std::string kEscapedBreak = "\\n";        // backslash, n
 const std::string kCrLf = "\r\n";
-const std::string kLf = "\n";
+// CR LF, a bare CR and a bare LF each end a line of the file.
+constexpr char kLineEndBytes[] = "\r\n";
+constexpr char kCr = '\r';
+constexpr char kLfByte = '\n';
 
 constexpr char kBackslash = '\\';
 constexpr char kEscapedBreakLetter = 'n';
@@ -24,13 +27,12 @@ std::string EscapeMemoText(const std::string& text)
 {
     // The order matters: backslashes first, so the backslashes added for line breaks stay single;
     // CR LF pairs before lone bytes, so a pair becomes one escaped break, not two.
-    RegEx2 regex;
-    std::string line = regex.Compile(kBackslashPattern).ReplaceAll(text, kEscapedBackslash);
-    line = regex.Compile(kCrLfPattern).ReplaceAll(line, kEscapedBreak);
-    return regex.Compile(kLoneBreakPattern).ReplaceAll(line, kEscapedBreak);
+    std::string line = CompiledOnce(kBackslashPattern).ReplaceAll(text, kEscapedBackslash);
+    line = CompiledOnce(kCrLfPattern).ReplaceAll(line, kEscapedBreak);
+    return CompiledOnce(kLoneBreakPattern).ReplaceAll(line, kEscapedBreak);
 }
 
-std::string UnescapeMemoText(const std::string& line)
+std::string UnescapeMemoText(std::string_view line)
 {
     std::string text;
     text.reserve(line.size());
@@ -61,11 +63,23 @@ std::string JoinMemoTexts(const std::vector<std::string>& texts)
 
 std::vector<std::string> SplitMemoTexts(const std::string& content)
 {
-    RegEx2 regex;
-    std::string normalized = regex.Compile(kCrLfPattern).ReplaceAll(content, kLf);
-    normalized = regex.Compile(kCrPattern).ReplaceAll(normalized, kLf);
-    std::vector<std::string> texts = regex.Compile(kLfPattern).Split(normalized);
-    for (std::string& text : texts)
-        text = UnescapeMemoText(text);
+    // One pass, each line unescaped straight out of the content: a large memo.txt is held once as
+    // read and once as texts, and never in between as whole copies with the line ends made alike.
+    // As a regular-expression search would, it looks for line ends only before a zero byte; the
+    // rest from the last line start on is one text.
+    const std::size_t searched = std::min(content.find('\0'), content.size());
+    const std::string_view all(content);
+    std::vector<std::string> texts;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const std::size_t end = content.find_first_of(kLineEndBytes, start);
+        if (end >= searched) {
+            texts.push_back(UnescapeMemoText(all.substr(start)));
+            break;
+        }
+        texts.push_back(UnescapeMemoText(all.substr(start, end - start)));
+        const bool crLf = content[end] == kCr && end + 1 < searched && content[end + 1] == kLfByte;
+        start = end + (crLf ? 2 : 1);
+    }
     return texts;
 }

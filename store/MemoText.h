@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The text format of memo.txt: one escaped line per memo, each followed by CR LF, no byte-order
@@ -14,7 +15,7 @@ std::string EscapeMemoText(const std::string& text);
 
 // The inverse for texts whose line breaks are CR LF: backslash-backslash gives one backslash,
 // backslash-n gives CR LF, any other byte (also a backslash before anything else) is kept.
-std::string UnescapeMemoText(const std::string& line);
+std::string UnescapeMemoText(std::string_view line);
 
 // The whole file content for a list of texts.
 std::string JoinMemoTexts(const std::vector<std::string>& texts);

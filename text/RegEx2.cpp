@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "CompiledPattern.h"
 
@@ -91,6 +92,15 @@ std::string RegEx2::ReplaceAll(const std::string& subject, const std::string& re
     }
     output.append(subject, position);
     return output;
+}
+
+const RegEx2& CompiledOnce(const std::string& patternText)
+{
+    thread_local std::map<std::string, RegEx2, std::less<>> compiled;
+    auto [entry, added] = compiled.try_emplace(patternText);
+    if (added)
+        entry->second.Compile(patternText);
+    return entry->second;
 }
 
 std::vector<std::string> RegEx2::Split(const std::string& subject) const

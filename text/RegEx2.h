@@ -52,6 +52,10 @@ private:
     std::unique_ptr<CompiledPattern> pattern_;
 };
 
+// The pattern compiled on its first use in a thread and kept for the rest of the run (without
+// ignoring case), for the fixed patterns that every memo's text goes through.
+const RegEx2& CompiledOnce(const std::string& pattern);
+
 // The outcome of one search: a copy of the subject and the spans of the whole match (entry 0) and
 // of the groups (entries 1...). The span list is cut at the first span that is empty or unset.
 class RegEx2::CResult

@@ -163,10 +163,9 @@ void Form::CreateFormWindow(const std::string& className)
     d.height = params.height;
     d.parent = params.parent;
     CreateHandle(d);
-    if (designClientWidth_ >= 0)
-        SetClientWidth(designClientWidth_);
-    if (designClientHeight_ >= 0)
-        SetClientHeight(designClientHeight_);
+    if (params.designClientSize && (designClientWidth_ >= 0 || designClientHeight_ >= 0))
+        SetClientSize(designClientWidth_ >= 0 ? designClientWidth_ : ClientWidth(),
+                      designClientHeight_ >= 0 ? designClientHeight_ : ClientHeight());
 }
 
 // ---- geometry and look ---------------------------------------------------------------------------
@@ -181,6 +180,7 @@ RECT WindowRect(HWND window)
 }
 } // namespace
 
+RECT Form::BoundsRect() const { return WindowRect(Handle()); }
 int Form::Left() const { return WindowRect(Handle()).left; }
 int Form::Top() const { return WindowRect(Handle()).top; }
 int Form::Width() const { RECT r = WindowRect(Handle()); return r.right - r.left; }
@@ -197,14 +197,26 @@ void Form::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
 
 int Form::ClientWidth() const { RECT r{}; GetClientRect(Handle(), &r); return r.right; }
 int Form::ClientHeight() const { RECT r{}; GetClientRect(Handle(), &r); return r.bottom; }
-void Form::SetClientWidth(int width) { SetWidth(Width() - ClientWidth() + width); }
-void Form::SetClientHeight(int height) { SetHeight(Height() - ClientHeight() + height); }
+void Form::SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+void Form::SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+
+void Form::SetClientSize(int width, int height)
+{
+    const RECT outer = WindowRect(Handle());
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    SetBounds(outer.left, outer.top, outer.right - outer.left - client.right + width,
+              outer.bottom - outer.top - client.bottom + height);
+}
 
 void Form::SetColor(COLORREF color)
 {
     color_ = color;
     brush_ = SharedSolidBrush(ResolveColor(color_));
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    // A hidden window is painted whole when it is shown; redrawing it now costs Wine as much as
+    // a good part of making it, for every restored memo.
+    if (Visible())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }

@@ -24,6 +24,8 @@ class Form : public Component, public Window {
 public:
     ~Form() override;
 
+    // The outer rectangle in screen coordinates, read once for all four sides.
+    RECT BoundsRect() const;
     int Left() const;
     int Top() const;
     int Width() const;
@@ -37,6 +39,8 @@ public:
     int ClientHeight() const;
     void SetClientWidth(int width);
     void SetClientHeight(int height);
+    // Both in one move: the window is resized once, and its controls follow their anchors once.
+    void SetClientSize(int width, int height);
     int BorderWidth() const { return borderWidth_; }
 
     COLORREF Color() const { return color_; }
@@ -98,6 +102,9 @@ protected:
         DWORD exStyle = 0;
         int x = 0, y = 0, width = 0, height = 0;
         HWND parent = nullptr;
+        // False when the derived form gives the window's final rectangle: the design client size
+        // is then not applied.
+        bool designClientSize = true;
     };
     virtual void CreateParams(CreateParamsData& params);
 

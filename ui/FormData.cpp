@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cctype>
+#include <map>
 
 namespace ui {
 namespace {
@@ -208,8 +209,11 @@ FormNode ParseFormData(std::string_view text)
     return Parser(text).Document();
 }
 
-FormNode LoadFormResource(const wchar_t* resourceName)
+const FormNode& LoadFormResource(const wchar_t* resourceName)
 {
+    static std::map<std::wstring, FormNode> parsed;
+    if (auto found = parsed.find(resourceName); found != parsed.end())
+        return found->second;
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC info = FindResourceW(module, resourceName, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
     if (!info)
@@ -218,7 +222,8 @@ FormNode LoadFormResource(const wchar_t* resourceName)
     const char* bytes = data ? static_cast<const char*>(LockResource(data)) : nullptr;
     if (!bytes)
         ThrowLastError("LoadResource");
-    return ParseFormData(std::string_view(bytes, SizeofResource(module, info)));
+    return parsed.emplace(resourceName, ParseFormData(std::string_view(bytes, SizeofResource(module, info))))
+        .first->second;
 }
 
 } // namespace ui

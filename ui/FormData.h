@@ -45,7 +45,8 @@ struct FormNode {
 // Parses form data; raises ui::Error naming the line on a syntax error.
 FormNode ParseFormData(std::string_view text);
 
-// Reads the RCDATA resource of that name from the running executable and parses it.
-FormNode LoadFormResource(const wchar_t* resourceName);
+// Reads the RCDATA resource of that name from the running executable and parses it, once per run:
+// every memo window is built from the same form data.
+const FormNode& LoadFormResource(const wchar_t* resourceName);
 
 } // namespace ui

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -135,6 +137,21 @@ TEST_F(ApplyWindowInfoTest, AWindowInsideTheScreenStaysWhereItWasStoredWithItsCo
     EXPECT_TRUE(IsWindowVisible(memo.Handle()));
 }
 
+TEST_F(ApplyWindowInfoTest, PlacingForTheRestoreClampsAndColoursButLeavesTheMemoHidden)
+{
+    memo.PlaceAndColor(CWindowInfo(-40, 200, 140, 70, static_cast<std::int32_t>(kMemoBlue)), CurrentDesktopLayout());
+    ExpectRect(0, 200, 140, 70);
+    EXPECT_EQ(kMemoBlue, memo.Get<ui::Label>("Label").Color());
+    EXPECT_EQ(kMemoBlue, memo.Color());
+    EXPECT_FALSE(IsWindowVisible(memo.Handle())) << "a restored memo is shown once, when it is complete";
+    // Coloured while hidden, it is painted in its colour when it is shown.
+    memo.ShowPainted();
+    const HWND label = memo.Get<ui::Label>("Label").Handle();
+    const HDC dc = GetDC(label);
+    EXPECT_EQ(kMemoBlue, GetPixel(dc, 1, 1));
+    ReleaseDC(label, dc);
+}
+
 TEST_F(ApplyWindowInfoTest, LeftAndTopBeforeTheScreenBecomeZero)
 {
     memo.ApplyWindowInfo(CWindowInfo(-40, -10, 140, 70, static_cast<std::int32_t>(kMemoYellow)));
@@ -170,6 +187,48 @@ TEST_F(ApplyWindowInfoTest, ASizeWithNoRoomInsideTheBorderKeepsTheSizeOfTheText)
     memo.ApplyWindowInfo(CWindowInfo(300, 200, extra, extra + 1, static_cast<std::int32_t>(kMemoYellow)));
     ExpectRect(300, 200, sized.right - sized.left, extra + 1);
     EXPECT_EQ(1, memo.ClientHeight());
+}
+
+// CreateRestored makes at once what the restore's steps (SetMemoText, PlaceAndColor) make one after
+// the other, also where the system or the record's oddities change the rectangle.
+TEST_F(ApplyWindowInfoTest, ARestoredMemoIsMadeAsItsStepsLeaveIt)
+{
+    const DesktopLayout desktop = CurrentDesktopLayout();
+    const std::string text = "two lines\r\nof text\r\n";
+    const auto colour = [](COLORREF c) { return static_cast<std::int32_t>(c); };
+    const std::vector<CWindowInfo> records{
+        CWindowInfo(300, 200, 140, 70, colour(kMemoGreen)),               // taken as stored
+        CWindowInfo(-40, screenHeight + 500, 140, 70, colour(kMemoBlue)), // clamped onto the screen
+        CWindowInfo(300, 200, 3, 70, colour(kMemoRed)),                   // no room inside: the text's width
+        CWindowInfo(10, 100, screenWidth + 60, 70, colour(kMemoYellow)),  // beyond the system's first limits
+        CWindowInfo(300, 200, 140, 70000, colour(kMemoGreen)),            // beyond any window's size
+        CWindowInfo(2147483000, 200, 140, 70, colour(kMemoBlue)),         // at the end of the coordinates
+    };
+    for (const CWindowInfo& record : records) {
+        SCOPED_TRACE(std::to_string(record.Left) + "," + std::to_string(record.Top) + " " +
+                     std::to_string(record.Width) + "x" + std::to_string(record.Height));
+        TMemoWindow stepped;
+        stepped.SetMemoText(text);
+        stepped.PlaceAndColor(record, desktop);
+        const std::unique_ptr<TMemoWindow> restored(&TMemoWindow::CreateRestored(text, record, desktop));
+        EXPECT_FALSE(IsWindowVisible(restored->Handle()));
+        const RECT a = memotest::WindowRect(stepped.Handle());
+        const RECT b = memotest::WindowRect(restored->Handle());
+        EXPECT_EQ((std::array{a.left, a.top, a.right, a.bottom}), (std::array{b.left, b.top, b.right, b.bottom}));
+        EXPECT_EQ(stepped.CaptionAnsi(), restored->CaptionAnsi());
+        EXPECT_EQ(stepped.GetMemoText(), restored->GetMemoText());
+        EXPECT_EQ(stepped.UndoText(), restored->UndoText());
+        EXPECT_EQ(stepped.Color(), restored->Color());
+        // A resize by the user afterwards shows whether the label follows the window alike.
+        for (TMemoWindow* memo : {&stepped, restored.get()})
+            memo->SetClientSize(memo->ClientWidth() + 30, memo->ClientHeight() + 10);
+        const ui::Label& steppedLabel = stepped.Get<ui::Label>("Label");
+        const ui::Label& restoredLabel = restored->Get<ui::Label>("Label");
+        EXPECT_EQ(steppedLabel.Color(), restoredLabel.Color());
+        EXPECT_EQ((std::array{steppedLabel.Left(), steppedLabel.Top(), steppedLabel.Width(), steppedLabel.Height()}),
+                  (std::array{restoredLabel.Left(), restoredLabel.Top(), restoredLabel.Width(), restoredLabel.Height()}));
+        EXPECT_EQ(stepped.ClientWidth(), restoredLabel.Width());
+    }
 }
 
 } // namespace

@@ -86,6 +86,10 @@ TEST(MemoTextFile, BareLfAndBareCrFilesSplitLikeCrLf)
     EXPECT_EQ(SplitMemoTexts("one\r\n\r\nt\\nwo\r\n"), expected);
     EXPECT_EQ(SplitMemoTexts("one\n\nt\\nwo\n"), expected);
     EXPECT_EQ(SplitMemoTexts("one\r\rt\\nwo\r"), expected);
+    // LF CR is two line ends; CR CR LF is a bare CR and then CR LF.
+    EXPECT_EQ(SplitMemoTexts("a\n\rb\r\r\nc"), (Texts{"a", "", "b", "", "c"}));
+    // Reading drops zero bytes; a content that still holds one has line ends only before it.
+    EXPECT_EQ(SplitMemoTexts(std::string("a\r\nb\0c\r\nd", 9)), (Texts{"a", std::string("b\0c\r\nd", 6)}));
 }
 
 TEST(MemoTextFile, BackslashBeforeOtherBytesOrAtTheEndStays)
