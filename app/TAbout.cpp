@@ -20,7 +20,7 @@ namespace {
 // a path beside the executable, which the ANSI code page may not be able to spell.
 void RunHidden(const std::wstring& commandLine)
 {
-    std::wstring writable = commandLine;  // CreateProcessW may write into its command line
+    std::wstring writable = commandLine; // CreateProcessW may write into its command line
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

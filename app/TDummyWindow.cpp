@@ -8,8 +8,8 @@
 #include "TAbout.h"
 #include "TMemoWindow.h"
 #include "Text.h"
-#include "TipText.h"
 #include "Timer.h"
+#include "TipText.h"
 #include "serialize/WideText.h"
 
 #include <windowsx.h>
@@ -154,7 +154,7 @@ void TDummyWindow::miFromClipBoardClick(ui::Component&)
 
 void TDummyWindow::miAboutClick(ui::Component&)
 {
-    TAbout about(*this);  // built anew each time, so the version is read anew
+    TAbout about(*this); // built anew each time, so the version is read anew
     about.ShowModal();
 }
 
@@ -185,7 +185,7 @@ void TDummyWindow::FinalSave(bool askOnFailure)
         if (!failure || !askOnFailure)
             break;
         std::wstring text = ui::Utf8ToWide(*failure + "\n\nもう一度保存を試しますか？\n"
-                                           "「キャンセル」を選ぶと、保存せずに終了します。");
+                                                      "「キャンセル」を選ぶと、保存せずに終了します。");
         int answer = ui::Application::Instance().ShowMessageBox(
             text, Serialize::AnsiToWide(ui::Application::Instance().Title()), MB_RETRYCANCEL | MB_ICONWARNING);
         if (answer != IDRETRY)

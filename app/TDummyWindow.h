@@ -5,8 +5,8 @@
 #include "Form.h"
 #include "TrayIconOwner.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 // The single-instance contract: a second start looks for exactly this class and caption.
 inline constexpr char kMainWindowClass[] = "TDummyWindow";

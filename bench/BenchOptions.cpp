@@ -4,8 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 bool IsNumber(const std::string& text)
 {
     if (text.empty())

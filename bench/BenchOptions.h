@@ -8,8 +8,7 @@
 // N: memo counts to measure (default 0 100 1000); R: repetitions of each figure (default 5);
 // B: time after which a figure stops repeating (default 20000 ms); --no-heading: rows only, for a
 // program run once per count under one heading.
-struct BenchOptions
-{
+struct BenchOptions {
     std::vector<int> memoCounts{0, 100, 1000};
     int runs = 5;
     double budgetMs = 20000;

@@ -21,8 +21,7 @@ void* Take(std::size_t size)
     *static_cast<std::size_t*>(block) = size;
     const std::size_t now = held += size;
     std::size_t seen = peak.load();
-    while (now > seen && !peak.compare_exchange_weak(seen, now)) {
-    }
+    while (now > seen && !peak.compare_exchange_weak(seen, now)) {}
     return static_cast<char*>(block) + kHeader;
 }
 
@@ -37,17 +36,44 @@ void Give(void* pointer) noexcept
 
 } // namespace
 
-void* operator new(std::size_t size) { return Take(size); }
-void* operator new[](std::size_t size) { return Take(size); }
-void operator delete(void* pointer) noexcept { Give(pointer); }
-void operator delete[](void* pointer) noexcept { Give(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { Give(pointer); }
-void operator delete[](void* pointer, std::size_t) noexcept { Give(pointer); }
+void* operator new(std::size_t size)
+{
+    return Take(size);
+}
+void* operator new[](std::size_t size)
+{
+    return Take(size);
+}
+void operator delete(void* pointer) noexcept
+{
+    Give(pointer);
+}
+void operator delete[](void* pointer) noexcept
+{
+    Give(pointer);
+}
+void operator delete(void* pointer, std::size_t) noexcept
+{
+    Give(pointer);
+}
+void operator delete[](void* pointer, std::size_t) noexcept
+{
+    Give(pointer);
+}
 
 namespace HeapPeak {
 
-void Restart() { peak = held.load(); }
-std::size_t PeakBytes() { return peak.load(); }
-std::size_t HeldBytes() { return held.load(); }
+void Restart()
+{
+    peak = held.load();
+}
+std::size_t PeakBytes()
+{
+    return peak.load();
+}
+std::size_t HeldBytes()
+{
+    return held.load();
+}
 
 } // namespace HeapPeak

@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace
-{
+namespace {
 constexpr DWORD kMemoStyle = WS_POPUP | WS_THICKFRAME;
 constexpr DWORD kMemoExStyle = WS_EX_TOOLWINDOW;
 constexpr int kLabelMargin = 5;
@@ -22,8 +21,8 @@ int WindowsWanted()
 
 void ShowMemoLikeWindow(HINSTANCE instance, const std::string& text, const CWindowInfo& info)
 {
-    const HWND window = CreateWindowExA(kMemoExStyle, kIdleWindowClass, "", kMemoStyle, info.Left, info.Top,
-                                        info.Width, info.Height, nullptr, nullptr, instance, nullptr);
+    const HWND window = CreateWindowExA(kMemoExStyle, kIdleWindowClass, "", kMemoStyle, info.Left, info.Top, info.Width,
+                                        info.Height, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return;
     RECT client;

@@ -18,8 +18,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace
-{
+namespace {
 constexpr char kSerializeFile[] = "ini_bench.ini";
 constexpr wchar_t kStoreFolder[] = L"ini_bench_store";
 constexpr char kObjectKey[] = "info";
@@ -79,10 +78,9 @@ void MeasureStore(int memos, const BenchOptions& options)
     FigureTable::PrintRow("store: WriteInfoFile", memos,
                           MeasureTime(options.runs, options.budgetMs, [&] { WriteInfoFile(records, path); }), "ms");
     InfoRecords read;
-    FigureTable::PrintRow("store: ReadInfoRecords", memos,
-                          MeasureTime(options.runs, options.budgetMs,
-                                      [&] { read = ReadInfoRecords(records.size(), folder); }),
-                          "ms");
+    FigureTable::PrintRow(
+        "store: ReadInfoRecords", memos,
+        MeasureTime(options.runs, options.budgetMs, [&] { read = ReadInfoRecords(records.size(), folder); }), "ms");
     CheckRoundTrip("store", records, CompleteRecords(read));
 }
 }

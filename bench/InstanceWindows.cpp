@@ -3,8 +3,7 @@
 #include "TrayIcon.h"
 #include "WindowQuery.h"
 
-namespace
-{
+namespace {
 constexpr char kMainWindowClass[] = "TDummyWindow";
 constexpr char kMainWindowCaption[] = "Kamifuda";
 constexpr char kMemoWindowClass[] = "TMemoWindow";

@@ -6,8 +6,7 @@
 
 // The windows of one starting Kamifuda as another process sees them (see VisibleWindowCounter for
 // why answers are kept).
-class InstanceWindows
-{
+class InstanceWindows {
 public:
     explicit InstanceWindows(DWORD processId);
 

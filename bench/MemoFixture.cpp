@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace
-{
+namespace {
 constexpr std::array<std::uint32_t, 4> kColorsInTurn = {kMemoYellow, kMemoGreen, kMemoBlue, kMemoRed};
 
 // Memos of 110 x 40 pixels in 12 columns and 20 rows, 100 and 45 pixels apart: each overlaps the next.

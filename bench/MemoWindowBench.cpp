@@ -30,8 +30,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 // The timer's save with nothing changed is short: each sample times this many saves.
 constexpr int kUnchangedSavesPerSample = 200;
 constexpr double kMicrosecondsPerMs = 1000.0;
@@ -134,16 +133,18 @@ void MeasureSaves(int memos, const BenchOptions& options)
                                           [&] { windows.front()->SetMemoText("Changed " + std::to_string(run++)); }),
                               "ms");
         const HWND moved = windows.front()->Handle();
-        FigureTable::PrintRow("save after one memo moved", memos, Measure(options.runs, options.budgetMs, [&] {
-                                  RECT place;
-                                  GetWindowRect(moved, &place);
-                                  const int step = run++ % 2 == 0 ? kPixelsMoved : -kPixelsMoved;
-                                  SetWindowPos(moved, nullptr, place.left + step, place.top, 0, 0,
-                                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                                  const Stopwatch watch;
-                                  SaveAllMemos();
-                                  return watch.ElapsedMs();
-                              }),
+        FigureTable::PrintRow("save after one memo moved", memos,
+                              Measure(options.runs, options.budgetMs,
+                                      [&] {
+                                          RECT place;
+                                          GetWindowRect(moved, &place);
+                                          const int step = run++ % 2 == 0 ? kPixelsMoved : -kPixelsMoved;
+                                          SetWindowPos(moved, nullptr, place.left + step, place.top, 0, 0,
+                                                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                                          const Stopwatch watch;
+                                          SaveAllMemos();
+                                          return watch.ElapsedMs();
+                                      }),
                               "ms");
     }
     ForgetAllMemoWindows();

@@ -5,8 +5,7 @@
 
 #include <psapi.h>
 
-namespace
-{
+namespace {
 // GetGuiResources answers 0 both for "none" and for "not known"; a process with windows always
 // has some, so 0 means the platform does not count them.
 std::optional<DWORD> GuiObjects(HANDLE process, DWORD kind)

@@ -7,8 +7,7 @@
 
 // What a running process costs, as another process sees it. Fields the platform does not report
 // stay empty.
-struct ProcessFigures
-{
+struct ProcessFigures {
     std::optional<std::size_t> workingSetBytes;
     std::optional<std::size_t> peakWorkingSetBytes;
     std::optional<std::size_t> privateBytes;

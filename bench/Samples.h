@@ -6,8 +6,7 @@
 // The repeated measurements of one figure. The median is what is reported, because single runs on
 // a shared machine are now and then slowed by others; the spread (smallest to largest) shows how
 // much the runs differed.
-class Samples
-{
+class Samples {
 public:
     void Add(double value);
 

@@ -25,8 +25,7 @@
 #include <cstdio>
 #include <string>
 
-namespace
-{
+namespace {
 // The timer's save with nothing changed takes microseconds: each sample times this many saves.
 constexpr int kUnchangedSavesPerSample = 2000;
 constexpr double kMicrosecondsPerMs = 1000.0;

@@ -10,8 +10,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 constexpr const wchar_t* kDataFiles[] = {kMemoFileName, kInfoFileName};
 }
 

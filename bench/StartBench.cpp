@@ -31,8 +31,7 @@
 #include <optional>
 #include <string>
 
-namespace
-{
+namespace {
 constexpr DWORD kPollIntervalMs = 10;
 constexpr double kStartTimeoutMs = 60000;
 // Time given after the start for the program to settle before its memory is read.
@@ -44,8 +43,7 @@ constexpr char kProgramOption[] = "--program";
 constexpr int kWarmUpRuns = 1;
 
 // The figures of one run; start is empty when the program did not get there in time.
-struct RunFigures
-{
+struct RunFigures {
     std::optional<double> startMs;
     // Kamifuda only: when its main window existed, before the tray icon and the memos.
     std::optional<double> mainWindowMs;
@@ -65,9 +63,9 @@ std::optional<double> TimeUntil(const Stopwatch& watch, const std::function<bool
 
 // Starts program in folder, waits until ready, reads the figures of the process and ends it after
 // beforeEnd.
-RunFigures MeasureRun(const std::filesystem::path& program, const std::filesystem::path& folder,
-                      const std::function<bool(DWORD processId, double elapsedMs)>& ready,
-                      const std::function<void()>& beforeEnd = [] {})
+RunFigures MeasureRun(
+    const std::filesystem::path& program, const std::filesystem::path& folder,
+    const std::function<bool(DWORD processId, double elapsedMs)>& ready, const std::function<void()>& beforeEnd = [] {})
 {
     RunFigures figures;
     const Stopwatch watch;
@@ -80,8 +78,7 @@ RunFigures MeasureRun(const std::filesystem::path& program, const std::filesyste
 }
 
 // The samples of every figure over the runs of one memo count.
-struct FigureSamples
-{
+struct FigureSamples {
     Samples startMs;
     Samples mainWindowMs;
     Samples workingSetKiB;
@@ -174,27 +171,29 @@ std::optional<RunFigures> KamifudaStartRun(const std::filesystem::path& program,
     }
     std::optional<InstanceWindows> windows;
     std::optional<double> mainWindowMs;
-    RunFigures measured = MeasureRun(copy, folder.Path(), [&](DWORD processId, double elapsedMs) {
-        if (!windows)
-            windows.emplace(processId);
-        if (!mainWindowMs && windows->MainWindowExists())
-            mainWindowMs = elapsedMs;
-        return windows->TrayIconAdded() && (memos == 0 || windows->VisibleMemoWindows() == memos);
-    }, [&] {
-        // Under Wine the start of the next program waits about two seconds for the shell to
-        // give up the icon of a process that ended without removing it; the program's exit
-        // command removes it, the forced end here does not.
-        if (windows)
-            windows->RemoveTrayIcon();
-    });
+    RunFigures measured = MeasureRun(
+        copy, folder.Path(),
+        [&](DWORD processId, double elapsedMs) {
+            if (!windows)
+                windows.emplace(processId);
+            if (!mainWindowMs && windows->MainWindowExists())
+                mainWindowMs = elapsedMs;
+            return windows->TrayIconAdded() && (memos == 0 || windows->VisibleMemoWindows() == memos);
+        },
+        [&] {
+            // Under Wine the start of the next program waits about two seconds for the shell to
+            // give up the icon of a process that ended without removing it; the program's exit
+            // command removes it, the forced end here does not.
+            if (windows)
+                windows->RemoveTrayIcon();
+        });
     measured.mainWindowMs = mainWindowMs;
     return measured;
 }
 
-struct StartSamples
-{
+struct StartSamples {
     FigureSamples kamifuda;
-    FigureSamples floor;  // the plain program with as many windows (one for no memos)
+    FigureSamples floor; // the plain program with as many windows (one for no memos)
 };
 
 // Kamifuda's start with `memos` memos and Wine's floor for as many windows, run by run in turn, so

@@ -1,7 +1,6 @@
 #include "Stopwatch.h"
 
-namespace
-{
+namespace {
 constexpr double kMsPerSecond = 1000.0;
 
 LARGE_INTEGER Now()

@@ -3,8 +3,7 @@
 #include <windows.h>
 
 // Wall-clock time since construction (or the last Restart), from the performance counter.
-class Stopwatch
-{
+class Stopwatch {
 public:
     Stopwatch();
 

@@ -6,8 +6,7 @@
 
 VisibleWindowCounter::VisibleWindowCounter(DWORD processId, std::string className)
     : processId_(processId), className_(std::move(className))
-{
-}
+{}
 
 int VisibleWindowCounter::Count()
 {

@@ -20,7 +20,7 @@ TMemoWindow& PrepareMemoWindow(const MemoWindowPlan& plan, const DesktopLayout& 
     if (plan.record)
         return TMemoWindow::CreateRestored(plan.text, *plan.record, desktop);
     TMemoWindow& window = TMemoWindow::Create();
-    window.SetMemoText(plan.text);  // its own save returns at once: the restore holds the busy flag
+    window.SetMemoText(plan.text); // its own save returns at once: the restore holds the busy flag
     return window;
 }
 

@@ -16,11 +16,11 @@ bool IsDoubleClickAt(const TClickInfo& info, DWORD now, UINT doubleClickTime, PO
 {
     if (!info.HasPress())
         return false;
-    const DWORD elapsed = now - info.PressTime();  // unsigned: right across a wrap of the counter
+    const DWORD elapsed = now - info.PressTime(); // unsigned: right across a wrap of the counter
     if (elapsed > doubleClickTime)
         return false;
-    return std::labs(cursor.x - info.PressX()) < kDoubleClickDistance
-        && std::labs(cursor.y - info.PressY()) < kDoubleClickDistance;
+    return std::labs(cursor.x - info.PressX()) < kDoubleClickDistance &&
+           std::labs(cursor.y - info.PressY()) < kDoubleClickDistance;
 }
 
 bool IsDoubleClick(const TClickInfo& info)

@@ -18,7 +18,10 @@ TEditMemo::TEditMemo(TMemoWindow& memoWindow) : Form(&memoWindow), FMemoWindow(m
     FinishCreate();
 }
 
-std::string TEditMemo::EditText() { return Get<ui::MemoEdit>("Memo").TextAnsi(); }
+std::string TEditMemo::EditText()
+{
+    return Get<ui::MemoEdit>("Memo").TextAnsi();
+}
 
 void TEditMemo::OKBtnClick(ui::Component&)
 {

@@ -74,8 +74,7 @@ TMemoWindow& TMemoWindow::Create()
     return *new TMemoWindow();
 }
 
-TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowInfo& info,
-                                         const DesktopLayout& desktop)
+TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowInfo& info, const DesktopLayout& desktop)
 {
     // Made where the record's steps (SetMemoText, then PlaceAndColor) would leave it, so that the
     // window is not moved at all when the system takes that rectangle as it is. A record beyond
@@ -90,8 +89,8 @@ TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowI
     }
     // Never freed, as Create's.
     TMemoWindow& window = plain ? *new TMemoWindow(nullptr, wanted) : Create();
-    const bool roomInside = info.Width > window.Width() - window.ClientWidth() &&
-                            info.Height > window.Height() - window.ClientHeight();
+    const bool roomInside =
+        info.Width > window.Width() - window.ClientWidth() && info.Height > window.Height() - window.ClientHeight();
     if (!plain || !roomInside) {
         // The size comes from the text, or the record is odd: the steps themselves.
         window.SetMemoText(text);
@@ -104,7 +103,7 @@ TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowI
     window.MemoLabel().SetBounds(0, 0, window.ClientWidth(), window.ClientHeight());
     const RECT made = window.BoundsRect();
     if (!EqualRect(&made, &wanted))
-        window.PlaceAndColor(info, desktop);  // the system kept the size within its limits
+        window.PlaceAndColor(info, desktop); // the system kept the size within its limits
     else
         window.ColorFormAndLabel(static_cast<COLORREF>(info.Color));
     return window;
@@ -209,7 +208,10 @@ void TMemoWindow::FitToText()
     label.SetBounds(0, 0, ClientWidth(), ClientHeight());
 }
 
-std::string TMemoWindow::GetMemoText() const { return MemoLabel().CaptionAnsi(); }
+std::string TMemoWindow::GetMemoText() const
+{
+    return MemoLabel().CaptionAnsi();
+}
 
 void TMemoWindow::SetMemoColor(COLORREF color)
 {
@@ -353,7 +355,10 @@ void TMemoWindow::OpenEditDialog()
     dialog.ShowModal();
 }
 
-void TMemoWindow::miEditClick(ui::Component&) { OpenEditDialog(); }
+void TMemoWindow::miEditClick(ui::Component&)
+{
+    OpenEditDialog();
+}
 
 void TMemoWindow::miUndoClick(ui::Component&)
 {
@@ -366,6 +371,12 @@ void TMemoWindow::miCopyClick(ui::Component&)
     ui::SetClipboardTextAnsi(ui::Application::Instance().Handle(), GetMemoText());
 }
 
-void TMemoWindow::miPasteClick(ui::Component&) { SetMemoText(ui::GetClipboardText()); }
+void TMemoWindow::miPasteClick(ui::Component&)
+{
+    SetMemoText(ui::GetClipboardText());
+}
 
-void TMemoWindow::miHagasuClick(ui::Component&) { Close(); }
+void TMemoWindow::miHagasuClick(ui::Component&)
+{
+    Close();
+}

@@ -29,8 +29,7 @@ public:
     static TMemoWindow& Create();
     // A restored memo, still hidden, as Create, SetMemoText and PlaceAndColor leave it, but made at
     // its place and size at once when the record has room inside the frame.
-    static TMemoWindow& CreateRestored(const std::string& text, const CWindowInfo& info,
-                                       const DesktopLayout& desktop);
+    static TMemoWindow& CreateRestored(const std::string& text, const CWindowInfo& info, const DesktopLayout& desktop);
     // Shows the window and paints it at once.
     void ShowPainted();
 
@@ -95,6 +94,6 @@ private:
     std::string FUndoText;
     // The last left press on the text, for telling a double click at the start of a drag.
     std::unique_ptr<TClickInfo> FClickInfo;
-    ui::Label* label_ = nullptr;  // the label of the form data, which holds the memo text
+    ui::Label* label_ = nullptr; // the label of the form data, which holds the memo text
     std::optional<RECT> madeAt_;
 };

@@ -23,8 +23,7 @@ constexpr const char* kTagBool = "BOOL";
 // Pushes one key component for the lifetime of the scope. Popping also when an exception passes
 // keeps the path consistent, so a read that failed inside an object does not spoil later keys.
 // The scope that empties the path again ends the outermost operation.
-class ASerialize::PathScope
-{
+class ASerialize::PathScope {
 public:
     PathScope(ASerialize& store, const std::string& component) : store_(store) { store_.path_.push_back(component); }
     ~PathScope()

@@ -13,8 +13,7 @@ class ITarget;
 // the enclosing objects, the value's key and a four-character type tag. WriteObject and ReadObject
 // set the mode that Exchange reads, so one Serialize operation of a target serves both directions.
 // Derived classes supply the backing storage (WriteRaw, ReadRaw, Clear).
-class ASerialize
-{
+class ASerialize {
 public:
     ASerialize() = default;
     virtual ~ASerialize() = default;
@@ -54,10 +53,16 @@ public:
     virtual void Clear() = 0;
 
     // True while WriteObject runs, false while ReadObject runs.
-    bool IsSaving() const { return saving_; }
+    bool IsSaving() const
+    {
+        return saving_;
+    }
 
     // The components pushed by the operations now running; empty between calls.
-    const KeyPath& CurrentPath() const { return path_; }
+    const KeyPath& CurrentPath() const
+    {
+        return path_;
+    }
 
 protected:
     // Called when an outermost operation (a WriteObject, a ReadObject, or a typed value or text

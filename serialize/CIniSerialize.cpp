@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "WideText.h"
 #include "FileBesideModule.h"
-#include "UniqueHandle.h"
 #include "ModuleFileName.h"
+#include "UniqueHandle.h"
+#include "WideText.h"
 
 namespace Serialize {
 
@@ -36,8 +36,8 @@ std::optional<std::uint64_t> FileSize(const std::wstring& filePath)
 std::string ReadSectionText(const std::string& sectionName, const std::wstring& filePath, std::uint64_t fileSize)
 {
     const std::wstring wideName = AnsiToWide(sectionName);
-    DWORD size = static_cast<DWORD>(std::clamp<std::uint64_t>(fileSize + kSectionTruncatedShortBy,
-                                                              kSmallestSectionBuffer, kLargestSectionBuffer));
+    DWORD size = static_cast<DWORD>(
+        std::clamp<std::uint64_t>(fileSize + kSectionTruncatedShortBy, kSmallestSectionBuffer, kLargestSectionBuffer));
     for (;;) {
         std::wstring buffer(size, L'\0');
         const DWORD length = GetPrivateProfileSectionW(wideName.c_str(), buffer.data(), size, filePath.c_str());
@@ -69,8 +69,8 @@ bool WriteNewFile(const std::wstring& filePath, const std::string& bytes)
 {
     bool written = false;
     {
-        const UniqueFile file(CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        const UniqueFile file(
+            CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) {
             return false;
         }
@@ -86,8 +86,7 @@ bool WriteNewFile(const std::wstring& filePath, const std::string& bytes)
 
 CIniSerialize::CIniSerialize(HMODULE module, const std::string& fileName)
     : CIniSerialize(FileBesideModule(ModuleFileName(module), AnsiToWide(fileName)))
-{
-}
+{}
 
 CIniSerialize::CIniSerialize(std::wstring filePath) : filePath_(std::move(filePath)) {}
 
@@ -142,8 +141,8 @@ ProfileSection& CIniSerialize::Section()
     if (!loaded_) {
         const std::optional<std::uint64_t> size = FileSize(filePath_);
         fileWasMissing_ = !size;
-        loaded_ = size ? ProfileSection::FromSectionText(ReadSectionText(SectionName(), filePath_, *size))
-                      : ProfileSection();
+        loaded_ =
+            size ? ProfileSection::FromSectionText(ReadSectionText(SectionName(), filePath_, *size)) : ProfileSection();
     }
     return *loaded_;
 }

@@ -18,8 +18,7 @@ namespace Serialize {
 // once when the operation ends if anything was written: one profile-function call per value would
 // read, and on writing rewrite, the whole file each time, so that a save or a load of n values
 // would cost n times the file.
-class CIniSerialize : public ASerialize
-{
+class CIniSerialize : public ASerialize {
 public:
     // module: the executable whose directory holds the file; fileName: a bare name such as
     // "info.ini". Touches no file.

@@ -12,8 +12,7 @@ namespace Serialize {
 // file once instead of once per value. It follows the rules of the Windows profile functions: keys
 // are matched without regard to ASCII letter case or to blanks at their ends, a key is stored
 // without those blanks, and a value reads back as GetPrivateProfileStringA gives it.
-class ProfileSection
-{
+class ProfileSection {
 public:
     // Values read back hold at most this many bytes, as GetPrivateProfileStringA with a buffer of
     // kValueBufferSize bytes returns them.
@@ -50,8 +49,7 @@ public:
     std::optional<std::string> FileText(const std::string& sectionName) const;
 
 private:
-    struct Entry
-    {
+    struct Entry {
         std::string key;
         std::optional<std::string> value; // none for a line without "="
     };

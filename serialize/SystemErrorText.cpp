@@ -9,9 +9,9 @@ namespace Serialize {
 std::wstring SystemErrorText(unsigned long error)
 {
     wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     // The system allocated the text; it goes back even when the copy below runs out of memory.
     const UniqueHandle<NullableHandleTraits<HLOCAL, LocalFree>> allocated(buffer);
     std::wstring text = length != 0 ? std::wstring(buffer, length) : std::wstring();

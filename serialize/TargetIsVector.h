@@ -15,8 +15,7 @@ namespace Serialize {
 //
 // The adapter refers to a vector that outlives it; it is made on the stack around one save or load.
 template <typename T>
-class TargetIsVector : public ITarget
-{
+class TargetIsVector : public ITarget {
 public:
     explicit TargetIsVector(std::vector<T>& items) : items_(items) {}
 

@@ -14,8 +14,7 @@ namespace {
 // accumulating one more digit cannot overflow.
 constexpr std::uint64_t kMagnitudeCap = std::uint64_t{1} << 40;
 
-struct ScannedInteger
-{
+struct ScannedInteger {
     bool negative = false;
     std::uint64_t magnitude = 0; // capped at kMagnitudeCap
 };
@@ -56,8 +55,8 @@ std::optional<ScannedInteger> ScanInteger(std::string_view text, int base)
         text.remove_prefix(1);
     }
     // "0x" counts as a prefix only when a hex digit follows; otherwise the "0" is the number.
-    if (base == 16 && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')
-        && DigitValue(text[2], base) >= 0) {
+    if (base == 16 && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') &&
+        DigitValue(text[2], base) >= 0) {
         text.remove_prefix(2);
     }
     bool anyDigit = false;
@@ -68,8 +67,7 @@ std::optional<ScannedInteger> ScanInteger(std::string_view text, int base)
         }
         anyDigit = true;
         if (number.magnitude < kMagnitudeCap) {
-            number.magnitude = number.magnitude * static_cast<std::uint64_t>(base)
-                               + static_cast<std::uint64_t>(digit);
+            number.magnitude = number.magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         }
     }
     if (!anyDigit) {

@@ -6,8 +6,7 @@
 
 #include <windows.h>
 
-namespace
-{
+namespace {
 // The outer size of a new memo window: its client area, the border and the sizing frame.
 SIZE ComputeDefaultOuterSize()
 {
@@ -25,16 +24,13 @@ const SIZE& DefaultOuterSize()
 }
 
 CWindowInfo::CWindowInfo()
-    : Left(kDefaultLeft), Top(kDefaultTop), Width(DefaultOuterSize().cx),
-      Height(DefaultOuterSize().cy), Color(kYellow)
-{
-}
+    : Left(kDefaultLeft), Top(kDefaultTop), Width(DefaultOuterSize().cx), Height(DefaultOuterSize().cy), Color(kYellow)
+{}
 
-CWindowInfo::CWindowInfo(std::int32_t left, std::int32_t top, std::int32_t width,
-                         std::int32_t height, std::int32_t color)
+CWindowInfo::CWindowInfo(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                         std::int32_t color)
     : Left(left), Top(top), Width(width), Height(height), Color(color)
-{
-}
+{}
 
 void CWindowInfo::Serialize(Serialize::ASerialize& store)
 {
@@ -51,6 +47,6 @@ void CWindowInfo::Serialize(Serialize::ASerialize& store)
 
 bool CWindowInfo::operator==(const CWindowInfo& other) const
 {
-    return Left == other.Left && Top == other.Top && Width == other.Width &&
-           Height == other.Height && Color == other.Color;
+    return Left == other.Left && Top == other.Top && Width == other.Width && Height == other.Height &&
+           Color == other.Color;
 }

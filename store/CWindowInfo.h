@@ -8,8 +8,7 @@
 // A memo's colour and outer window rectangle as info.ini stores it. A record that is made before
 // its keys are read (and keeps a field whose key is missing) holds the place, size and colour of a
 // new memo, so nothing undefined ever reaches a window.
-class CWindowInfo : public Serialize::ITarget
-{
+class CWindowInfo : public Serialize::ITarget {
 public:
     // A new memo's form: top-left corner at 390, 125; a client area of 275 x 53 inside a 5-pixel
     // border and the sizing frame of a pop-up tool window (its width is the system's); yellow.
@@ -21,8 +20,7 @@ public:
     static constexpr std::int32_t kYellow = static_cast<std::int32_t>(kMemoYellow);
 
     CWindowInfo();
-    CWindowInfo(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                std::int32_t color);
+    CWindowInfo(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t color);
 
     // Color, Left, Top, Width, Height. A failure on Color is ignored (the colour is kept);
     // failures on the other four reach the caller.

@@ -82,8 +82,8 @@ template <typename Rect>
 Rect ClampOntoDesktop(const Rect& window, const Rect& virtualScreen, const std::vector<Rect>& monitors)
 {
     Rect placed = ClampInto(window, virtualScreen);
-    const bool visible = std::any_of(monitors.begin(), monitors.end(),
-                                     [&](const Rect& monitor) { return Touches(placed, monitor); });
+    const bool visible =
+        std::any_of(monitors.begin(), monitors.end(), [&](const Rect& monitor) { return Touches(placed, monitor); });
     if (!visible && !monitors.empty())
         placed = ClampInto(placed, NearestMonitor(placed, monitors));
     return placed;

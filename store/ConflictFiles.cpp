@@ -4,8 +4,7 @@
 
 #include <cwchar>
 
-namespace
-{
+namespace {
 // Far more than one copy can find within one second; a bound keeps a folder that refuses every
 // name from looping for ever.
 constexpr unsigned kMostAttempts = 100;

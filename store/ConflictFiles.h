@@ -16,8 +16,7 @@
 // A name that is taken is never replaced: the next free pair gets "-2", "-3", ... before the
 // extension.
 
-struct ConflictNames
-{
+struct ConflictNames {
     std::wstring memo;
     std::wstring info;
 
@@ -28,16 +27,14 @@ struct ConflictNames
 ConflictNames ConflictNamesAt(const SYSTEMTIME& time, unsigned attempt = 1);
 
 // The other pair as it was read, byte for byte.
-struct OtherPair
-{
+struct OtherPair {
     std::string memoBytes;
     std::string infoBytes;
 };
 
-struct KeptConflict
-{
+struct KeptConflict {
     FileResult result = FileResult::Success();
-    ConflictNames paths;  // full paths of the two files, when result is a success
+    ConflictNames paths; // full paths of the two files, when result is a success
 };
 
 // Writes both files under the first free pair of names of this time; on failure neither is left.

@@ -2,8 +2,7 @@
 
 #include "ClampOntoDesktop.h"
 
-namespace
-{
+namespace {
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data)
 {
     reinterpret_cast<std::vector<RECT>*>(data)->push_back(*rect);
@@ -16,8 +15,8 @@ DesktopLayout CurrentDesktopLayout()
     DesktopLayout layout;
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    layout.virtualScreen = RECT{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    layout.virtualScreen =
+        RECT{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&layout.monitors));
     return layout;
 }

@@ -6,8 +6,7 @@
 
 // Where a restored memo may stand. Plain data, so the clamping can be tested with any arrangement
 // of monitors without having them.
-struct DesktopLayout
-{
+struct DesktopLayout {
     // The bounding rectangle of all monitors, at its real origin (SM_XVIRTUALSCREEN,
     // SM_YVIRTUALSCREEN), which is negative when a monitor stands left of or above the primary one.
     RECT virtualScreen{};

@@ -6,8 +6,7 @@
 #include <array>
 #include <limits>
 
-namespace
-{
+namespace {
 // About one second in all; short first pauses because most holders let go within milliseconds.
 constexpr std::array<DWORD, 7> kRetryPausesMs = {10, 20, 40, 80, 160, 320, 370};
 
@@ -15,8 +14,7 @@ bool IsHeldByAnother(DWORD error)
 {
     // Scanners that have a file open often make Windows answer "access denied" rather than
     // "sharing violation" to a rename or delete.
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-           error == ERROR_ACCESS_DENIED;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
 DWORD ErrorOf(BOOL succeeded)
@@ -77,8 +75,8 @@ DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt)
 FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        const Serialize::UniqueFile file(
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             return GetLastError();
         const DWORD writeError = WriteAll(file.Get(), bytes);
@@ -91,7 +89,7 @@ FileResult FlushFileToDisk(const std::wstring& path)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
         const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file ? ErrorOf(FlushFileBuffers(file.Get())) : GetLastError();
     });
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
@@ -100,8 +98,7 @@ FileResult FlushFileToDisk(const std::wstring& path)
 FileResult MoveFileOver(const std::wstring& from, const std::wstring& to)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        return ErrorOf(MoveFileExW(from.c_str(), to.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+        return ErrorOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     });
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(to, error);
 }
@@ -133,8 +130,8 @@ FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
         const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file ? ReadWholeFile(file.Get(), bytes) : GetLastError();
     });
     if (error != ERROR_SUCCESS)

@@ -5,8 +5,7 @@
 #include <string>
 
 // The outcome of a file operation: success, or which file failed and the Windows error code.
-class FileResult
-{
+class FileResult {
 public:
     static FileResult Success();
     static FileResult Failure(std::wstring path, DWORD error);

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-namespace
-{
+namespace {
 FileStamp StampOf(const std::wstring& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};

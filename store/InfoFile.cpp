@@ -10,8 +10,7 @@
 #include <algorithm>
 #include <new>
 
-namespace
-{
+namespace {
 constexpr char kObjectKey[] = "info";
 constexpr char kCountKey[] = "size";
 
@@ -20,8 +19,7 @@ constexpr char kCountKey[] = "size";
 // costs only itself (a failed read leaves the store's key path as it was). Records below
 // recordsWanted are all tried; beyond it reading stops at the first one that cannot be read, so an
 // absurd count costs nothing.
-class RecordsTarget : public Serialize::ITarget
-{
+class RecordsTarget : public Serialize::ITarget {
 public:
     explicit RecordsTarget(std::size_t recordsWanted) : recordsWanted_(recordsWanted) {}
 
@@ -82,10 +80,9 @@ bool HoldsExactly(const std::wstring& path, const std::vector<CWindowInfo>& info
 {
     const InfoRecords read = ReadRecordsAt(path, infos.size());
     return read.Complete() && read.records.size() == infos.size() &&
-           std::equal(infos.begin(), infos.end(), read.records.begin(),
-                      [](const CWindowInfo& written, const std::optional<CWindowInfo>& back) {
-                          return back == written;
-                      });
+           std::equal(
+               infos.begin(), infos.end(), read.records.begin(),
+               [](const CWindowInfo& written, const std::optional<CWindowInfo>& back) { return back == written; });
 }
 }
 

@@ -28,10 +28,9 @@
 FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstring& path);
 
 // The records of info.ini as far as they could be read.
-struct InfoRecords
-{
-    bool countRead = false;       // false: no file, or no usable count in it
-    std::uint32_t count = 0;      // the stored count
+struct InfoRecords {
+    bool countRead = false;  // false: no file, or no usable count in it
+    std::uint32_t count = 0; // the stored count
     // records[i] holds record i when all of Left, Top, Width and Height were read (a missing
     // Color leaves it yellow).
     std::vector<std::optional<CWindowInfo>> records;

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-inline constexpr std::uint32_t kMemoYellow = 0x00A5FFFF;  // RGB(255, 255, 165)
-inline constexpr std::uint32_t kMemoGreen = 0x00C8FFC8;   // RGB(200, 255, 200)
-inline constexpr std::uint32_t kMemoBlue = 0x00FFC8C8;    // RGB(200, 200, 255)
-inline constexpr std::uint32_t kMemoRed = 0x00C8C8FF;     // RGB(255, 200, 200)
+inline constexpr std::uint32_t kMemoYellow = 0x00A5FFFF; // RGB(255, 255, 165)
+inline constexpr std::uint32_t kMemoGreen = 0x00C8FFC8;  // RGB(200, 255, 200)
+inline constexpr std::uint32_t kMemoBlue = 0x00FFC8C8;   // RGB(200, 200, 255)
+inline constexpr std::uint32_t kMemoRed = 0x00C8C8FF;    // RGB(255, 200, 200)

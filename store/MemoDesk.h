@@ -8,8 +8,7 @@
 
 // What the memo-window side offers the save: the state of its windows and, for taking in what
 // another copy of the program wrote, closing one of them and opening a new one.
-struct MemoDesk
-{
+struct MemoDesk {
     // The text and record of every open memo, in the registry's order.
     std::function<MemoState()> collect;
     // Closes the memo at this position of the list that the last collect returned.

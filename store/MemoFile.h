@@ -11,13 +11,12 @@
 // its memos may still be on the disk, so the caller must not replace it. Only "no such file" in the
 // folder counts as missing: a folder that cannot be reached (not found, a name the system refuses)
 // says nothing about the memos in it.
-struct MemoFileContent
-{
+struct MemoFileContent {
     enum class Status
     {
-        Read,       // content holds the bytes of the file without its zero bytes
-        Missing,    // no memo.txt: content is empty
-        Unreadable  // could not be opened or read even after retrying: see failure
+        Read,      // content holds the bytes of the file without its zero bytes
+        Missing,   // no memo.txt: content is empty
+        Unreadable // could not be opened or read even after retrying: see failure
     };
 
     Status status = Status::Missing;

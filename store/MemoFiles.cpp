@@ -8,16 +8,13 @@
 
 #include <windows.h>
 
-namespace
-{
+namespace {
 // The names of one generation's temporary files in the folder.
-struct TemporaryPaths
-{
+struct TemporaryPaths {
     TemporaryPaths(const std::wstring& folder, unsigned generation)
         : memo(PathInFolder(folder, TemporaryName(kMemoFileName, generation))),
           info(PathInFolder(folder, TemporaryName(kInfoFileName, generation)))
-    {
-    }
+    {}
 
     std::wstring memo;
     std::wstring info;

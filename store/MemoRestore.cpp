@@ -1,11 +1,11 @@
 #include "MemoRestore.h"
 
-#include "serialize/UniqueHandle.h"
 #include "FileReplacement.h"
 #include "InfoFile.h"
 #include "MemoFiles.h"
 #include "MemoText.h"
 #include "PersistenceGuard.h"
+#include "serialize/UniqueHandle.h"
 
 #include <algorithm>
 #include <exception>
@@ -13,12 +13,11 @@
 #include <tuple>
 #include <utility>
 
-namespace
-{
+namespace {
 std::size_t NonEmptyTexts(const StoredMemos& stored)
 {
-    return static_cast<std::size_t>(std::count_if(stored.texts.begin(), stored.texts.end(),
-                                                  [](const std::string& text) { return !text.empty(); }));
+    return static_cast<std::size_t>(
+        std::count_if(stored.texts.begin(), stored.texts.end(), [](const std::string& text) { return !text.empty(); }));
 }
 
 // Shown to the user, in the user interface's language (UTF-8).
@@ -31,8 +30,7 @@ std::string TooManyMemos()
 
 // Opens one window; a failure is returned as text instead of ending the restore, so the memos
 // after it still open.
-std::string TryOpenWindow(const std::function<void(const MemoWindowPlan&)>& openWindow,
-                          const MemoWindowPlan& plan)
+std::string TryOpenWindow(const std::function<void(const MemoWindowPlan&)>& openWindow, const MemoWindowPlan& plan)
 {
     try {
         openWindow(plan);
@@ -59,8 +57,7 @@ void OpenPlans(const std::vector<const MemoWindowPlan*>& plans,
 
 // What the saver holds after reading stored: the memos as read, a repair when info.ini did not
 // describe them, and no save at all when memos of the files could not be shown.
-void HoldWhatWasRead(const StoredMemos& stored, std::size_t plansMade, RestoreOutcome& outcome,
-                     MemoSaver& saver)
+void HoldWhatWasRead(const StoredMemos& stored, std::size_t plansMade, RestoreOutcome& outcome, MemoSaver& saver)
 {
     if (outcome.openFailure.empty() && NonEmptyTexts(stored) > plansMade)
         outcome.openFailure = TooManyMemos();
@@ -81,8 +78,7 @@ std::vector<const MemoWindowPlan*> AllOf(const std::vector<MemoWindowPlan>& plan
 using MemoKey = std::tuple<const std::string*, const CWindowInfo*>;
 
 // Orders memos by text, then record, without copying them.
-struct MemoKeyOrder
-{
+struct MemoKeyOrder {
     bool operator()(const MemoKey& a, const MemoKey& b) const
     {
         const auto& [textA, infoA] = a;
@@ -110,8 +106,8 @@ FileResult InfoFileAccess(const std::wstring& folder)
     const std::wstring path = PathInFolder(folder, kInfoFileName);
     const DWORD error = RetryWhileFileIsHeld([&] {
         const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file ? static_cast<DWORD>(ERROR_SUCCESS) : GetLastError();
     });
     // As for memo.txt, only "no such file" is a missing file.
@@ -165,8 +161,8 @@ std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored)
     return plans;
 }
 
-RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan&)>& openWindow,
-                                   MemoSaver& saver, const std::wstring& folder)
+RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan&)>& openWindow, MemoSaver& saver,
+                                   const std::wstring& folder)
 {
     RestoreOutcome outcome;
     PersistenceGuard guard;
@@ -239,8 +235,7 @@ bool SameMemosInAnyOrder(const MemoState& a, const MemoState& b)
 RestoreOutcome TakeInStoredMemos(const StoredMemos& stored, const MemoFileStamps& stamps,
                                  const std::function<MemoState()>& collect,
                                  const std::function<void(std::size_t)>& closeWindow,
-                                 const std::function<void(const MemoWindowPlan&)>& openWindow,
-                                 MemoSaver& saver)
+                                 const std::function<void(const MemoWindowPlan&)>& openWindow, MemoSaver& saver)
 {
     RestoreOutcome outcome;
     outcome.ran = true;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "CWindowInfo.h"
-#include "FileStamps.h"
 #include "DataFolder.h"
 #include "FileResult.h"
+#include "FileStamps.h"
 #include "InfoFile.h"
 #include "MemoFile.h"
 #include "MemoSaver.h"
@@ -29,8 +29,7 @@
 // still there at the next start.
 
 // What is on the disk, as far as it could be read.
-struct StoredMemos
-{
+struct StoredMemos {
     MemoFileContent::Status memoFile = MemoFileContent::Status::Missing;
     FileResult memoFileFailure = FileResult::Success();
     // info.ini could not be opened even after retrying (held by another program), or the completed
@@ -56,8 +55,7 @@ struct StoredMemos
 StoredMemos ReadStoredMemos(const std::wstring& folder = ExecutableFolder());
 
 // One memo window to open.
-struct MemoWindowPlan
-{
+struct MemoWindowPlan {
     std::string text;
     // The stored place, size and colour; none when the text has no readable record, and the
     // window then stays at a new memo's place and colour with the size its text gives it.
@@ -74,9 +72,8 @@ inline constexpr std::size_t kMostMemoWindows = 4500;
 // beyond the last text are ignored. The plans end after kMostMemoWindows.
 std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored);
 
-struct RestoreOutcome
-{
-    bool ran = false;                                   // false: a save or restore was running
+struct RestoreOutcome {
+    bool ran = false;                               // false: a save or restore was running
     FileResult fileFailure = FileResult::Success(); // memo.txt or info.ini could not be read
     std::string openFailure;                        // what an opening window threw, if any,
                                                     // or that memo.txt holds too many memos
@@ -88,17 +85,15 @@ struct RestoreOutcome
 // Under the busy flag: finishes an interrupted save, reads both files, opens the planned windows
 // through openWindow in file order and makes the saver hold what was read.
 RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan&)>& openWindow,
-                                   MemoSaver& saver = GetMemoSaver(),
-                                   const std::wstring& folder = ExecutableFolder());
+                                   MemoSaver& saver = GetMemoSaver(), const std::wstring& folder = ExecutableFolder());
 
 // Taking in what another copy of the program wrote: which memo windows stay, which are closed and
 // which plans open a new window. A window stays when its text and record equal those of a plan
 // (each window and each plan matched at most once, in order); every other window closes and every
 // other plan opens.
-struct WindowChanges
-{
-    std::vector<std::size_t> close;  // positions in the list of windows on screen
-    std::vector<std::size_t> open;   // positions in the plans
+struct WindowChanges {
+    std::vector<std::size_t> close; // positions in the list of windows on screen
+    std::vector<std::size_t> open;  // positions in the plans
 
     bool operator==(const WindowChanges& other) const = default;
 };
@@ -115,5 +110,4 @@ bool SameMemosInAnyOrder(const MemoState& a, const MemoState& b);
 RestoreOutcome TakeInStoredMemos(const StoredMemos& stored, const MemoFileStamps& stamps,
                                  const std::function<MemoState()>& collect,
                                  const std::function<void(std::size_t)>& closeWindow,
-                                 const std::function<void(const MemoWindowPlan&)>& openWindow,
-                                 MemoSaver& saver);
+                                 const std::function<void(const MemoWindowPlan&)>& openWindow, MemoSaver& saver);

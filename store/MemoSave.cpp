@@ -1,12 +1,11 @@
 #include "MemoSave.h"
 
-#include "MemoFiles.h"
 #include "FileReplacement.h"
+#include "MemoFiles.h"
 #include "MemoText.h"
 #include "PersistenceGuard.h"
 
-namespace
-{
+namespace {
 SaveOutcome Write(const MemoState& current, MemoSaver& saver, const std::wstring& folder)
 {
     const bool watching = saver.watch.known.has_value();
@@ -19,8 +18,7 @@ SaveOutcome Write(const MemoState& current, MemoSaver& saver, const std::wstring
 
 // The pair as another copy left it, read once it stayed put; none when it could not be read or
 // moved while being read, and it is looked at again at the next save.
-struct OutsidePair
-{
+struct OutsidePair {
     OtherPair bytes;
     StoredMemos stored;
 };
@@ -28,8 +26,8 @@ struct OutsidePair
 std::optional<OutsidePair> ReadOutsidePair(const MemoFileStamps& stamps, const std::wstring& folder)
 {
     OutsidePair pair;
-    for (auto [name, bytes] : {std::pair{kMemoFileName, &pair.bytes.memoBytes},
-                               std::pair{kInfoFileName, &pair.bytes.infoBytes}}) {
+    for (auto [name, bytes] :
+         {std::pair{kMemoFileName, &pair.bytes.memoBytes}, std::pair{kInfoFileName, &pair.bytes.infoBytes}}) {
         const FileResult read = ReadFileFromDisk(PathInFolder(folder, name), *bytes);
         if (!read.Ok() && read.Error() != ERROR_FILE_NOT_FOUND)
             return std::nullopt;
@@ -65,8 +63,7 @@ SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std:
     return {SaveOutcome::Result::Written};
 }
 
-SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect, MemoSaver& saver,
-                             const std::wstring& folder)
+SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect, MemoSaver& saver, const std::wstring& folder)
 {
     PersistenceGuard guard;
     if (!guard.Acquired())
@@ -95,13 +92,15 @@ SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::
         outside = OutsideChange::Settled;
     if (outside == OutsideChange::None)
         return differs ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
-    const auto wait = [&] { return SaveOutcome{differs ? SaveOutcome::Result::Waiting : SaveOutcome::Result::Unchanged}; };
+    const auto wait = [&] {
+        return SaveOutcome{differs ? SaveOutcome::Result::Waiting : SaveOutcome::Result::Unchanged};
+    };
     if (outside == OutsideChange::Settling)
         return wait();
 
     std::optional<OutsidePair> pair = ReadOutsidePair(now, folder);
     if (!pair) {
-        saver.watch.seenBefore.reset();  // read it only once it has stayed put again
+        saver.watch.seenBefore.reset(); // read it only once it has stayed put again
         return wait();
     }
     if (HoldsTheSameMemos(*pair, saver)) {
@@ -110,7 +109,7 @@ SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::
         return differs ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
     }
     if (!changedHere && moment == SaveMoment::Last)
-        return {SaveOutcome::Result::Unchanged};  // the files hold the other copy's memos: the next start shows them
+        return {SaveOutcome::Result::Unchanged}; // the files hold the other copy's memos: the next start shows them
     if (!changedHere) {
         SaveOutcome outcome{SaveOutcome::Result::TakenIn};
         outcome.takenIn = TakeInStoredMemos(pair->stored, now, desk.collect, desk.close, desk.open, saver);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DataFolder.h"
 #include "ConflictFiles.h"
+#include "DataFolder.h"
 #include "FileResult.h"
 #include "MemoDesk.h"
 #include "MemoRestore.h"
@@ -10,8 +10,8 @@
 
 #include <functional>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 
 // Saving all memos. The memo-window side supplies a desk (MemoDesk.h); everything else is here.
 //
@@ -30,23 +30,21 @@
 // - with a change of its own too, the other pair is kept byte for byte in conflict files
 //   (ConflictFiles.h) and then this copy's memos are written as usual (Written, conflict set).
 
-struct SaveOutcome
-{
+struct SaveOutcome {
     enum class Result
     {
-        Busy,       // a save or restore is running further up the stack: nothing was done
-        Forbidden,  // memo.txt could not be read at start: the files are left alone for this run
-        Unchanged,  // the memos equal the MemoSaver: no file was touched
-        Waiting,    // memos changed, but another copy is rewriting the files: the next save tries
-        TakenIn,    // another copy rewrote the files and the windows now show them: see takenIn
-        Written,    // both files were replaced and the MemoSaver holds the new state
-        Failed      // a file could not be written: see failure; the MemoSaver is unchanged
+        Busy,      // a save or restore is running further up the stack: nothing was done
+        Forbidden, // memo.txt could not be read at start: the files are left alone for this run
+        Unchanged, // the memos equal the MemoSaver: no file was touched
+        Waiting,   // memos changed, but another copy is rewriting the files: the next save tries
+        TakenIn,   // another copy rewrote the files and the windows now show them: see takenIn
+        Written,   // both files were replaced and the MemoSaver holds the new state
+        Failed     // a file could not be written: see failure; the MemoSaver is unchanged
     };
 
     SaveOutcome(Result result = Result::Unchanged, FileResult failure = FileResult::Success())
         : result(result), failure(std::move(failure))
-    {
-    }
+    {}
 
     Result result;
     FileResult failure;
@@ -66,8 +64,7 @@ enum class SaveMoment
 
 // Compares current with the saver and, when they differ, writes both files; the saver takes
 // current only when both were written. Does not look at the busy flag.
-SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver,
-                          const std::wstring& folder = ExecutableFolder());
+SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder = ExecutableFolder());
 
 // Under the busy flag: the state collected after the flag was taken, the files checked for what
 // another copy wrote (when the desk can take memos in and the saver has read or written them), and
@@ -76,6 +73,5 @@ SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver = GetMemoSav
                              const std::wstring& folder = ExecutableFolder(), SaveMoment moment = SaveMoment::Any);
 
 // The same with a desk that only collects: the files are not checked.
-SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect,
-                             MemoSaver& saver = GetMemoSaver(),
+SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect, MemoSaver& saver = GetMemoSaver(),
                              const std::wstring& folder = ExecutableFolder());

@@ -9,8 +9,7 @@
 
 // What memo.txt and info.ini hold as far as this run knows: the state last written or read. A save
 // compares the memos against it and touches no file when nothing differs.
-class MemoSaver
-{
+class MemoSaver {
 public:
     virtual ~MemoSaver() = default;
 

@@ -7,8 +7,7 @@
 #include <vector>
 
 // The texts and records of all memos, paired by position: texts[i] belongs to infos[i].
-struct MemoState
-{
+struct MemoState {
     std::vector<std::string> texts;
     std::vector<CWindowInfo> infos;
 

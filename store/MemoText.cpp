@@ -4,15 +4,14 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 // Pattern texts as the regular-expression engine reads them.
-const std::string kBackslashPattern = "\\\\";   // matches one backslash
+const std::string kBackslashPattern = "\\\\"; // matches one backslash
 const std::string kCrLfPattern = "\r\n";
 const std::string kLoneBreakPattern = "[\r\n]";
 
-const std::string kEscapedBackslash = "\\\\";   // two backslash bytes
-const std::string kEscapedBreak = "\\n";        // backslash, n
+const std::string kEscapedBackslash = "\\\\"; // two backslash bytes
+const std::string kEscapedBreak = "\\n";      // backslash, n
 const std::string kCrLf = "\r\n";
 // CR LF, a bare CR and a bare LF each end a line of the file.
 constexpr char kLineEndBytes[] = "\r\n";

@@ -1,7 +1,6 @@
 #include "PersistenceGuard.h"
 
-namespace
-{
+namespace {
 bool persistenceBusy = false;
 }
 

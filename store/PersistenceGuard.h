@@ -6,8 +6,7 @@
 //     PersistenceGuard guard;
 //     if (!guard.Acquired())
 //         return;            // a save or restore is already running further up the stack
-class PersistenceGuard
-{
+class PersistenceGuard {
 public:
     PersistenceGuard();
     ~PersistenceGuard();

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 constexpr wchar_t kTemporarySuffix[] = L".tmp";
 constexpr wchar_t kGenerationSeparator = L'.';
 // Keeps every generation written in decimal within an unsigned of 32 bits.

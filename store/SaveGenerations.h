@@ -25,8 +25,7 @@ std::wstring TemporaryName(const std::wstring& dataFileName, unsigned generation
 std::optional<unsigned> GenerationOf(const std::wstring& name, const std::wstring& dataFileName);
 
 // The generations of the temporary files found in the folder.
-struct LeftoverFiles
-{
+struct LeftoverFiles {
     std::vector<unsigned> memo;
     std::vector<unsigned> info;
 };
@@ -36,8 +35,7 @@ struct LeftoverFiles
 unsigned NextGeneration(const LeftoverFiles& left);
 
 // What finishes the saves that left these files.
-struct Cleanup
-{
+struct Cleanup {
     // The temporary info.ini of the last save that counted: it belongs to memo.txt and takes the
     // place of info.ini, but only once every file of staleInfo is gone; otherwise the next cleanup
     // would take the newest of those for memo.txt's.

@@ -7,8 +7,7 @@
 
 // Owns one pattern compiled by PCRE2's POSIX-style interface. Only a pattern that compiled is
 // ever held, so regfree is never handed a record that regcomp left half-filled.
-class CompiledPattern
-{
+class CompiledPattern {
 public:
     // Throws nothing for a bad pattern; check IsCompiled afterwards.
     CompiledPattern(const std::string& pattern, bool ignoreCase);

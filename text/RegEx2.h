@@ -15,8 +15,7 @@ class CompiledPattern;
 //
 // A pattern that failed to compile, or no pattern at all, finds nothing. A whole match of zero
 // length also counts as no match, which is what keeps ReplaceAll and Split from looping.
-class RegEx2
-{
+class RegEx2 {
 public:
     class CResult;
 
@@ -46,8 +45,7 @@ private:
     // One pass of ReplaceAll and Split: the first match in the rest of the searched bytes from
     // position on, found as Exec finds it in the rest as a new subject, but without copying it.
     // [first, afterLast) in offsets of searched; false for no match or an empty one.
-    bool FindInRest(std::string_view searched, std::size_t position, std::size_t& first,
-                    std::size_t& afterLast) const;
+    bool FindInRest(std::string_view searched, std::size_t position, std::size_t& first, std::size_t& afterLast) const;
 
     std::unique_ptr<CompiledPattern> pattern_;
 };
@@ -58,8 +56,7 @@ const RegEx2& CompiledOnce(const std::string& pattern);
 
 // The outcome of one search: a copy of the subject and the spans of the whole match (entry 0) and
 // of the groups (entries 1...). The span list is cut at the first span that is empty or unset.
-class RegEx2::CResult
-{
+class RegEx2::CResult {
 public:
     CResult() = default;
     virtual ~CResult() = default;
@@ -80,8 +77,7 @@ public:
 private:
     friend class RegEx2;
 
-    struct Span
-    {
+    struct Span {
         std::int32_t start;
         std::int32_t end; // exclusive
     };

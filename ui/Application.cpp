@@ -16,7 +16,7 @@ constexpr wchar_t kApplicationClass[] = L"KamifudaApplication";
 
 Application& Application::Instance()
 {
-    static Application* instance = new Application();  // lives as long as the process
+    static Application* instance = new Application(); // lives as long as the process
     return *instance;
 }
 
@@ -68,8 +68,7 @@ void Application::Run()
 {
     if (mainForm_)
         mainForm_->Show();
-    while (!terminated_ && ProcessMessage()) {
-    }
+    while (!terminated_ && ProcessMessage()) {}
 }
 
 void Application::Terminate()

@@ -8,13 +8,18 @@ namespace ui {
 
 void Button::SetProperty(const FormProperty& p)
 {
-    if (p.name == "Caption") caption_ = TextValue(p);
-    else if (p.name == "Default") default_ = BoolValue(p);
-    else if (p.name == "Cancel") cancel_ = BoolValue(p);
+    if (p.name == "Caption")
+        caption_ = TextValue(p);
+    else if (p.name == "Default")
+        default_ = BoolValue(p);
+    else if (p.name == "Cancel")
+        cancel_ = BoolValue(p);
     else if (p.name == "ModalResult")
         modalResult_ = ChoiceValue<int>(p, {{"mrNone", kModalNone}, {"mrOk", kModalOK}, {"mrCancel", kModalCancel}});
-    else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else Control::SetProperty(p);
+    else if (p.name == "OnClick")
+        onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else
+        Control::SetProperty(p);
 }
 
 void Button::CreateControl()

@@ -10,8 +10,7 @@ namespace ui {
 // scope ends.
 class CaptionControl::CaptionPaint {
 public:
-    explicit CaptionPaint(CaptionControl& control)
-        : window_(control.Handle()), dc_(BeginPaint(window_, &ps_))
+    explicit CaptionPaint(CaptionControl& control) : window_(control.Handle()), dc_(BeginPaint(window_, &ps_))
     {
         GetClientRect(window_, &area_);
         FillRect(dc_, &area_, SharedSolidBrush(ResolveColor(control.Color())));

@@ -48,7 +48,7 @@ void SetClipboardTextAnsi(HWND owner, const std::string& text)
     EmptyClipboard();
     if (!SetClipboardData(CF_TEXT, memory.Get()))
         ThrowLastError("SetClipboardData");
-    memory.Release();  // the clipboard owns the block now
+    memory.Release(); // the clipboard owns the block now
 }
 
 std::string ClipboardTextAnsi(HWND owner)

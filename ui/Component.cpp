@@ -18,8 +18,8 @@ void Component::SetProperty(const FormProperty& property)
 
 void Component::RefuseProperty(const FormProperty& property) const
 {
-    throw Error("form data, line " + std::to_string(property.line) + ": unknown property '" + property.name +
-                "' of '" + name_ + "'");
+    throw Error("form data, line " + std::to_string(property.line) + ": unknown property '" + property.name + "' of '" +
+                name_ + "'");
 }
 
 void Component::Adopt(std::unique_ptr<Component> child)

@@ -16,13 +16,20 @@ namespace {
 std::unique_ptr<Component> MakeComponent(const FormNode& node, Form& form)
 {
     const std::string& kind = node.kind;
-    if (kind == "TLabel") return std::make_unique<Label>(form);
-    if (kind == "TButton") return std::make_unique<Button>(form);
-    if (kind == "TSpeedButton") return std::make_unique<SpeedButton>(form);
-    if (kind == "TMemo") return std::make_unique<MemoEdit>(form);
-    if (kind == "TPopupMenu") return std::make_unique<PopupMenu>(form);
-    if (kind == "TMenuItem") return std::make_unique<MenuItem>(form);
-    if (kind == "TTimer") return std::make_unique<Timer>(form);
+    if (kind == "TLabel")
+        return std::make_unique<Label>(form);
+    if (kind == "TButton")
+        return std::make_unique<Button>(form);
+    if (kind == "TSpeedButton")
+        return std::make_unique<SpeedButton>(form);
+    if (kind == "TMemo")
+        return std::make_unique<MemoEdit>(form);
+    if (kind == "TPopupMenu")
+        return std::make_unique<PopupMenu>(form);
+    if (kind == "TMenuItem")
+        return std::make_unique<MenuItem>(form);
+    if (kind == "TTimer")
+        return std::make_unique<Timer>(form);
     throw Error("form data, line " + std::to_string(node.line) + ": unknown component kind '" + kind + "'");
 }
 

@@ -11,21 +11,34 @@ namespace ui {
 void Control::SetProperty(const FormProperty& p)
 {
     const std::string& n = p.name;
-    if (n == "Left") left_ = IntegerValue(p);
-    else if (n == "Top") top_ = IntegerValue(p);
-    else if (n == "Width") width_ = IntegerValue(p);
-    else if (n == "Height") height_ = IntegerValue(p);
-    else if (n == "TabOrder") tabOrder_ = IntegerValue(p);
-    else if (n == "Color") { color_ = ColorValue(p); parentColor_ = false; }
-    else if (n == "ParentColor") parentColor_ = BoolValue(p);
+    if (n == "Left")
+        left_ = IntegerValue(p);
+    else if (n == "Top")
+        top_ = IntegerValue(p);
+    else if (n == "Width")
+        width_ = IntegerValue(p);
+    else if (n == "Height")
+        height_ = IntegerValue(p);
+    else if (n == "TabOrder")
+        tabOrder_ = IntegerValue(p);
+    else if (n == "Color") {
+        color_ = ColorValue(p);
+        parentColor_ = false;
+    } else if (n == "ParentColor")
+        parentColor_ = BoolValue(p);
     else if (n == "Anchors") {
         anchors_ = Anchors{false, false, false, false};
         for (const auto& a : SetValue(p)) {
-            if (a == "akLeft") anchors_.left = true;
-            else if (a == "akTop") anchors_.top = true;
-            else if (a == "akRight") anchors_.right = true;
-            else if (a == "akBottom") anchors_.bottom = true;
-            else ThrowBadValue(p, "a set of akLeft, akTop, akRight, akBottom");
+            if (a == "akLeft")
+                anchors_.left = true;
+            else if (a == "akTop")
+                anchors_.top = true;
+            else if (a == "akRight")
+                anchors_.right = true;
+            else if (a == "akBottom")
+                anchors_.bottom = true;
+            else
+                ThrowBadValue(p, "a set of akLeft, akTop, akRight, akBottom");
         }
     } else if (fontSpec_.Apply(p)) {
         ownFont_ = true;
@@ -111,7 +124,7 @@ void Control::RememberAnchorDistances()
 void Control::FollowAnchors(int clientWidth, int clientHeight)
 {
     if (!Handle())
-        return;  // the form is still taking its design size; distances are taken at creation
+        return; // the form is still taking its design size; distances are taken at creation
     int left = left_, top = top_, width = width_, height = height_;
     if (anchors_.right) {
         if (anchors_.left)

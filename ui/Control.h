@@ -46,8 +46,7 @@ public:
 
 protected:
     // Makes the control's window with the given class and styles as a child of the form.
-    void CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle = 0,
-                             const std::wstring& text = L"");
+    void CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle = 0, const std::wstring& text = L"");
     virtual void CreateControl() = 0;
     // Bounds changed by the program; the default moves the window.
     virtual void BoundsChanged();
@@ -65,7 +64,7 @@ private:
     int tabOrder_ = 1000;
     bool ownFont_ = false;
     FontSpec fontSpec_;
-    HFONT font_ = nullptr;  // shared, see SharedGdiObjects.h
+    HFONT font_ = nullptr; // shared, see SharedGdiObjects.h
 };
 
 } // namespace ui

@@ -6,10 +6,8 @@
 
 namespace ui {
 
-DragController::DragController(HWND captureWindow, DragObject& object)
-    : captureWindow_(captureWindow), object_(object)
-{
-}
+DragController::DragController(HWND captureWindow, DragObject& object) : captureWindow_(captureWindow), object_(object)
+{}
 
 DragEnding DragController::Run()
 {
@@ -24,7 +22,7 @@ DragEnding DragController::Run()
         MSG msg{};
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // for the loops outside this one
+            PostQuitMessage(static_cast<int>(msg.wParam)); // for the loops outside this one
             return DragEnding::Quit;
         }
         DragEnding ending{};
@@ -48,7 +46,7 @@ bool DragController::Consider(const MSG& msg, DragEnding& ending)
             ending = DragEnding::Cancelled;
             return true;
         }
-        return false;  // other keys mean nothing during a drag
+        return false; // other keys mean nothing during a drag
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -61,7 +59,7 @@ bool DragController::Consider(const MSG& msg, DragEnding& ending)
     case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
     case WM_SYSCHAR:
-        return false;  // taken by the drag: no window acts on them meanwhile
+        return false; // taken by the drag: no window acts on them meanwhile
     default:
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

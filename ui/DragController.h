@@ -11,7 +11,13 @@ namespace ui {
 
 class DragObject;
 
-enum class DragEnding { Released, Cancelled, CaptureLost, Quit };
+enum class DragEnding
+{
+    Released,
+    Cancelled,
+    CaptureLost,
+    Quit
+};
 
 class DragController {
 public:

@@ -9,8 +9,17 @@ namespace ui {
 class Component;
 class DragObject;
 
-enum class CloseAction { None, Hide };
-enum class MouseButton { Left, Right, Middle };
+enum class CloseAction
+{
+    None,
+    Hide
+};
+enum class MouseButton
+{
+    Left,
+    Right,
+    Middle
+};
 
 struct ShiftState {
     bool shift = false;

@@ -11,7 +11,7 @@ struct FormProperty;
 
 struct FontSpec {
     std::wstring name = L"ＭＳ Ｐゴシック";
-    int height = -12;              // negative: character height in pixels
+    int height = -12; // negative: character height in pixels
     BYTE charset = SHIFTJIS_CHARSET;
     COLORREF color = 0x80000000 | COLOR_WINDOWTEXT;
     bool bold = false, italic = false, underline = false;

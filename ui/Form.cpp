@@ -19,7 +19,7 @@ Form::Form(Form* owner) : Component(*this), owner_(owner) {}
 Form::~Form()
 {
     EnableOtherWindows();
-    components_.clear();  // child windows go before the form's own window
+    components_.clear(); // child windows go before the form's own window
     DestroyHandle();
 }
 
@@ -79,35 +79,53 @@ void Form::ThrowMissing(const std::string& name) const
 
 void Form::ThrowUnknownHandler(const std::string& name, int line) const
 {
-    throw Error("form data, line " + std::to_string(line) + ": unknown handler '" + name + "' in form '" +
-                Name() + "'");
+    throw Error("form data, line " + std::to_string(line) + ": unknown handler '" + name + "' in form '" + Name() +
+                "'");
 }
 
 void Form::SetProperty(const FormProperty& p)
 {
     const std::string& n = p.name;
-    if (n == "Left") designLeft_ = IntegerValue(p);
-    else if (n == "Top") designTop_ = IntegerValue(p);
-    else if (n == "Width") designWidth_ = IntegerValue(p);
-    else if (n == "Height") designHeight_ = IntegerValue(p);
-    else if (n == "ClientWidth") designClientWidth_ = IntegerValue(p);
-    else if (n == "ClientHeight") designClientHeight_ = IntegerValue(p);
-    else if (n == "Caption") designCaption_ = TextValue(p);
-    else if (n == "Color") color_ = ColorValue(p);
-    else if (n == "BorderWidth") borderWidth_ = IntegerValue(p);
-    else if (n == "BorderStyle") ApplyBorderStyle(p);
+    if (n == "Left")
+        designLeft_ = IntegerValue(p);
+    else if (n == "Top")
+        designTop_ = IntegerValue(p);
+    else if (n == "Width")
+        designWidth_ = IntegerValue(p);
+    else if (n == "Height")
+        designHeight_ = IntegerValue(p);
+    else if (n == "ClientWidth")
+        designClientWidth_ = IntegerValue(p);
+    else if (n == "ClientHeight")
+        designClientHeight_ = IntegerValue(p);
+    else if (n == "Caption")
+        designCaption_ = TextValue(p);
+    else if (n == "Color")
+        color_ = ColorValue(p);
+    else if (n == "BorderWidth")
+        borderWidth_ = IntegerValue(p);
+    else if (n == "BorderStyle")
+        ApplyBorderStyle(p);
     else if (n == "BorderIcons") {
         systemMenu_ = minimizeBox_ = maximizeBox_ = false;
         for (const auto& icon : SetValue(p)) {
-            if (icon == "biSystemMenu") systemMenu_ = true;
-            else if (icon == "biMinimize") minimizeBox_ = true;
-            else if (icon == "biMaximize") maximizeBox_ = true;
-            else ThrowBadValue(p, "a set of biSystemMenu, biMinimize, biMaximize");
+            if (icon == "biSystemMenu")
+                systemMenu_ = true;
+            else if (icon == "biMinimize")
+                minimizeBox_ = true;
+            else if (icon == "biMaximize")
+                maximizeBox_ = true;
+            else
+                ThrowBadValue(p, "a set of biSystemMenu, biMinimize, biMaximize");
         }
-    } else if (n == "Position") centered_ = ChoiceValue<bool>(p, {{"poDesigned", false}, {"poScreenCenter", true}});
-    else if (n == "OnCreate") onCreate_ = Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else if (n == "OnClick") onClick_ = Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else if (n == "OnClose") onClose_ = Handler<CloseEvent>(IdentifierValue(p), p.line);
+    } else if (n == "Position")
+        centered_ = ChoiceValue<bool>(p, {{"poDesigned", false}, {"poScreenCenter", true}});
+    else if (n == "OnCreate")
+        onCreate_ = Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (n == "OnClick")
+        onClick_ = Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (n == "OnClose")
+        onClose_ = Handler<CloseEvent>(IdentifierValue(p), p.line);
     else if (fontSpec_.Apply(p)) {
     } else if (n == "PixelsPerInch" || n == "TextHeight" || n == "OldCreateOrder" || n == "Anchors") {
         // Design-time facts: everything here is laid out at 96 pixels per inch, and the form's own
@@ -120,11 +138,20 @@ void Form::SetProperty(const FormProperty& p)
 void Form::ApplyBorderStyle(const FormProperty& p)
 {
     const std::string& style = IdentifierValue(p);
-    if (style == "bsNone") { style_ = WS_POPUP; exStyle_ = 0; }
-    else if (style == "bsSizeable") { style_ = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; exStyle_ = 0; }
-    else if (style == "bsDialog") { style_ = WS_POPUP | WS_CAPTION; exStyle_ = WS_EX_DLGMODALFRAME; }
-    else if (style == "bsSizeToolWin") { style_ = WS_POPUP | WS_CAPTION | WS_THICKFRAME; exStyle_ = WS_EX_TOOLWINDOW; }
-    else ThrowBadValue(p, "bsNone, bsSizeable, bsDialog or bsSizeToolWin");
+    if (style == "bsNone") {
+        style_ = WS_POPUP;
+        exStyle_ = 0;
+    } else if (style == "bsSizeable") {
+        style_ = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
+        exStyle_ = 0;
+    } else if (style == "bsDialog") {
+        style_ = WS_POPUP | WS_CAPTION;
+        exStyle_ = WS_EX_DLGMODALFRAME;
+    } else if (style == "bsSizeToolWin") {
+        style_ = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
+        exStyle_ = WS_EX_TOOLWINDOW;
+    } else
+        ThrowBadValue(p, "bsNone, bsSizeable, bsDialog or bsSizeToolWin");
 }
 
 void Form::CreateParams(CreateParamsData& params)
@@ -132,9 +159,12 @@ void Form::CreateParams(CreateParamsData& params)
     params.caption = designCaption_;
     params.style = style_ | WS_CLIPCHILDREN;
     if (style_ & WS_CAPTION) {
-        if (systemMenu_) params.style |= WS_SYSMENU;
-        if (minimizeBox_) params.style |= WS_MINIMIZEBOX;
-        if (maximizeBox_ && !(exStyle_ & WS_EX_DLGMODALFRAME)) params.style |= WS_MAXIMIZEBOX;
+        if (systemMenu_)
+            params.style |= WS_SYSMENU;
+        if (minimizeBox_)
+            params.style |= WS_MINIMIZEBOX;
+        if (maximizeBox_ && !(exStyle_ & WS_EX_DLGMODALFRAME))
+            params.style |= WS_MAXIMIZEBOX;
     }
     params.exStyle = exStyle_;
     params.x = designLeft_;
@@ -180,25 +210,70 @@ RECT WindowRect(HWND window)
 }
 } // namespace
 
-RECT Form::BoundsRect() const { return WindowRect(Handle()); }
-int Form::Left() const { return WindowRect(Handle()).left; }
-int Form::Top() const { return WindowRect(Handle()).top; }
-int Form::Width() const { RECT r = WindowRect(Handle()); return r.right - r.left; }
-int Form::Height() const { RECT r = WindowRect(Handle()); return r.bottom - r.top; }
+RECT Form::BoundsRect() const
+{
+    return WindowRect(Handle());
+}
+int Form::Left() const
+{
+    return WindowRect(Handle()).left;
+}
+int Form::Top() const
+{
+    return WindowRect(Handle()).top;
+}
+int Form::Width() const
+{
+    RECT r = WindowRect(Handle());
+    return r.right - r.left;
+}
+int Form::Height() const
+{
+    RECT r = WindowRect(Handle());
+    return r.bottom - r.top;
+}
 
 void Form::SetBounds(int left, int top, int width, int height)
 {
     SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
-void Form::SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-void Form::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
-void Form::SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
-void Form::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+void Form::SetLeft(int left)
+{
+    SetBounds(left, Top(), Width(), Height());
+}
+void Form::SetTop(int top)
+{
+    SetBounds(Left(), top, Width(), Height());
+}
+void Form::SetWidth(int width)
+{
+    SetBounds(Left(), Top(), width, Height());
+}
+void Form::SetHeight(int height)
+{
+    SetBounds(Left(), Top(), Width(), height);
+}
 
-int Form::ClientWidth() const { RECT r{}; GetClientRect(Handle(), &r); return r.right; }
-int Form::ClientHeight() const { RECT r{}; GetClientRect(Handle(), &r); return r.bottom; }
-void Form::SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
-void Form::SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+int Form::ClientWidth() const
+{
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.right;
+}
+int Form::ClientHeight() const
+{
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+void Form::SetClientWidth(int width)
+{
+    SetClientSize(width, ClientHeight());
+}
+void Form::SetClientHeight(int height)
+{
+    SetClientSize(ClientWidth(), height);
+}
 
 void Form::SetClientSize(int width, int height)
 {
@@ -219,8 +294,14 @@ void Form::SetColor(COLORREF color)
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
-void Form::SetCaptionAnsi(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
+void Form::SetCaption(const std::wstring& caption)
+{
+    SetWindowTextW(Handle(), caption.c_str());
+}
+void Form::SetCaptionAnsi(const std::string& caption)
+{
+    SetWindowTextA(Handle(), caption.c_str());
+}
 
 std::string Form::CaptionAnsi() const
 {
@@ -249,8 +330,14 @@ void Form::Show()
     BringWindowToTop(Handle());
 }
 
-void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
-bool Form::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
+void Form::Hide()
+{
+    ShowWindow(Handle(), SW_HIDE);
+}
+bool Form::Visible() const
+{
+    return IsWindowVisible(Handle()) != FALSE;
+}
 
 void Form::Close()
 {
@@ -303,10 +390,9 @@ int Form::ShowModal()
     if (Control* first = FindControl([](Control& c) { return c.CanFocus(); }))
         SetFocus(first->Handle());
     Application& app = Application::Instance();
-    while (modalResult_ == kModalNone && !app.Terminated() && app.ProcessMessage()) {
-    }
+    while (modalResult_ == kModalNone && !app.Terminated() && app.ProcessMessage()) {}
     if (modalResult_ == kModalNone)
-        modalResult_ = kModalCancel;  // the application is ending
+        modalResult_ = kModalCancel; // the application is ending
     modal_ = false;
     EnableOtherWindows();
     Hide();
@@ -331,7 +417,10 @@ Control* Form::ControlOf(HWND window)
     return window ? FindControl([window](Control& c) { return c.Handle() == window; }) : nullptr;
 }
 
-Control* Form::FocusedControl() { return ControlOf(GetFocus()); }
+Control* Form::FocusedControl()
+{
+    return ControlOf(GetFocus());
+}
 
 bool Form::PreTranslateMessage(MSG& msg)
 {

@@ -154,9 +154,9 @@ private:
     bool shownOnce_ = false;
     int borderWidth_ = 0;
     COLORREF color_ = 0x80000000 | COLOR_BTNFACE;
-    HBRUSH brush_ = nullptr;  // shared, see SharedGdiObjects.h
+    HBRUSH brush_ = nullptr; // shared, see SharedGdiObjects.h
     FontSpec fontSpec_;
-    HFONT font_ = nullptr;    // shared
+    HFONT font_ = nullptr; // shared
     NotifyEvent onCreate_, onClick_;
     CloseEvent onClose_;
     int modalResult_ = kModalNone;

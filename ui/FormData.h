@@ -21,11 +21,17 @@
 namespace ui {
 
 struct FormValue {
-    enum class Type { Integer, String, Identifier, Set };
+    enum class Type
+    {
+        Integer,
+        String,
+        Identifier,
+        Set
+    };
     Type type = Type::Integer;
     long long integer = 0;
-    std::string text;                   // String and Identifier
-    std::vector<std::string> elements;  // Set
+    std::string text;                  // String and Identifier
+    std::vector<std::string> elements; // Set
 };
 
 struct FormProperty {

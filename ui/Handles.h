@@ -25,8 +25,13 @@ using UniqueGlobalMemory = UniqueHandle<Serialize::NullableHandleTraits<HGLOBAL,
 class WindowDC {
 public:
     explicit WindowDC(HWND window, bool wholeWindow = false)
-        : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
-    ~WindowDC() { if (dc_) ReleaseDC(window_, dc_); }
+        : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window))
+    {}
+    ~WindowDC()
+    {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     HDC Get() const { return dc_; }
@@ -40,7 +45,11 @@ private:
 class SelectScope {
 public:
     SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
-    ~SelectScope() { if (old_) SelectObject(dc_, old_); }
+    ~SelectScope()
+    {
+        if (old_)
+            SelectObject(dc_, old_);
+    }
     SelectScope(const SelectScope&) = delete;
     SelectScope& operator=(const SelectScope&) = delete;
 
@@ -53,7 +62,11 @@ private:
 class GlobalLockScope {
 public:
     explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(memory ? GlobalLock(memory) : nullptr) {}
-    ~GlobalLockScope() { if (data_) GlobalUnlock(memory_); }
+    ~GlobalLockScope()
+    {
+        if (data_)
+            GlobalUnlock(memory_);
+    }
     GlobalLockScope(const GlobalLockScope&) = delete;
     GlobalLockScope& operator=(const GlobalLockScope&) = delete;
     void* Data() const { return data_; }

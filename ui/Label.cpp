@@ -30,20 +30,30 @@ ShiftState ShiftStateOfPress(WPARAM keys)
 
 void Label::SetProperty(const FormProperty& p)
 {
-    if (p.name == "Caption") { wideCaption_ = TextValue(p); ansi_ = false; }
-    else if (p.name == "AutoSize") autoSize_ = BoolValue(p);
+    if (p.name == "Caption") {
+        wideCaption_ = TextValue(p);
+        ansi_ = false;
+    } else if (p.name == "AutoSize")
+        autoSize_ = BoolValue(p);
     else if (p.name == "Alignment")
-        alignment_ = ChoiceValue<Alignment>(p, {{"taLeftJustify", Alignment::Left}, {"taCenter", Alignment::Center},
+        alignment_ = ChoiceValue<Alignment>(p, {{"taLeftJustify", Alignment::Left},
+                                                {"taCenter", Alignment::Center},
                                                 {"taRightJustify", Alignment::Right}});
-    else if (p.name == "DragMode") automaticDrag_ = ChoiceValue<bool>(p, {{"dmManual", false}, {"dmAutomatic", true}});
+    else if (p.name == "DragMode")
+        automaticDrag_ = ChoiceValue<bool>(p, {{"dmManual", false}, {"dmAutomatic", true}});
     else if (p.name == "WordWrap" || p.name == "Transparent") {
         if (BoolValue(p))
             ThrowBadValue(p, "false (labels neither wrap nor show through)");
-    } else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else if (p.name == "OnDblClick") onDblClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else if (p.name == "OnMouseDown") onMouseDown_ = OwnerForm().Handler<MouseEvent>(IdentifierValue(p), p.line);
-    else if (p.name == "OnStartDrag") onStartDrag_ = OwnerForm().Handler<StartDragEvent>(IdentifierValue(p), p.line);
-    else Control::SetProperty(p);
+    } else if (p.name == "OnClick")
+        onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "OnDblClick")
+        onDblClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "OnMouseDown")
+        onMouseDown_ = OwnerForm().Handler<MouseEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "OnStartDrag")
+        onStartDrag_ = OwnerForm().Handler<StartDragEvent>(IdentifierValue(p), p.line);
+    else
+        Control::SetProperty(p);
 }
 
 void Label::CreateControl()
@@ -103,8 +113,9 @@ void Label::CaptionChanged()
 
 void Label::DrawCaption(HDC dc, RECT& area)
 {
-    UINT flags = DT_EXPANDTABS | (alignment_ == Alignment::Center ? DT_CENTER
-                                  : alignment_ == Alignment::Right ? DT_RIGHT : DT_LEFT);
+    UINT flags = DT_EXPANDTABS | (alignment_ == Alignment::Center  ? DT_CENTER
+                                  : alignment_ == Alignment::Right ? DT_RIGHT
+                                                                   : DT_LEFT);
     if (ansi_)
         DrawTextA(dc, ansiCaption_.c_str(), static_cast<int>(ansiCaption_.size()), &area, flags);
     else

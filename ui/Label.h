@@ -11,7 +11,12 @@
 
 namespace ui {
 
-enum class Alignment { Left, Center, Right };
+enum class Alignment
+{
+    Left,
+    Center,
+    Right
+};
 
 class Label : public CaptionControl {
 public:

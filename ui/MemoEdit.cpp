@@ -7,8 +7,10 @@ namespace ui {
 
 void MemoEdit::SetProperty(const FormProperty& p)
 {
-    if (p.name == "Text") designText_ = TextValue(p);
-    else Control::SetProperty(p);
+    if (p.name == "Text")
+        designText_ = TextValue(p);
+    else
+        Control::SetProperty(p);
 }
 
 void MemoEdit::CreateControl()

@@ -19,13 +19,20 @@ void MenuItem::Click()
 
 void MenuItem::SetProperty(const FormProperty& p)
 {
-    if (p.name == "Caption") caption_ = TextValue(p);
-    else if (p.name == "Enabled") enabled_ = BoolValue(p);
-    else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else if (p.name == "Bitmap.Color") bitmapColor_ = ColorValue(p);
-    else if (p.name == "Bitmap.Width") bitmapWidth_ = IntegerValue(p);
-    else if (p.name == "Bitmap.Height") bitmapHeight_ = IntegerValue(p);
-    else Component::SetProperty(p);
+    if (p.name == "Caption")
+        caption_ = TextValue(p);
+    else if (p.name == "Enabled")
+        enabled_ = BoolValue(p);
+    else if (p.name == "OnClick")
+        onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else if (p.name == "Bitmap.Color")
+        bitmapColor_ = ColorValue(p);
+    else if (p.name == "Bitmap.Width")
+        bitmapWidth_ = IntegerValue(p);
+    else if (p.name == "Bitmap.Height")
+        bitmapHeight_ = IntegerValue(p);
+    else
+        Component::SetProperty(p);
     if (bitmapWidth_ > 0 && bitmapHeight_ > 0)
         bitmap_ = SolidBitmap(bitmapColor_, bitmapWidth_, bitmapHeight_);
 }

@@ -35,7 +35,7 @@ public:
 private:
     std::wstring caption_;
     bool enabled_ = true;
-    HBITMAP bitmap_ = nullptr;  // shared, see SolidBitmap
+    HBITMAP bitmap_ = nullptr; // shared, see SolidBitmap
     COLORREF bitmapColor_ = 0;
     int bitmapWidth_ = 0, bitmapHeight_ = 0;
     NotifyEvent onClick_;

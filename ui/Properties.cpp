@@ -57,11 +57,17 @@ COLORREF ColorValue(const FormProperty& property)
     if (property.value.type == FormValue::Type::Integer)
         return static_cast<COLORREF>(property.value.integer);
     const std::string& name = IdentifierValue(property);
-    struct Named { const char* name; COLORREF color; };
+    struct Named {
+        const char* name;
+        COLORREF color;
+    };
     static const Named names[] = {
-        {"clBtnFace", kSystemColorFlag | COLOR_BTNFACE}, {"clWindow", kSystemColorFlag | COLOR_WINDOW},
-        {"clWindowText", kSystemColorFlag | COLOR_WINDOWTEXT}, {"clBlue", RGB(0, 0, 255)},
-        {"clBlack", RGB(0, 0, 0)}, {"clWhite", RGB(255, 255, 255)},
+        {"clBtnFace", kSystemColorFlag | COLOR_BTNFACE},
+        {"clWindow", kSystemColorFlag | COLOR_WINDOW},
+        {"clWindowText", kSystemColorFlag | COLOR_WINDOWTEXT},
+        {"clBlue", RGB(0, 0, 255)},
+        {"clBlack", RGB(0, 0, 0)},
+        {"clWhite", RGB(255, 255, 255)},
     };
     for (const auto& n : names)
         if (name == n.name)

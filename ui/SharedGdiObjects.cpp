@@ -14,7 +14,8 @@ HFONT SharedFont(const FontSpec& description)
 {
     using Key = std::tuple<std::wstring, int, BYTE, bool, bool, bool>;
     static std::map<Key, UniqueFont> fonts;
-    UniqueFont& slot = fonts[Key{description.name, description.height, description.charset, description.bold, description.italic, description.underline}];
+    UniqueFont& slot = fonts[Key{description.name, description.height, description.charset, description.bold,
+                                 description.italic, description.underline}];
     if (!slot)
         slot = description.Create();
     return slot.Get();

@@ -14,11 +14,14 @@ constexpr wchar_t kSpeedButtonClass[] = L"KamifudaSpeedButton";
 
 void SpeedButton::SetProperty(const FormProperty& p)
 {
-    if (p.name == "Caption") caption_ = TextValue(p);
-    else if (p.name == "OnClick") onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    if (p.name == "Caption")
+        caption_ = TextValue(p);
+    else if (p.name == "OnClick")
+        onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
     else if (p.name == "Flat" || p.name == "Transparent" || p.name == "Spacing") {
         // The button is always drawn flat and opaque with its caption flush: nothing to choose.
-    } else Control::SetProperty(p);
+    } else
+        Control::SetProperty(p);
 }
 
 void SpeedButton::CreateControl()

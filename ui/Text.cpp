@@ -7,8 +7,14 @@
 
 namespace ui {
 
-std::wstring Utf8ToWide(std::string_view utf8) { return Serialize::CodePageToWide(CP_UTF8, utf8); }
-std::string WideToUtf8(std::wstring_view wide) { return Serialize::WideToCodePage(CP_UTF8, wide); }
+std::wstring Utf8ToWide(std::string_view utf8)
+{
+    return Serialize::CodePageToWide(CP_UTF8, utf8);
+}
+std::string WideToUtf8(std::wstring_view wide)
+{
+    return Serialize::WideToCodePage(CP_UTF8, wide);
+}
 
 std::string LastErrorText(unsigned long error)
 {

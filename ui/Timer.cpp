@@ -24,10 +24,14 @@ Timer::~Timer()
 
 void Timer::SetProperty(const FormProperty& p)
 {
-    if (p.name == "Enabled") enabled_ = BoolValue(p);
-    else if (p.name == "Interval") interval_ = static_cast<unsigned>(IntegerValue(p));
-    else if (p.name == "OnTimer") onTimer_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else Component::SetProperty(p);
+    if (p.name == "Enabled")
+        enabled_ = BoolValue(p);
+    else if (p.name == "Interval")
+        interval_ = static_cast<unsigned>(IntegerValue(p));
+    else if (p.name == "OnTimer")
+        onTimer_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
+    else
+        Component::SetProperty(p);
 }
 
 void Timer::CreateHandles()

@@ -39,11 +39,11 @@ void Window::RegisterWindowClass(const wchar_t* className, UINT style, HCURSOR c
 
 void Window::CreateHandle(const CreateData& d)
 {
-    HWND window = CreateWindowExW(d.exStyle, d.className, d.caption, d.style, d.x, d.y, d.width, d.height,
-                                  d.parent, d.menuOrId, GetModuleHandleW(nullptr), this);
+    HWND window = CreateWindowExW(d.exStyle, d.className, d.caption, d.style, d.x, d.y, d.width, d.height, d.parent,
+                                  d.menuOrId, GetModuleHandleW(nullptr), this);
     if (!window)
         ThrowLastError("CreateWindowExW(" + WideToUtf8(d.className) + ")");
-    handle_ = window;  // system controls never see WM_NCCREATE with our object
+    handle_ = window; // system controls never see WM_NCCREATE with our object
 }
 
 void Window::DestroyHandle()

@@ -36,8 +36,7 @@ std::wstring ExpectedVersionLine(const std::filesystem::path& file)
     std::vector<char> data(size);
     void* root = nullptr;
     UINT length = 0;
-    if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data()) ||
-        !VerQueryValueW(data.data(), L"\\", &root, &length))
+    if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data()) || !VerQueryValueW(data.data(), L"\\", &root, &length))
         return L"(unreadable version information)";
     const auto* info = static_cast<const VS_FIXEDFILEINFO*>(root);
     wchar_t line[64] = {};

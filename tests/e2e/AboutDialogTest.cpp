@@ -13,7 +13,7 @@ TEST_F(KamifudaTest, AboutFromTheTrayMenuShowsTheProgramsOwnProductVersion)
     const Instance program = StartProgram();
     ASSERT_NE(program.mainWindow, nullptr);
     ASSERT_NE(OpenTrayMenu(program), nullptr);
-    PressKeys({'A'});  // バージョン情報(&A)...
+    PressKeys({'A'}); // バージョン情報(&A)...
 
     HWND about = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (about = AboutDialogOf(program.process->Id())) != nullptr; }))

@@ -15,7 +15,11 @@ namespace e2e {
 // a test program that crashes.
 class ChildProcess {
 public:
-    enum class Start { Running, Suspended };
+    enum class Start
+    {
+        Running,
+        Suspended
+    };
 
     ChildProcess(const std::filesystem::path& program, const std::filesystem::path& workingFolder,
                  Start start = Start::Running);

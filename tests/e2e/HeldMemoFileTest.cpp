@@ -34,7 +34,10 @@ struct DataFileBytes {
 
 class HeldMemoFileTest : public PersistenceTest {
 protected:
-    DataFileBytes DataFilesNow() const { return {ReadFileBytes(DataFile(kMemoFile)), ReadFileBytes(DataFile(kInfoFile))}; }
+    DataFileBytes DataFilesNow() const
+    {
+        return {ReadFileBytes(DataFile(kMemoFile)), ReadFileBytes(DataFile(kInfoFile))};
+    }
 
     // Starts the program on the stored memos with `file` held: the user is told, naming the file,
     // confirms, and the program runs on.
@@ -154,7 +157,8 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
         StoredMemo{"made while held", RectOf(second), kBlue},
         StoredMemo{"also made while held", RectOf(third), kYellow},
     });
-    EXPECT_TRUE(WaitUntil([&] { return StoredMemosByText() == expected; })) << Describe(ReadStoredMemos(ProgramFolder()));
+    EXPECT_TRUE(WaitUntil([&] { return StoredMemosByText() == expected; }))
+        << Describe(ReadStoredMemos(ProgramFolder()));
 }
 
 // memo.txt is replaced first; when info.ini cannot follow, the start after completes the pair.

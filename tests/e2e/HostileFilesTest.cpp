@@ -49,9 +49,9 @@ std::string RawInfoFile(const std::vector<RawRecord>& records, const std::string
     for (std::size_t i = 0; i < records.size(); ++i) {
         const std::string key = "info#" + std::to_string(i) + "#";
         const RawRecord& r = records[i];
-        for (const auto& [name, value] : {std::pair{"Color", &r.color}, std::pair{"Left", &r.left},
-                                          std::pair{"Top", &r.top}, std::pair{"Width", &r.width},
-                                          std::pair{"Height", &r.height}}) {
+        for (const auto& [name, value] :
+             {std::pair{"Color", &r.color}, std::pair{"Left", &r.left}, std::pair{"Top", &r.top},
+              std::pair{"Width", &r.width}, std::pair{"Height", &r.height}}) {
             file += key + name + "#INT=" + *value + kCrLf;
         }
     }
@@ -298,8 +298,8 @@ std::vector<std::string> FiftyMegabyteTexts()
 
 std::vector<std::string> MegabyteLineTexts()
 {
-    return {"first", std::string(kMegabyte, 'y'), Run(std::string(kMegabyte, 'z'), kMegabyte, 'w', "").insert(kMegabyte, kCrLf),
-            "last"};
+    return {"first", std::string(kMegabyte, 'y'),
+            Run(std::string(kMegabyte, 'z'), kMegabyte, 'w', "").insert(kMegabyte, kCrLf), "last"};
 }
 
 std::string LongValuesInfoFile()
@@ -330,10 +330,11 @@ const HostileFiles kHostileFiles[] = {
      .infoFile = InfoFile(OrdinaryRecords(2), "1000000")},
     {.name = "NegativeAndEnormousRectangles",
      .readable = Texts({"a", "b", "c", "d", "e", "f", "g"}),
-     .infoFile = InfoFile({Record(INT_MIN, INT_MIN, INT_MAX, INT_MAX), Record(INT_MAX, INT_MAX, INT_MAX, INT_MAX),
-                           Record(100, 100, 0, 0), Record(100, 100, -50, -50), Record(INT_MIN, INT_MAX, INT_MIN, INT_MIN),
-                           Record(-40, -10, -1, 1), Record(LLONG_MAX, LLONG_MIN, 99999999999LL, -99999999999LL)},
-                          "7")},
+     .infoFile =
+         InfoFile({Record(INT_MIN, INT_MIN, INT_MAX, INT_MAX), Record(INT_MAX, INT_MAX, INT_MAX, INT_MAX),
+                   Record(100, 100, 0, 0), Record(100, 100, -50, -50), Record(INT_MIN, INT_MAX, INT_MIN, INT_MIN),
+                   Record(-40, -10, -1, 1), Record(LLONG_MAX, LLONG_MIN, 99999999999LL, -99999999999LL)},
+                  "7")},
     {.name = "ValuesLongerThan1023Bytes",
      .readable = Texts({"long values", std::string(3 * kLongestProfileValue, 'm'), "ordinary"}),
      .infoFile = LongValuesInfoFile},
@@ -354,7 +355,8 @@ const HostileFiles kHostileFiles[] = {
      .infoFile = InfoFile(OrdinaryRecords(6), "6")},
     // Lead bytes without a trail byte (at the end of a text, before a blank), bytes that are no
     // character at all, and a character whose trail byte is a backslash.
-    {.name = "InvalidShiftJis", .readable = Texts({"\x82", "ab\x81", "\x81 x", "\x80\xa0\xfd\xfe\xff", "\x83\x5c", "\xe0"})},
+    {.name = "InvalidShiftJis",
+     .readable = Texts({"\x82", "ab\x81", "\x81 x", "\x80\xa0\xfd\xfe\xff", "\x83\x5c", "\xe0"})},
     {.name = "InfoIniIsADirectory", .readable = Texts({"one", "two"}), .folderInstead = kInfoFile},
     {.name = "MemoTxtIsADirectory",
      .readable = Texts({}),

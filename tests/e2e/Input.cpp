@@ -56,11 +56,23 @@ void ClickAt(POINT screenPoint, MouseButton button)
     Send({MouseInput(DownFlag(button)), MouseInput(UpFlag(button))});
 }
 
-void HoldKey(WORD virtualKey) { Send({KeyInput(virtualKey, 0)}); }
-void LetGoKey(WORD virtualKey) { Send({KeyInput(virtualKey, KEYEVENTF_KEYUP)}); }
+void HoldKey(WORD virtualKey)
+{
+    Send({KeyInput(virtualKey, 0)});
+}
+void LetGoKey(WORD virtualKey)
+{
+    Send({KeyInput(virtualKey, KEYEVENTF_KEYUP)});
+}
 
-void PressButton(MouseButton button) { Send({MouseInput(DownFlag(button))}); }
-void ReleaseButton(MouseButton button) { Send({MouseInput(UpFlag(button))}); }
+void PressButton(MouseButton button)
+{
+    Send({MouseInput(DownFlag(button))});
+}
+void ReleaseButton(MouseButton button)
+{
+    Send({MouseInput(UpFlag(button))});
+}
 
 void MovePointerTo(POINT screenPoint)
 {

@@ -8,7 +8,11 @@
 // as a person's keystrokes and clicks would.
 namespace e2e {
 
-enum class MouseButton { Left, Right };
+enum class MouseButton
+{
+    Left,
+    Right
+};
 
 // Presses and releases each key in turn.
 void PressKeys(const std::vector<WORD>& virtualKeys);

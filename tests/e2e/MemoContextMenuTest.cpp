@@ -76,7 +76,8 @@ TEST_P(CopyLineMenuTest, OpensWithShiftOrAltAndItsFirstItemCopiesLineOne)
     testclipboard::Empty();
     ASSERT_NE(RightClickText(memo_, GetParam().keys), nullptr) << "no menu opened";
     ASSERT_TRUE(ChooseWithKeys({VK_DOWN, VK_RETURN}));
-    EXPECT_TRUE(WaitUntil([] { return testclipboard::ReadText() == "line one"; })) << "clipboard: " << testclipboard::ReadText();
+    EXPECT_TRUE(WaitUntil([] { return testclipboard::ReadText() == "line one"; }))
+        << "clipboard: " << testclipboard::ReadText();
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kEditDialogClass)) << "it was not the context menu";
 }
 
@@ -91,7 +92,8 @@ TEST_F(MemoContextMenuTest, CopyLineMenuOffersEachLine)
     ASSERT_NE(RightClickText(memo_, {VK_SHIFT}), nullptr);
     // The items' automatic accelerators are their line numbers.
     ASSERT_TRUE(ChooseWithKeys({'3'}));
-    EXPECT_TRUE(WaitUntil([] { return testclipboard::ReadText() == "third"; })) << "clipboard: " << testclipboard::ReadText();
+    EXPECT_TRUE(WaitUntil([] { return testclipboard::ReadText() == "third"; }))
+        << "clipboard: " << testclipboard::ReadText();
 }
 
 TEST_F(MemoContextMenuTest, RecolouringShowsTheNewColourOnScreen)

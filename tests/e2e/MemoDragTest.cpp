@@ -18,7 +18,10 @@ namespace {
 constexpr UINT kGenerousDoubleClickTime = 5000;
 constexpr char kMemoText[] = "Kamifuda drag test\r\nsecond line of the memo\r\nthird line";
 
-POINT Moved(POINT p, LONG dx, LONG dy) { return POINT{p.x + dx, p.y + dy}; }
+POINT Moved(POINT p, LONG dx, LONG dy)
+{
+    return POINT{p.x + dx, p.y + dy};
+}
 
 std::string Describe(const RECT& r)
 {
@@ -136,7 +139,8 @@ TEST_F(MemoDragTest, DraggingTheTextMovesTheWindowByExactlyTheCursorsDisplacemen
     EXPECT_TRUE(WaitUntil([&] {
         const auto info = ReadFileBytes(ProgramFolder() / "info.ini");
         return info && info->find(left) != std::string::npos && info->find(top) != std::string::npos;
-    })) << "info.ini does not hold the new place: " << ReadFileBytes(ProgramFolder() / "info.ini").value_or("(none)");
+    })) << "info.ini does not hold the new place: "
+        << ReadFileBytes(ProgramFolder() / "info.ini").value_or("(none)");
 }
 
 TEST_F(MemoDragTest, EscapeEndsTheDragAndLeavesTheWindowWhereItIs)
@@ -162,7 +166,7 @@ TEST_F(MemoDragTest, DoubleClickOnTheTextOpensTheEditDialogAndDoesNotMoveTheWind
     HWND dialog = WaitForEditDialog();
     ASSERT_NE(dialog, nullptr) << "the double click did not open the edit dialog";
     EXPECT_EQ(Describe(start_), Describe(RectOf(memo_)));
-    PressKeys({VK_ESCAPE});  // the dialog's cancel button
+    PressKeys({VK_ESCAPE}); // the dialog's cancel button
     ASSERT_TRUE(WaitUntilHidden(dialog)) << "the edit dialog did not close";
     ExpectSettledAtOffset(0, 0);
 }

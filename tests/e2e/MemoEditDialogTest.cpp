@@ -122,7 +122,7 @@ protected:
         ASSERT_NE(memo_, nullptr);
         before_ = RectOf(memo_);
         ASSERT_NE(RightClickText(memo_), nullptr) << "no context menu";
-        ASSERT_TRUE(ChooseWithKeys({'E'}));  // 編集する(&E)
+        ASSERT_TRUE(ChooseWithKeys({'E'})); // 編集する(&E)
         dialog_ = WaitForEditDialog();
         ASSERT_NE(dialog_, nullptr);
         HWND edit = ChildOf(dialog_, "Edit");
@@ -160,7 +160,7 @@ TEST_F(ErasedMemoTest, OKAsksAndConfirmingClosesMemoAndDialog)
     ASSERT_NE(box, nullptr) << "no question";
     EXPECT_NE(nullptr, ChildOf(box, "Static", kDeleteQuestion));
     EXPECT_NE(nullptr, ChildOf(box, "Button")) << "OK and Cancel";
-    PressKeys({VK_RETURN});  // OK
+    PressKeys({VK_RETURN}); // OK
     EXPECT_TRUE(WaitUntilHidden(dialog_));
     EXPECT_TRUE(WaitUntilHidden(memo_));
 }

@@ -20,7 +20,8 @@ struct ChildSearch {
 BOOL CALLBACK MatchChild(HWND child, LPARAM data)
 {
     auto* search = reinterpret_cast<ChildSearch*>(data);
-    if (ClassNameOf(child) == search->className && (search->caption.empty() || WideCaptionOf(child) == search->caption)) {
+    if (ClassNameOf(child) == search->className &&
+        (search->caption.empty() || WideCaptionOf(child) == search->caption)) {
         search->found = child;
         return FALSE;
     }
@@ -76,8 +77,14 @@ RECT RectOf(HWND window)
     return r;
 }
 
-HWND FocusOfThreadOf(HWND window) { return GuiThreadInfoOf(window).hwndFocus; }
-HWND CaptureOfThreadOf(HWND window) { return GuiThreadInfoOf(window).hwndCapture; }
+HWND FocusOfThreadOf(HWND window)
+{
+    return GuiThreadInfoOf(window).hwndFocus;
+}
+HWND CaptureOfThreadOf(HWND window)
+{
+    return GuiThreadInfoOf(window).hwndCapture;
+}
 
 POINT CentreOf(HWND window)
 {
@@ -95,9 +102,9 @@ SIZE ClientSizeOf(HWND window)
 SIZE MemoClientSizeFor(const std::string& ansiText)
 {
     const std::string measured = ansiText.empty() ? std::string(" ") : ansiText;
-    HFONT font = CreateFontW(kMemoFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                             L"ＭＳ Ｐゴシック");
+    HFONT font =
+        CreateFontW(kMemoFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ Ｐゴシック");
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     RECT r{0, 0, 0, 0};

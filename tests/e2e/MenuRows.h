@@ -10,9 +10,9 @@ namespace e2e {
 // text, or a separator line.
 struct MenuRow {
     int top = 0;
-    int bottom = 0;      // exclusive
-    int inkPixels = 0;   // pixels not of the background
-    int textPixels = 0;  // pixels exactly of the colour of enabled menu text
+    int bottom = 0;     // exclusive
+    int inkPixels = 0;  // pixels not of the background
+    int textPixels = 0; // pixels exactly of the colour of enabled menu text
 
     int Height() const noexcept { return bottom - top; }
 };

@@ -221,7 +221,8 @@ void PersistenceTest::ExpectShown(const std::vector<StoredMemo>& memos)
         const RECT place = RectOf(window);
         EXPECT_TRUE(EqualRect(&memo.place, &place))
             << "(" << place.left << ", " << place.top << ", " << place.right << ", " << place.bottom << ")";
-        EXPECT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; })) << std::hex << ColourOnScreen(window);
+        EXPECT_TRUE(WaitUntil([&] { return ColourOnScreen(window) == memo.colour; }))
+            << std::hex << ColourOnScreen(window);
         EXPECT_EQ(memo.text, CopiedText(window));
     }
 }

@@ -11,7 +11,6 @@
 
 namespace e2e {
 
-
 // Keys into a memo's context menu: 色の指定 (the second item), into its submenu, then down to a colour.
 inline const std::vector<WORD> kChooseGreen{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};
 inline const std::vector<WORD> kChooseBlue{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN};

@@ -64,7 +64,8 @@ TEST_F(SavedMemosTest, MovedResizedRecolouredAndDeletedMemosReachBothFilesByTheN
 
     // Resized by its frame and moved at once.
     RECT betaPlace = RectOf(beta);
-    betaPlace = RECT{640, 200, 640 + (betaPlace.right - betaPlace.left) + 45, 200 + (betaPlace.bottom - betaPlace.top) + 20};
+    betaPlace =
+        RECT{640, 200, 640 + (betaPlace.right - betaPlace.left) + 45, 200 + (betaPlace.bottom - betaPlace.top) + 20};
     ASSERT_TRUE(PlaceWindow(beta, betaPlace));
     EXPECT_TRUE(WaitUntil([&] { return IsStoredAsShown(ProgramFolder(), beta, "beta"); }))
         << Describe(ReadStoredMemos(ProgramFolder()));
@@ -149,7 +150,8 @@ TEST_F(SavedMemosTest, SessionEndSavesWhatChangedSinceTheLastTimerSave)
     ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 15000, &answer));
     // No polling: the save belongs to the message.
     const auto stored = ReadStoredMemos(ProgramFolder());
-    EXPECT_EQ(stored, (std::vector<StoredMemo>{StoredMemo{"until the session ends", place, kYellow}})) << Describe(stored);
+    EXPECT_EQ(stored, (std::vector<StoredMemo>{StoredMemo{"until the session ends", place, kYellow}}))
+        << Describe(stored);
 }
 
 // Kamifuda copied with its files into a folder whose name the ANSI code page cannot spell: the

@@ -2,8 +2,8 @@
 // own place and colour. Prints the GDI and USER objects the program holds with none and with all.
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
-#include "serialize/UniqueHandle.h"
 #include "Wait.h"
+#include "serialize/UniqueHandle.h"
 
 #include <cstdio>
 #include <string>

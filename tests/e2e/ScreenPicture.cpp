@@ -40,8 +40,7 @@ COLORREF FromDibPixel(RGBQUAD pixel)
 
 ScreenPicture::ScreenPicture(int width, int height, std::vector<COLORREF> pixels)
     : width_(width), height_(height), pixels_(std::move(pixels))
-{
-}
+{}
 
 ScreenPicture ScreenPicture::Capture(const RECT& screenRect)
 {

@@ -84,7 +84,8 @@ TEST_P(SimultaneousStartsTest, LeaveExactlyOneInstance)
     ASSERT_TRUE(WaitUntil([&] { return ended() >= simultaneousStarts - 1; }))
         << ended() << " of " << simultaneousStarts << " starts ended";
 
-    const auto survivor = std::find_if(starts.begin(), starts.end(), [](ChildProcess* start) { return start->IsRunning(); });
+    const auto survivor =
+        std::find_if(starts.begin(), starts.end(), [](ChildProcess* start) { return start->IsRunning(); });
     ASSERT_NE(survivor, starts.end()) << "no instance is left running";
     HWND mainWindow = WaitForMainWindow(**survivor);
     ASSERT_NE(mainWindow, nullptr);

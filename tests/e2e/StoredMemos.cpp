@@ -133,10 +133,9 @@ std::string InfoFileBytes(const std::vector<StoredMemo>& memos)
     bytes << kSection << kLineEnd << "info#size#UINT=" << std::hex << memos.size() << std::dec << kLineEnd;
     for (std::size_t i = 0; i < memos.size(); ++i) {
         const RECT& r = memos[i].place;
-        bytes << KeyOf(i, "Color") << "=" << static_cast<LONG>(memos[i].colour) << kLineEnd
-              << KeyOf(i, "Left") << "=" << r.left << kLineEnd << KeyOf(i, "Top") << "=" << r.top << kLineEnd
-              << KeyOf(i, "Width") << "=" << r.right - r.left << kLineEnd << KeyOf(i, "Height") << "="
-              << r.bottom - r.top << kLineEnd;
+        bytes << KeyOf(i, "Color") << "=" << static_cast<LONG>(memos[i].colour) << kLineEnd << KeyOf(i, "Left") << "="
+              << r.left << kLineEnd << KeyOf(i, "Top") << "=" << r.top << kLineEnd << KeyOf(i, "Width") << "="
+              << r.right - r.left << kLineEnd << KeyOf(i, "Height") << "=" << r.bottom - r.top << kLineEnd;
     }
     return bytes.str();
 }

@@ -23,9 +23,8 @@ inline constexpr char kInfoTemporaryFile[] = "info.ini.tmp";
 
 struct StoredMemo {
     std::string text;
-    RECT place{};  // outer window rectangle, from Left, Top, Width and Height
+    RECT place{}; // outer window rectangle, from Left, Top, Width and Height
     COLORREF colour = 0;
-
 };
 
 bool operator==(const StoredMemo& a, const StoredMemo& b);

@@ -54,7 +54,7 @@ std::set<std::wstring> CaptionsOf(const std::vector<StoredMemo>& memos)
     std::set<std::wstring> captions;
     for (const StoredMemo& memo : memos) {
         const std::string firstLine = memo.text.substr(0, memo.text.find_first_of("\r\n"));
-        captions.insert(std::wstring(firstLine.begin(), firstLine.end()));  // ASCII texts only
+        captions.insert(std::wstring(firstLine.begin(), firstLine.end())); // ASCII texts only
     }
     return captions;
 }
@@ -75,7 +75,8 @@ TEST_F(SyncedFolderTest, FilesRewrittenElsewhereAreShownAndLeftAsTheyAre)
     WriteStoredMemos(ProgramFolder(), after);
     const auto memoBytes = ReadFileBytes(DataFile(kMemoFile));
     const auto infoBytes = ReadFileBytes(DataFile(kInfoFile));
-    EXPECT_TRUE(WaitUntil([&] { return ShownCaptions(VisibleMemos()) == CaptionsOf(after); }, 2 * kTimerPeriod + kSlack));
+    EXPECT_TRUE(
+        WaitUntil([&] { return ShownCaptions(VisibleMemos()) == CaptionsOf(after); }, 2 * kTimerPeriod + kSlack));
     ExpectShown(after);
     EXPECT_EQ(VisibleMemoHeaded("alpha"), unchanged) << "an unchanged memo got a new window";
 
@@ -127,7 +128,7 @@ TEST_F(SyncedFolderTest, ChangesOnBothSidesKeepTheOtherPairAndTellTheUserOnce)
 
     ASSERT_TRUE(ClickMessageBoxButton(box, IDOK));
     ASSERT_TRUE(WaitUntilHidden(box));
-    ExpectShown(mine);  // the box no longer covers a memo
+    ExpectShown(mine); // the box no longer covers a memo
     std::this_thread::sleep_for(2 * kTimerPeriod);
     ASSERT_TRUE(Synchronise());
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "told twice";
@@ -148,25 +149,27 @@ TEST_F(SyncedFolderTest, FileRewrittenInTwoHalvesIsTakenInOnlyWhole)
     for (const char* round : {"first", "second", "third"})
         rewrites.push_back({StoredMemo{std::string(round) + " round long memo", RECT{100, 120, 260, 160}, kYellow},
                             StoredMemo{std::string(round) + " round other memo", RECT{420, 300, 580, 360}, kBlue}});
-    std::vector<std::string> schedule;  // memo.txt's bytes, one a second
+    std::vector<std::string> schedule; // memo.txt's bytes, one a second
     std::set<std::wstring> allowed = CaptionsOf(kBefore);
     for (const auto& memos : rewrites) {
         const std::string whole = MemoFileBytes({memos[0].text, memos[1].text});
-        schedule.push_back(whole.substr(0, whole.size() / 2));  // ends inside the second text
+        schedule.push_back(whole.substr(0, whole.size() / 2)); // ends inside the second text
         schedule.push_back(whole);
         allowed.merge(CaptionsOf(memos));
     }
-    WriteFileBytes(DataFile(kInfoFile), InfoFileBytes(rewrites.front()));  // the same records each time
+    WriteFileBytes(DataFile(kInfoFile), InfoFileBytes(rewrites.front())); // the same records each time
     const auto started = std::chrono::steady_clock::now();
     std::size_t written = 0;
     std::set<std::wstring> seen;
-    const bool whole = WaitUntil([&] {
-        if (written < schedule.size() && std::chrono::steady_clock::now() >= started + written * 1s)
-            WriteFileBytes(DataFile(kMemoFile), schedule[written++]);
-        const std::set<std::wstring> shown = ShownCaptions(VisibleMemos());
-        seen.insert(shown.begin(), shown.end());
-        return written == schedule.size() && shown == CaptionsOf(rewrites.back());
-    }, schedule.size() * 1s + 2 * kTimerPeriod + kSlack);
+    const bool whole = WaitUntil(
+        [&] {
+            if (written < schedule.size() && std::chrono::steady_clock::now() >= started + written * 1s)
+                WriteFileBytes(DataFile(kMemoFile), schedule[written++]);
+            const std::set<std::wstring> shown = ShownCaptions(VisibleMemos());
+            seen.insert(shown.begin(), shown.end());
+            return written == schedule.size() && shown == CaptionsOf(rewrites.back());
+        },
+        schedule.size() * 1s + 2 * kTimerPeriod + kSlack);
     EXPECT_TRUE(whole);
     for (const std::wstring& caption : seen)
         EXPECT_EQ(allowed.count(caption), 1u) << "a half-written memo was shown";

@@ -52,8 +52,8 @@ void PostTrayNotification(HWND owner, UINT mouseMessage, UINT id)
 bool SendTrayNotification(HWND owner, UINT mouseMessage, UINT id)
 {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutW(owner, kTrayCallbackMessage, id, mouseMessage, SMTO_NORMAL, kSendTimeoutMs,
-                               &result) != 0;
+    return SendMessageTimeoutW(owner, kTrayCallbackMessage, id, mouseMessage, SMTO_NORMAL, kSendTimeoutMs, &result) !=
+           0;
 }
 
 std::vector<HWND> WineTrayIconWindows()

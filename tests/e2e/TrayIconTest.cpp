@@ -1,7 +1,7 @@
 // The tray icon as the shell holds it, and the way the shell's notifications reach the program.
+#include "TrayIcon.h"
 #include "Input.h"
 #include "KamifudaTest.h"
-#include "TrayIcon.h"
 #include "Wait.h"
 #include "WindowQuery.h"
 

@@ -80,14 +80,16 @@ TEST_P(TrayMenuPictureTest, ClipboardItemIsEnabledExactlyWhileTheClipboardHoldsT
     EXPECT_EQ(rows[kClipboardItemRow].textPixels > 0, GetParam().itemEnabled) << Describe(rows);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clipboard, TrayMenuPictureTest,
-    testing::Values(ClipboardContents{"Text", [] { testclipboard::PutText("memo text"); }, true},
-                    ClipboardContents{"Empty", [] { testclipboard::Empty(); }, false},
-                    ClipboardContents{"NonTextDataOnly",
-                                      [] { testclipboard::Put(testclipboard::PrivateFormat(), std::string("\x01\x02", 2)); },
-                                      false}),
-    [](const testing::TestParamInfo<ClipboardContents>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Clipboard, TrayMenuPictureTest,
+                         testing::Values(ClipboardContents{"Text", [] { testclipboard::PutText("memo text"); }, true},
+                                         ClipboardContents{"Empty", [] { testclipboard::Empty(); }, false},
+                                         ClipboardContents{"NonTextDataOnly",
+                                                           [] {
+                                                               testclipboard::Put(testclipboard::PrivateFormat(),
+                                                                                  std::string("\x01\x02", 2));
+                                                           },
+                                                           false}),
+                         [](const testing::TestParamInfo<ClipboardContents>& info) { return info.param.name; });
 
 } // namespace
 } // namespace e2e

@@ -71,9 +71,10 @@ TEST_F(KamifudaTest, OnlyARightButtonPressOnIconOneOpensTheMenu)
         UINT mouseMessage;
         UINT iconId;
     };
-    for (const Notification ignored : {Notification{WM_RBUTTONUP, kTrayIconId}, Notification{WM_LBUTTONDOWN, kTrayIconId},
-                                       Notification{WM_LBUTTONUP, kTrayIconId}, Notification{WM_MOUSEMOVE, kTrayIconId},
-                                       Notification{WM_RBUTTONDOWN, kTrayIconId + 1}}) {
+    for (const Notification ignored :
+         {Notification{WM_RBUTTONUP, kTrayIconId}, Notification{WM_LBUTTONDOWN, kTrayIconId},
+          Notification{WM_LBUTTONUP, kTrayIconId}, Notification{WM_MOUSEMOVE, kTrayIconId},
+          Notification{WM_RBUTTONDOWN, kTrayIconId + 1}}) {
         SCOPED_TRACE("mouse message " + std::to_string(ignored.mouseMessage) + ", icon " +
                      std::to_string(ignored.iconId));
         EXPECT_TRUE(SendTrayNotification(program.mainWindow, ignored.mouseMessage, ignored.iconId));

@@ -34,8 +34,7 @@ WindowCreationWatch::~WindowCreationWatch()
     Watches().erase(hook_);
 }
 
-void CALLBACK WindowCreationWatch::OnEvent(HWINEVENTHOOK hook, DWORD, HWND window, LONG objectId, LONG, DWORD,
-                                           DWORD)
+void CALLBACK WindowCreationWatch::OnEvent(HWINEVENTHOOK hook, DWORD, HWND window, LONG objectId, LONG, DWORD, DWORD)
 {
     if (objectId != OBJID_WINDOW) {
         return;

@@ -60,9 +60,8 @@ std::vector<HWND> TopLevelWindowsOfProcess(DWORD processId)
 
 std::vector<HWND> TopLevelWindowsNamed(const std::string& className, const std::string& caption)
 {
-    return Filtered(TopLevelWindows(), [&](HWND window) {
-        return ClassNameOf(window) == className && CaptionOf(window) == caption;
-    });
+    return Filtered(TopLevelWindows(),
+                    [&](HWND window) { return ClassNameOf(window) == className && CaptionOf(window) == caption; });
 }
 
 std::vector<HWND> OfClass(const std::vector<HWND>& windows, const std::string& className)

@@ -15,8 +15,7 @@
 namespace {
 
 // Reads int32 values from the input, zeros once it is used up.
-class Values
-{
+class Values {
 public:
     Values(const std::uint8_t* data, std::size_t size) : data(data), size(size) {}
 
@@ -39,10 +38,14 @@ private:
 Box NextMonitor(Values& values)
 {
     std::int32_t x1 = values.Next(), y1 = values.Next(), x2 = values.Next(), y2 = values.Next();
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-    if (x1 == x2) x1 == INT32_MIN ? ++x2 : --x1;
-    if (y1 == y2) y1 == INT32_MIN ? ++y2 : --y1;
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    if (x1 == x2)
+        x1 == INT32_MIN ? ++x2 : --x1;
+    if (y1 == y2)
+        y1 == INT32_MIN ? ++y2 : --y1;
     return Box{x1, y1, x2, y2};
 }
 
@@ -79,10 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // A window larger than a monitor at the end of the coordinate range may lose what lies beyond
     // it; one that fits every monitor is only moved.
-    const bool fitsEveryMonitor = window.Width() > 0 && window.Height() > 0
-        && std::all_of(monitors.begin(), monitors.end(), [&](const Box& monitor) {
-               return window.Width() <= monitor.Width() && window.Height() <= monitor.Height();
-           });
+    const bool fitsEveryMonitor = window.Width() > 0 && window.Height() > 0 &&
+                                  std::all_of(monitors.begin(), monitors.end(), [&](const Box& monitor) {
+                                      return window.Width() <= monitor.Width() && window.Height() <= monitor.Height();
+                                  });
     if (fitsEveryMonitor) {
         FUZZ_CHECK(placed.Width() == window.Width() && placed.Height() == window.Height());
         FUZZ_CHECK(desktop_clamp::ClampOntoDesktop(placed, virtualScreen, monitors) == placed);

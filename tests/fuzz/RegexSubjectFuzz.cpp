@@ -12,8 +12,10 @@
 namespace {
 
 const std::array<const char*, 12> kPatterns = {
-    "[\r\n]+$", "[\r\n]", "\\\\", "\r\n", "\r", "\n", // the memo text and file patterns
-    "^x", "(a)(b)?(c)", "a|(b)", "([^\r\n]+)\r\n", "[\\x80-\\xff][\\\\n]", "n$",
+    "[\r\n]+$", "[\r\n]",     "\\\\",  "\r\n",           "\r",
+    "\n", // the memo text and file patterns
+    "^x",       "(a)(b)?(c)", "a|(b)", "([^\r\n]+)\r\n", "[\\x80-\\xff][\\\\n]",
+    "n$",
 };
 
 } // namespace

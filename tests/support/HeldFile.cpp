@@ -2,8 +2,7 @@
 
 HeldFile::HeldFile(const std::filesystem::path& file)
     : handle_(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-{
-}
+{}
 
 std::optional<std::string> HeldFile::Bytes() const
 {
@@ -26,4 +25,3 @@ void HeldFile::Release()
         CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
 }
-

@@ -25,4 +25,3 @@ public:
 private:
     HANDLE handle_;
 };
-

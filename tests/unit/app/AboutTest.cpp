@@ -19,7 +19,8 @@ class OwnerForm : public ui::Form {
 public:
     OwnerForm()
     {
-        LoadForm(ui::ParseFormData("object Owner: TAboutTestOwner\n Left = 0\n Top = 0\n Width = 50\n Height = 50\nend\n"));
+        LoadForm(
+            ui::ParseFormData("object Owner: TAboutTestOwner\n Left = 0\n Top = 0\n Width = 50\n Height = 50\nend\n"));
         FinishCreate();
     }
 };
@@ -94,7 +95,7 @@ TEST_F(AboutTest, FixedDialogOwnedByTheMainWindow)
     const LONG style = GetWindowLongW(about.Handle(), GWL_STYLE);
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-    EXPECT_TRUE(style & WS_SYSMENU);  // the close box
+    EXPECT_TRUE(style & WS_SYSMENU); // the close box
     EXPECT_TRUE(GetWindowLongW(about.Handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
 }
 
@@ -105,8 +106,8 @@ TEST_F(AboutTest, ShowsNameVersionMakerAndLink)
     EXPECT_EQ(-24, FontHeight(name.FontHandle()));
     EXPECT_EQ(-12, FontHeight(about.FontHandle()));
 
-    const std::string expectedVersion = VersionLine(KAMIFUDA_VERSION_MAJOR, KAMIFUDA_VERSION_MINOR,
-                                                    KAMIFUDA_VERSION_PATCH, KAMIFUDA_VERSION_BUILD);
+    const std::string expectedVersion =
+        VersionLine(KAMIFUDA_VERSION_MAJOR, KAMIFUDA_VERSION_MINOR, KAMIFUDA_VERSION_PATCH, KAMIFUDA_VERSION_BUILD);
     EXPECT_EQ(ui::Utf8ToWide(expectedVersion), about.Get<ui::Label>("lVersion").Caption());
     EXPECT_EQ(ui::Utf8ToWide(expectedVersion), WindowText(about.Get<ui::Label>("lVersion").Handle()));
     EXPECT_EQ(ui::Utf8ToWide(KAMIFUDA_MAKER), about.Get<ui::Label>("Label2").Caption());

@@ -33,8 +33,9 @@ TEST_F(DummyWindowTest, TrayMenuHasItsSixItemsInOrder)
 {
     std::map<UINT, ui::MenuItem*> commands;
     ui::UniqueMenu menu = window.Get<ui::PopupMenu>("PopupMenu").BuildMenu(commands);
-    const wchar_t* expected[] = {L"メモ追加(&N)...", L"クリップボードの内容をメモにする(&P)", nullptr,
-                                 L"バージョン情報(&A)...", nullptr, L"Kamifudaの終了(&X)"};
+    const wchar_t* expected[] = {
+        L"メモ追加(&N)...",   L"クリップボードの内容をメモにする(&P)", nullptr, L"バージョン情報(&A)...", nullptr,
+        L"Kamifudaの終了(&X)"};
     ASSERT_EQ(6, GetMenuItemCount(menu.Get()));
     for (int i = 0; i < 6; ++i) {
         if (!expected[i]) {

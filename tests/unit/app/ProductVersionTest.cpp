@@ -1,5 +1,5 @@
-#include "Handles.h"
 #include "ProductVersion.h"
+#include "Handles.h"
 
 #include "product.h"
 
@@ -24,7 +24,7 @@ struct Version {
 
 Version ProductVersionOf(HMODULE module)
 {
-    Version v;  // starts as garbage, so that every part must be written
+    Version v; // starts as garbage, so that every part must be written
     GetProductVersion(module, v.major, v.minor, v.release, v.build);
     return v;
 }

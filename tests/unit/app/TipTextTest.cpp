@@ -1,5 +1,5 @@
-#include "Application.h"
 #include "TipText.h"
+#include "Application.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,8 @@
 TEST(Title, FromTheExecutableNameCutAtTheFirstDot)
 {
     EXPECT_EQ("Sample", ui::Application::TitleFromPath("C:\\Apps\\SAMPLE.EXE"));
-    EXPECT_EQ("kamifuda", ui::Application::TitleFromPath("Z:\\work\\kamifuda.exe"));  // the first letter is kept as it is
+    EXPECT_EQ("kamifuda",
+              ui::Application::TitleFromPath("Z:\\work\\kamifuda.exe")); // the first letter is kept as it is
     EXPECT_EQ("My", ui::Application::TitleFromPath("C:\\x\\My.Memo.exe"));
     EXPECT_EQ("Noext", ui::Application::TitleFromPath("NOEXT"));
 }

@@ -42,7 +42,7 @@ TEST(CMoveWindow, WindowFollowsTheCursorByItsDisplacement)
     drag.FollowCursor(POINT{310, 295});
     EXPECT_EQ(110, form.Left());
     EXPECT_EQ(45, form.Top());
-    drag.FollowCursor(POINT{310, 295});  // no movement, no move
+    drag.FollowCursor(POINT{310, 295}); // no movement, no move
     EXPECT_EQ(110, form.Left());
     EXPECT_EQ(45, form.Top());
     drag.FollowCursor(POINT{200, 400});

@@ -1,13 +1,13 @@
 // The memo's two menus as they would be shown, and what their commands do to the memo and the
 // clipboard.
 #include "Label.h"
-#include "store/MemoColors.h"
 #include "MemoTestSupport.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "TestClipboard.h"
+#include "store/MemoColors.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +55,8 @@ TEST_F(MemoMenuTest, ContextMenuHasItsItemsInOrderWithoutAddedAccelerators)
 {
     std::map<UINT, ui::MenuItem*> commands;
     ui::UniqueMenu menu = memo.Get<ui::PopupMenu>("Menu").BuildMenu(commands);
-    const wchar_t* expected[] = {L"編集する(&E)", nullptr, L"色の指定", nullptr, L"一つ前に戻す(&U)", nullptr,
-                                 L"コピー(&C)", L"ペースト(&V)", nullptr, L"メモを削除する"};
+    const wchar_t* expected[] = {L"編集する(&E)", nullptr,       L"色の指定",     nullptr, L"一つ前に戻す(&U)",
+                                 nullptr,         L"コピー(&C)", L"ペースト(&V)", nullptr, L"メモを削除する"};
     ASSERT_EQ(10, GetMenuItemCount(menu.Get()));
     for (int i = 0; i < 10; ++i) {
         if (expected[i])
@@ -129,7 +129,7 @@ TEST_F(MemoMenuTest, CopyMenuHasOneItemPerLineRebuiltEachTime)
 {
     memo.SetMemoText("one\r\ntwo\r\nthree");
     memo.FillCopyMenu();
-    memo.FillCopyMenu();  // the items of the last opening go
+    memo.FillCopyMenu(); // the items of the last opening go
     auto& copyMenu = memo.Get<ui::PopupMenu>("CopyMenu");
     ASSERT_EQ(3u, copyMenu.Items().size());
     for (int line = 1; line <= 3; ++line) {

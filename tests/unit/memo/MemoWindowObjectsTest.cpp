@@ -2,8 +2,8 @@
 // (fonts, brushes, bitmaps) and USER objects (windows, menus). Memos of the same kind share their
 // font and the brushes of their colours, so a further memo costs its two windows and nothing else.
 #include "Label.h"
-#include "store/MemoColors.h"
 #include "TMemoWindow.h"
+#include "store/MemoColors.h"
 #include "store/PersistenceGuard.h"
 
 #include <gtest/gtest.h>
@@ -98,7 +98,7 @@ Cost CostOfMemos(int count)
         memos.push_back(ColouredMemo(i));
     const Cost cost{gdiBefore - GdiObjectsAvailable(), WindowsOfThisThread() - windowsBefore};
     for (TMemoWindow* memo : memos)
-        memo->Close();  // hidden and out of the registry
+        memo->Close(); // hidden and out of the registry
     return cost;
 }
 
@@ -109,8 +109,7 @@ TEST(MemoWindowObjects, AFurtherMemoCostsItsTwoWindowsAndNoGdiObjectOfItsOwn)
     const double user = static_cast<double>(cost.windows) / kMemos;
     std::printf("%d memo windows: %d GDI objects (%.2f each), %d windows (%.2f each); "
                 "memos under %d of each: %.0f\n",
-                kMemos, cost.gdiObjects, gdi, cost.windows, user, kObjectQuota,
-                kObjectQuota / std::max(gdi, user));
+                kMemos, cost.gdiObjects, gdi, cost.windows, user, kObjectQuota, kObjectQuota / std::max(gdi, user));
     EXPECT_EQ(0, cost.gdiObjects) << "memos share their font and the brushes of their colours";
     EXPECT_EQ(kWindowsPerMemo * kMemos, cost.windows);
 }

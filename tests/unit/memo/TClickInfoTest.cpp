@@ -14,7 +14,10 @@ TClickInfo PressedAt(DWORD time, POINT at = kPress)
     return info;
 }
 
-POINT Offset(POINT p, LONG dx, LONG dy) { return POINT{p.x + dx, p.y + dy}; }
+POINT Offset(POINT p, LONG dx, LONG dy)
+{
+    return POINT{p.x + dx, p.y + dy};
+}
 
 // Sets the user's double-click time for a scope and puts the old one back.
 class DoubleClickTimeScope {

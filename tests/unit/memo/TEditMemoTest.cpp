@@ -1,9 +1,9 @@
 // The edit dialog without its modal loop: its window and layout, its text, and what OK and Cancel
 // do where no question is asked. The question itself is shown by the end-to-end tests.
+#include "TEditMemo.h"
 #include "Button.h"
 #include "MemoEdit.h"
 #include "MemoTestSupport.h"
-#include "TEditMemo.h"
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 

@@ -1,11 +1,11 @@
 // The memo window itself: its window, where a new one stands, closing, colour and the colour and
 // geometry record applied to a real window on this machine's one monitor.
+#include "TMemoWindow.h"
 #include "Application.h"
 #include "Label.h"
-#include "store/MemoColors.h"
 #include "MemoTestSupport.h"
-#include "TMemoWindow.h"
 #include "TMemoWindows.h"
+#include "store/MemoColors.h"
 
 #include <gtest/gtest.h>
 
@@ -225,8 +225,9 @@ TEST_F(ApplyWindowInfoTest, ARestoredMemoIsMadeAsItsStepsLeaveIt)
         const ui::Label& steppedLabel = stepped.Get<ui::Label>("Label");
         const ui::Label& restoredLabel = restored->Get<ui::Label>("Label");
         EXPECT_EQ(steppedLabel.Color(), restoredLabel.Color());
-        EXPECT_EQ((std::array{steppedLabel.Left(), steppedLabel.Top(), steppedLabel.Width(), steppedLabel.Height()}),
-                  (std::array{restoredLabel.Left(), restoredLabel.Top(), restoredLabel.Width(), restoredLabel.Height()}));
+        EXPECT_EQ(
+            (std::array{steppedLabel.Left(), steppedLabel.Top(), steppedLabel.Width(), steppedLabel.Height()}),
+            (std::array{restoredLabel.Left(), restoredLabel.Top(), restoredLabel.Width(), restoredLabel.Height()}));
         EXPECT_EQ(stepped.ClientWidth(), restoredLabel.Width());
     }
 }

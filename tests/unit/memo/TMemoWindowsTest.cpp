@@ -1,7 +1,7 @@
 // The registry of open memo windows: membership by construction and closing, set semantics, and
 // iteration in ascending order of the windows' addresses.
-#include "TMemoWindow.h"
 #include "TMemoWindows.h"
+#include "TMemoWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,10 @@
 
 namespace {
 
-std::uintptr_t Address(const TMemoWindow* window) { return reinterpret_cast<std::uintptr_t>(window); }
+std::uintptr_t Address(const TMemoWindow* window)
+{
+    return reinterpret_cast<std::uintptr_t>(window);
+}
 
 std::vector<TMemoWindow*> Members(const TMemoWindows& registry)
 {
@@ -31,7 +34,7 @@ TEST(TMemoWindows, AWindowIsAMemberFromConstructionUntilClosedOrDestroyed)
         EXPECT_EQ(before + 1, GetMemoWindows().Size());
         memo.Close();
         EXPECT_FALSE(GetMemoWindows().Contains(memo));
-        memo.Close();  // closing again changes nothing
+        memo.Close(); // closing again changes nothing
         EXPECT_EQ(before, GetMemoWindows().Size());
     }
     {

@@ -21,8 +21,8 @@ TEST(ASerializePaths, TypedValuesEndInTheirTag)
 
     using Write = std::pair<KeyPath, std::string>;
     const std::vector<Write> expected{
-        {{"top", "u", "UINT"}, "a"},     {{"top", "i", "INT "}, "-5"}, {{"top", "d", "DOBL"}, "0.500000"},
-        {{"top", "b", "BOOL"}, "1"},     {{"top", "s"}, "text"},
+        {{"top", "u", "UINT"}, "a"}, {{"top", "i", "INT "}, "-5"}, {{"top", "d", "DOBL"}, "0.500000"},
+        {{"top", "b", "BOOL"}, "1"}, {{"top", "s"}, "text"},
     };
     EXPECT_EQ(expected, store.writes);
     EXPECT_TRUE(store.CurrentPath().empty());

@@ -20,8 +20,7 @@ namespace {
 
 // Each test works on its own INI file beside the test program, written and read by the Windows
 // profile functions, and checks the file's bytes where they matter.
-class IniStore : public testing::Test
-{
+class IniStore : public testing::Test {
 protected:
     void SetUp() override
     {

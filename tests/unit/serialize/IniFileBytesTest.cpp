@@ -27,8 +27,7 @@ constexpr char kSection[] = "ROOT";
 constexpr char kSettleKey[] = "settle";
 
 // The plain way: every value is one call of the profile functions on the file.
-class PerKeyStore : public Serialize::ASerialize
-{
+class PerKeyStore : public Serialize::ASerialize {
 public:
     explicit PerKeyStore(std::string fileName) : fileName(std::move(fileName)) {}
 
@@ -61,8 +60,7 @@ private:
 };
 
 // A target that writes one value and then fails.
-struct FailingAfterOneValue : Serialize::ITarget
-{
+struct FailingAfterOneValue : Serialize::ITarget {
     void Serialize(Serialize::ASerialize& store) override
     {
         store.WriteInt("written", 7);
@@ -70,8 +68,7 @@ struct FailingAfterOneValue : Serialize::ITarget
     }
 };
 
-class IniFileBytes : public testing::Test
-{
+class IniFileBytes : public testing::Test {
 protected:
     void SetUp() override
     {

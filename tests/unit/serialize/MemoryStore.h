@@ -10,8 +10,7 @@
 
 // A store in memory for tests of what ASerialize hands to its backing storage: every raw write in
 // order with its path as given, and the values by joined key.
-class MemoryStore : public Serialize::ASerialize
-{
+class MemoryStore : public Serialize::ASerialize {
 public:
     void WriteRaw(const Serialize::KeyPath& path, const std::string& text) override
     {

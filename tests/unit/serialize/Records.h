@@ -11,8 +11,7 @@
 // Small stored objects for the tests.
 
 // Two stored members and one that is never stored, to tell kept items from new ones.
-struct Point : Serialize::ITarget
-{
+struct Point : Serialize::ITarget {
     std::int32_t Left = 0;
     std::uint32_t Flags = 0;
     std::int32_t notStored = 99;
@@ -28,8 +27,7 @@ struct Point : Serialize::ITarget
 };
 
 // Every typed operation once, in both directions.
-struct AllTypes : Serialize::ITarget
-{
+struct AllTypes : Serialize::ITarget {
     std::uint32_t u = 0;
     std::int32_t i = 0;
     double d = 0;
@@ -67,8 +65,7 @@ struct AllTypes : Serialize::ITarget
 };
 
 // Records the mode the store is in when each member is reached, one level deeper too.
-struct ModeProbe : Serialize::ITarget
-{
+struct ModeProbe : Serialize::ITarget {
     std::string seen;
     ModeProbe* inner = nullptr;
 

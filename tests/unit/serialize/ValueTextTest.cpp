@@ -54,13 +54,14 @@ TEST(ValueTextFormat, LargestDoubleIsWrittenWhole)
 TEST(ValueTextParseInt, TakesTheLongestNumberAtTheStart)
 {
     std::int32_t value = 77;
-    ExpectParsed<std::int32_t>(ParseInt, value, {
-        {"12abc", 12},
-        {" \t\r\n-34 5", -34},
-        {"+8", 8},
-        {"0x10", 0},
-        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
-    });
+    ExpectParsed<std::int32_t>(ParseInt, value,
+                               {
+                                   {"12abc", 12},
+                                   {" \t\r\n-34 5", -34},
+                                   {"+8", 8},
+                                   {"0x10", 0},
+                                   {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+                               });
 }
 
 TEST(ValueTextParseInt, NoNumberLeavesTheValueAlone)
@@ -75,27 +76,29 @@ TEST(ValueTextParseInt, NoNumberLeavesTheValueAlone)
 TEST(ValueTextParseInt, OutOfRangeIsClamped)
 {
     std::int32_t value = 0;
-    ExpectParsed<std::int32_t>(ParseInt, value, {
-        {"2147483648", std::numeric_limits<std::int32_t>::max()},
-        {"-2147483649", std::numeric_limits<std::int32_t>::min()},
-        {std::string(400, '9'), std::numeric_limits<std::int32_t>::max()},
-    });
+    ExpectParsed<std::int32_t>(ParseInt, value,
+                               {
+                                   {"2147483648", std::numeric_limits<std::int32_t>::max()},
+                                   {"-2147483649", std::numeric_limits<std::int32_t>::min()},
+                                   {std::string(400, '9'), std::numeric_limits<std::int32_t>::max()},
+                               });
 }
 
 TEST(ValueTextParseUInt, HexadecimalInEitherCase)
 {
     std::uint32_t value = 0;
-    ExpectParsed<std::uint32_t>(ParseUInt, value, {
-        {"a", 10u},
-        {"A", 10u},
-        {"  Ff!", 255u},
-        {"0x1f", 31u},
-        {"0XAbg", 0xABu},
-        {"0xz", 0u},
-        {"-1", 0xFFFFFFFFu},
-        {"ffffffff", 0xFFFFFFFFu},
-        {"100000000", 0xFFFFFFFFu},
-    });
+    ExpectParsed<std::uint32_t>(ParseUInt, value,
+                                {
+                                    {"a", 10u},
+                                    {"A", 10u},
+                                    {"  Ff!", 255u},
+                                    {"0x1f", 31u},
+                                    {"0XAbg", 0xABu},
+                                    {"0xz", 0u},
+                                    {"-1", 0xFFFFFFFFu},
+                                    {"ffffffff", 0xFFFFFFFFu},
+                                    {"100000000", 0xFFFFFFFFu},
+                                });
 }
 
 TEST(ValueTextParseUInt, NoNumberLeavesTheValueAlone)
@@ -112,12 +115,13 @@ TEST(ValueTextParseUInt, NoNumberLeavesTheValueAlone)
 TEST(ValueTextParseDouble, ScanfForms)
 {
     double value = 0;
-    ExpectParsed<double>(ParseDouble, value, {
-        {"0.500000", 0.5},
-        {"  -1e3xyz", -1000.0},
-        {".25", 0.25},
-        {"7", 7.0},
-    });
+    ExpectParsed<double>(ParseDouble, value,
+                         {
+                             {"0.500000", 0.5},
+                             {"  -1e3xyz", -1000.0},
+                             {".25", 0.25},
+                             {"7", 7.0},
+                         });
 
     value = 3.5;
     EXPECT_FALSE(ParseDouble("abc", value));
@@ -138,14 +142,15 @@ TEST(ValueTextParseDouble, RoundTripsWhatFormatWrites)
 TEST(ValueTextParseBool, AnyNonZeroNumberIsTrue)
 {
     bool value = false;
-    ExpectParsed<bool>(ParseBool, value, {
-        {"1", true},
-        {"0", false},
-        {"2", true},
-        {"-0", false},
-        {"-1", true},
-        {"99999999999", true},
-    });
+    ExpectParsed<bool>(ParseBool, value,
+                       {
+                           {"1", true},
+                           {"0", false},
+                           {"2", true},
+                           {"-0", false},
+                           {"-1", true},
+                           {"99999999999", true},
+                       });
 
     EXPECT_FALSE(ParseBool("true", value));
     EXPECT_TRUE(value);

@@ -9,8 +9,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 Serialize::CIniSerialize StoreIn(const TemporaryFolder& folder, const std::string& name)
 {
     return Serialize::CIniSerialize(folder.File(name));
@@ -57,8 +56,7 @@ TEST(CWindowInfo, SerializeWritesColorFirstThenTheRectangle)
     // The exact bytes of info.ini are the business of WriteInfoFile; here only the order counts.
     const std::string written = folder.Read("w.ini");
     std::size_t previous = 0;
-    for (const char* line : {"rec#Color#INT", "rec#Left#INT", "rec#Top#INT", "rec#Width#INT",
-                             "rec#Height#INT"}) {
+    for (const char* line : {"rec#Color#INT", "rec#Left#INT", "rec#Top#INT", "rec#Width#INT", "rec#Height#INT"}) {
         const std::size_t at = written.find(line);
         ASSERT_NE(at, std::string::npos) << line;
         EXPECT_GT(at, previous) << line;

@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <ostream>
 
-struct Box
-{
+struct Box {
     std::int32_t left;
     std::int32_t top;
     std::int32_t right;

@@ -11,8 +11,7 @@
 
 // The arithmetic with rectangles that info.ini may hold but no desktop has. The everyday cases go
 // through ClampWindowPosition in DesktopClampTest.cpp; these need no Windows and also run natively.
-namespace
-{
+namespace {
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 

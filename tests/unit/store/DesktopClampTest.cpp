@@ -4,8 +4,7 @@
 
 #include <utility>
 
-namespace
-{
+namespace {
 RECT Rect(LONG left, LONG top, LONG width, LONG height)
 {
     return RECT{left, top, left + width, top + height};
@@ -53,8 +52,7 @@ TEST(DesktopClampOneMonitor, LargerThanTheScreenEndsWithNegativeLeftAndTop)
 TEST(DesktopClampSeveralMonitors, NegativeOriginKeepsAWindowOnTheLeftMonitor)
 {
     // A 1920 x 1080 monitor left of a 1280 x 1024 primary one, its top 56 pixels higher.
-    const DesktopLayout desktop{RECT{-1920, -56, 1280, 1024},
-                                {RECT{-1920, -56, 0, 1024}, Rect(0, 0, 1280, 1024)}};
+    const DesktopLayout desktop{RECT{-1920, -56, 1280, 1024}, {RECT{-1920, -56, 0, 1024}, Rect(0, 0, 1280, 1024)}};
     EXPECT_EQ(Clamp(Rect(-1500, -20, 300, 80), desktop), Corner(-1500, -20));
     EXPECT_EQ(Clamp(Rect(-2000, -100, 300, 80), desktop), Corner(-1920, -56));
     EXPECT_EQ(Clamp(Rect(1200, 500, 300, 80), desktop), Corner(980, 500));
@@ -63,8 +61,7 @@ TEST(DesktopClampSeveralMonitors, NegativeOriginKeepsAWindowOnTheLeftMonitor)
 TEST(DesktopClampSeveralMonitors, WindowInAGapMovesOntoTheNearestMonitor)
 {
     // A wide monitor and a lower one to its right leave a gap below the right one.
-    const DesktopLayout desktop{Rect(0, 0, 3200, 1080),
-                                {Rect(0, 0, 1920, 1080), Rect(1920, 0, 1280, 1024)}};
+    const DesktopLayout desktop{Rect(0, 0, 3200, 1080), {Rect(0, 0, 1920, 1080), Rect(1920, 0, 1280, 1024)}};
     // 6 pixels below the right monitor, 580 pixels right of the left one.
     EXPECT_EQ(Clamp(Rect(2500, 1030, 100, 40), desktop), Corner(2500, 984));
     // Partly on the left monitor: touches it, so it stays.
@@ -73,8 +70,7 @@ TEST(DesktopClampSeveralMonitors, WindowInAGapMovesOntoTheNearestMonitor)
 
 TEST(DesktopClampSeveralMonitors, WindowInTheGapOfAMonitorAboveLeftMovesOntoTheCloserOne)
 {
-    const DesktopLayout desktop{RECT{-1024, -768, 1920, 1080},
-                                {Rect(-1024, -768, 1024, 768), Rect(0, 0, 1920, 1080)}};
+    const DesktopLayout desktop{RECT{-1024, -768, 1920, 1080}, {Rect(-1024, -768, 1024, 768), Rect(0, 0, 1920, 1080)}};
     // In the empty lower-left quarter: 400 pixels from the primary, 500 below the upper monitor.
     EXPECT_EQ(Clamp(Rect(-500, 500, 100, 100), desktop), Corner(0, 500));
     // In the empty upper-right quarter: closer to the upper monitor.

@@ -5,14 +5,11 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-const std::string kRecord0 =
-    "info#0#Color#INT=1\r\ninfo#0#Left#INT=10\r\ninfo#0#Top#INT=20\r\ninfo#0#Width#INT=30\r\n"
-    "info#0#Height#INT=40\r\n";
-const std::string kRecord1 =
-    "info#1#Color#INT=2\r\ninfo#1#Left#INT=11\r\ninfo#1#Top#INT=21\r\ninfo#1#Width#INT=31\r\n"
-    "info#1#Height#INT=41\r\n";
+namespace {
+const std::string kRecord0 = "info#0#Color#INT=1\r\ninfo#0#Left#INT=10\r\ninfo#0#Top#INT=20\r\ninfo#0#Width#INT=30\r\n"
+                             "info#0#Height#INT=40\r\n";
+const std::string kRecord1 = "info#1#Color#INT=2\r\ninfo#1#Left#INT=11\r\ninfo#1#Top#INT=21\r\ninfo#1#Width#INT=31\r\n"
+                             "info#1#Height#INT=41\r\n";
 const CWindowInfo kInfo0(10, 20, 30, 40, 1);
 const CWindowInfo kInfo1(11, 21, 31, 41, 2);
 }

@@ -18,8 +18,7 @@
 // A child process saves one generation after another until it is killed; the files on the disk
 // must always read back as one complete generation.
 
-namespace
-{
+namespace {
 constexpr wchar_t kFolderVariable[] = L"KF_SAVE_LOOP_FOLDER";
 constexpr char kFirstGenerationVariable[] = "KF_SAVE_LOOP_FIRST";
 constexpr int kRounds = 12;
@@ -149,6 +148,6 @@ TEST(KilledWhileSaving, FilesAreAlwaysOneCompleteGenerationAndNoMemoIsLost)
         savesSeen += textGeneration - round * kGenerationsPerRound + 1;
         lastGeneration = textGeneration;
     }
-    std::printf("killed %d times after %d complete saves; %d times between the two moves\n", kRounds,
-                savesSeen, interruptedBetweenMoves);
+    std::printf("killed %d times after %d complete saves; %d times between the two moves\n", kRounds, savesSeen,
+                interruptedBetweenMoves);
 }

@@ -1,6 +1,6 @@
+#include "store/MemoFile.h"
 #include "store/DataFolder.h"
 #include "store/FileReplacement.h"
-#include "store/MemoFile.h"
 #include "store/MemoFiles.h"
 
 #include "HeldFile.h"
@@ -104,8 +104,7 @@ TEST(MemoFileWriting, FolderThatDoesNotExistIsAFailureNotASuccess)
 }
 
 // A save cut short leaves its temporary files; the next start finishes or undoes it.
-class InterruptedSave : public testing::Test
-{
+class InterruptedSave : public testing::Test {
 protected:
     // The listing of the folder after the next start has looked at it.
     std::string ListingAfterTheNextStart() const
@@ -119,10 +118,8 @@ protected:
 
 TEST_F(InterruptedSave, TemporaryFilesOfAnUnfinishedPairAreRemoved)
 {
-    folder.Write({{"memo.txt", "old\r\n"},
-                  {"info.ini", "[ROOT]\r\nold\r\n"},
-                  {"memo.txt.tmp", "ne"},
-                  {"info.ini.tmp", "[RO"}});
+    folder.Write(
+        {{"memo.txt", "old\r\n"}, {"info.ini", "[ROOT]\r\nold\r\n"}, {"memo.txt.tmp", "ne"}, {"info.ini.tmp", "[RO"}});
     EXPECT_EQ(ListingAfterTheNextStart(), "info.ini memo.txt");
     EXPECT_EQ(folder.Read("memo.txt"), "old\r\n");
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\nold\r\n");

@@ -9,8 +9,7 @@
 
 using Texts = std::vector<std::string>;
 
-namespace
-{
+namespace {
 void ExpectRoundTrip(const Texts& texts)
 {
     EXPECT_EQ(SplitMemoTexts(JoinMemoTexts(texts)), texts);

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 std::string Memo(std::size_t index)
 {
     return std::string("m").append(std::to_string(index));
@@ -25,8 +24,7 @@ std::string ManyLines(std::size_t count)
     return content;
 }
 
-struct Opened
-{
+struct Opened {
     std::vector<std::string> texts;
 
     std::function<void(const MemoWindowPlan&)> Opener()
@@ -50,11 +48,9 @@ TEST(MemoWindowLimit, TextsBeyondTheLimitAreNotOpenedAndTheFilesAreKept)
     EXPECT_EQ(opened.texts.back(), Memo(2 * kMostMemoWindows - 1));
     EXPECT_EQ(outcome.windowsOpened, kMostMemoWindows);
     EXPECT_FALSE(outcome.Complete());
-    EXPECT_NE(outcome.openFailure.find(std::to_string(kMostMemoWindows)), std::string::npos)
-        << outcome.openFailure;
+    EXPECT_NE(outcome.openFailure.find(std::to_string(kMostMemoWindows)), std::string::npos) << outcome.openFailure;
     const MemoState shown{opened.texts, {}};
-    EXPECT_EQ(SaveAllMemosWith([&] { return shown; }, saver, folder.Path()).result,
-              SaveOutcome::Result::Forbidden);
+    EXPECT_EQ(SaveAllMemosWith([&] { return shown; }, saver, folder.Path()).result, SaveOutcome::Result::Forbidden);
     EXPECT_EQ(folder.Read("memo.txt"), content);
 }
 

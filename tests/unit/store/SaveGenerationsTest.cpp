@@ -4,8 +4,7 @@
 
 #include <ostream>
 
-namespace
-{
+namespace {
 void PrintGenerations(const std::vector<unsigned>& generations, std::ostream& out)
 {
     out << "{";
@@ -35,8 +34,9 @@ TEST(SaveGenerations, TemporaryNamesAndTheirGenerations)
     EXPECT_EQ(TemporaryName(L"C:\\memos\\memo.txt", 0), L"C:\\memos\\memo.txt.tmp");
     EXPECT_EQ(GenerationOf(L"info.ini.tmp", L"info.ini"), 0u);
     EXPECT_EQ(GenerationOf(L"memo.txt.12.tmp", L"memo.txt"), 12u);
-    for (const wchar_t* other : {L"info.ini", L"memo.txt.tmp", L"info.ini..tmp", L"info.ini.x.tmp", L"info.ini.012.tmp",
-                                 L"info.ini.1.tmp.bak", L"info.ini.1234567890.tmp", L"info.ini.-1.tmp", L"info.ini1.tmp"})
+    for (const wchar_t* other :
+         {L"info.ini", L"memo.txt.tmp", L"info.ini..tmp", L"info.ini.x.tmp", L"info.ini.012.tmp", L"info.ini.1.tmp.bak",
+          L"info.ini.1234567890.tmp", L"info.ini.-1.tmp", L"info.ini1.tmp"})
         EXPECT_EQ(GenerationOf(other, L"info.ini"), std::nullopt);
 }
 
@@ -50,8 +50,7 @@ TEST(SaveGenerations, NextSaveTouchesNoFileThatIsLeft)
 // A save counts once its memo.txt is in place, that is once its temporary memo.txt is gone.
 TEST(SaveGenerations, CleanupKeepsTheInfoFileOfTheLastSaveThatCounted)
 {
-    struct Case
-    {
+    struct Case {
         const char* what;
         LeftoverFiles left;
         Cleanup plan;

@@ -19,15 +19,13 @@
 using Result = SaveOutcome::Result;
 using Texts = std::vector<std::string>;
 
-namespace
-{
+namespace {
 const CWindowInfo kFirst(10, 20, 120, 40, kMemoGreen);
 const CWindowInfo kSecond(300, 400, 200, 60, kMemoBlue);
 const CWindowInfo kThird(700, 100, 90, 30, kMemoRed);
 
 // Stands in for the memo windows: what the restore opened, in the registry's order.
-struct FakeDesktop
-{
+struct FakeDesktop {
     Texts texts;
     std::vector<CWindowInfo> infos;
     DesktopLayout layout{RECT{0, 0, 1280, 1024}, {RECT{0, 0, 1280, 1024}}};
@@ -106,16 +104,15 @@ struct RunAfter {
 std::string Record(int index, const CWindowInfo& info)
 {
     const std::string prefix = "info#" + std::to_string(index) + "#";
-    return prefix + "Color#INT=" + std::to_string(info.Color) + "\r\n" + prefix + "Left#INT=" +
-           std::to_string(info.Left) + "\r\n" + prefix + "Top#INT=" + std::to_string(info.Top) +
-           "\r\n" + prefix + "Width#INT=" + std::to_string(info.Width) + "\r\n" + prefix +
+    return prefix + "Color#INT=" + std::to_string(info.Color) + "\r\n" + prefix +
+           "Left#INT=" + std::to_string(info.Left) + "\r\n" + prefix + "Top#INT=" + std::to_string(info.Top) + "\r\n" +
+           prefix + "Width#INT=" + std::to_string(info.Width) + "\r\n" + prefix +
            "Height#INT=" + std::to_string(info.Height) + "\r\n";
 }
 }
 
 // Saves into a fresh folder through one saver, as one run of the program does.
-class SavingMemos : public testing::Test
-{
+class SavingMemos : public testing::Test {
 protected:
     SaveOutcome Save(const MemoState& state) { return SaveMemoState(state, saver, folder.Path()); }
     // The first save of the run, before whatever the case is about.
@@ -137,8 +134,7 @@ TEST_F(SavingMemos, ChangedStateWritesBothFilesAndIsRemembered)
     const MemoState state{{"one", "two\r\nlines"}, {kFirst, kSecond}};
     EXPECT_EQ(Save(state).result, Result::Written);
     EXPECT_EQ(folder.Read("memo.txt"), "one\r\ntwo\\nlines\r\n");
-    EXPECT_EQ(folder.Read("info.ini"),
-              "[ROOT]\r\ninfo#size#UINT=2\r\n" + Record(0, kFirst) + Record(1, kSecond));
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=2\r\n" + Record(0, kFirst) + Record(1, kSecond));
     EXPECT_EQ(saver.State(), state);
     EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
 }
@@ -340,8 +336,7 @@ TEST(RestoringMemos, EmptyTextUsesUpItsRecordAndLeftoverRecordsAreIgnored)
     EXPECT_EQ(saver.State(), (MemoState{{"a", "", "b"}, {kFirst, kSecond, kThird, kFirst}}));
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
     EXPECT_EQ(folder.Read("memo.txt"), "a\r\nb\r\n");
-    EXPECT_EQ(folder.Read("info.ini"),
-              "[ROOT]\r\ninfo#size#UINT=2\r\n" + Record(0, kFirst) + Record(1, kThird));
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=2\r\n" + Record(0, kFirst) + Record(1, kThird));
 }
 
 TEST(RestoringMemos, OffScreenMemoIsBroughtBackAndItsNewPlaceSaved)
@@ -350,8 +345,8 @@ TEST(RestoringMemos, OffScreenMemoIsBroughtBackAndItsNewPlaceSaved)
     auto& [folder, desktop, saver] = run;
     EXPECT_EQ(desktop.infos, std::vector<CWindowInfo>{CWindowInfo(0, 0, 120, 40, kMemoGreen)});
     EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
-    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=1\r\n" +
-                                           Record(0, CWindowInfo(0, 0, 120, 40, kMemoGreen)));
+    EXPECT_EQ(folder.Read("info.ini"),
+              "[ROOT]\r\ninfo#size#UINT=1\r\n" + Record(0, CWindowInfo(0, 0, 120, 40, kMemoGreen)));
 }
 
 TEST(RestoringMemos, TextsSetDuringTheRestoreWriteNothing)
@@ -393,8 +388,7 @@ TEST(RestoringMemos, LeftoverTemporaryFilesAreRemovedAtStart)
 
 // A damaged or missing info.ini costs no memo: every text opens; the records that were read
 // completely are used.
-class DamagedInfoFile : public testing::Test
-{
+class DamagedInfoFile : public testing::Test {
 protected:
     void SetUp() override { SaveAsPreviousRun(folder, {{"one", "two", "three"}, {kFirst, kSecond, kThird}}); }
 
@@ -491,8 +485,7 @@ TEST_F(DamagedInfoFile, RecordsWithoutColorKeepTheirPlacesInYellow)
     EXPECT_EQ(RestoredInfos(), yellow);
 }
 
-class UnreadableMemoFile : public testing::Test
-{
+class UnreadableMemoFile : public testing::Test {
 protected:
     void SetUp() override { SaveAsPreviousRun(folder, {{"precious"}, {kFirst}}); }
 
@@ -587,7 +580,7 @@ TEST(OtherCopy, FilesAreReadOnlyOnceTheyStayedPutForOneLook)
     EXPECT_EQ(JudgeMemoFiles(whole, watch), OutsideChange::Settled);
     EXPECT_EQ(JudgeMemoFiles(whole, watch), OutsideChange::Settled);
     EXPECT_EQ(JudgeMemoFiles(read, watch), OutsideChange::None);
-    EXPECT_EQ(JudgeMemoFiles(whole, watch), OutsideChange::Settling);  // moved again since the last look
+    EXPECT_EQ(JudgeMemoFiles(whole, watch), OutsideChange::Settling); // moved again since the last look
 
     MemoFileWatch nothingRead;
     EXPECT_EQ(JudgeMemoFiles(whole, nothingRead), OutsideChange::None);
@@ -707,7 +700,8 @@ TEST(OtherCopy, SameMemosWrittenElsewhereAreNoConflict)
 TEST(OtherCopy, ConflictNamesSayWhenAndAreNeverReplaced)
 {
     const SYSTEMTIME time{2026, 3, 1, 9, 7, 5, 4, 0};
-    EXPECT_EQ(ConflictNamesAt(time), (ConflictNames{L"memo.conflict-20260309-070504.txt", L"info.conflict-20260309-070504.ini"}));
+    EXPECT_EQ(ConflictNamesAt(time),
+              (ConflictNames{L"memo.conflict-20260309-070504.txt", L"info.conflict-20260309-070504.ini"}));
     EXPECT_EQ(ConflictNamesAt(time, 2).memo, L"memo.conflict-20260309-070504-2.txt");
 
     TemporaryFolder folder;

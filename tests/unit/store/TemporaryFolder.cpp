@@ -11,8 +11,7 @@
 #include <sstream>
 #include <vector>
 
-namespace
-{
+namespace {
 std::wstring Widened(const std::string& asciiName)
 {
     return std::wstring(asciiName.begin(), asciiName.end());

@@ -6,8 +6,7 @@
 
 // A fresh, empty folder beside the test program, removed with its files at the end. Paths are wide,
 // as the store takes them; the names of the files in it are plain ASCII.
-class TemporaryFolder
-{
+class TemporaryFolder {
 public:
     TemporaryFolder();
     ~TemporaryFolder();

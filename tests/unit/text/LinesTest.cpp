@@ -21,16 +21,13 @@ std::vector<std::string> AllLines(const std::string& text)
 } // namespace
 
 // Outside the anonymous namespace: GoogleTest's factories hold the parameter type.
-struct LinesCase
-{
+struct LinesCase {
     const char* name;
     std::string text;
     std::vector<std::string> lines;
 };
 
-class LinesSplitting : public testing::TestWithParam<LinesCase>
-{
-};
+class LinesSplitting : public testing::TestWithParam<LinesCase> {};
 
 TEST_P(LinesSplitting, CountAndPickAgree)
 {
@@ -41,22 +38,20 @@ TEST_P(LinesSplitting, CountAndPickAgree)
     EXPECT_EQ("", GetLine(c.text, CountLines(c.text)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LinesSplitting,
-    testing::Values(LinesCase{"Empty", "", {}},
-                    LinesCase{"OnlyBreak", "\r\n", {""}},
-                    LinesCase{"TwoBreaks", "\r\n\r\n", {"", ""}},
-                    LinesCase{"OneLine", "abc", {"abc"}},
-                    LinesCase{"FinalBreakOpensNoLine", "a\r\n", {"a"}},
-                    LinesCase{"EmptyMiddleLine", "a\r\n\r\nb", {"a", "", "b"}},
-                    LinesCase{"LoneLfIsPartOfTheLine", "a\nb", {"a\nb"}},
-                    LinesCase{"LoneCrIsPartOfTheLine", "a\rb", {"a\rb"}},
-                    LinesCase{"LfCrIsNoBreak", "a\n\rb", {"a\n\rb"}},
-                    LinesCase{"CrBeforeBreak", "a\r\r\nb", {"a\r", "b"}},
-                    LinesCase{"LeadingBreak", "\r\nb", {"", "b"}},
-                    LinesCase{"TrailingLoneCr", "ab\r\ncd\r", {"ab", "cd\r"}},
-                    LinesCase{"ShiftJis", "\x95\x5C\r\n\x82\xA0", {"\x95\x5C", "\x82\xA0"}}),
-    [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, LinesSplitting,
+                         testing::Values(LinesCase{"Empty", "", {}}, LinesCase{"OnlyBreak", "\r\n", {""}},
+                                         LinesCase{"TwoBreaks", "\r\n\r\n", {"", ""}},
+                                         LinesCase{"OneLine", "abc", {"abc"}},
+                                         LinesCase{"FinalBreakOpensNoLine", "a\r\n", {"a"}},
+                                         LinesCase{"EmptyMiddleLine", "a\r\n\r\nb", {"a", "", "b"}},
+                                         LinesCase{"LoneLfIsPartOfTheLine", "a\nb", {"a\nb"}},
+                                         LinesCase{"LoneCrIsPartOfTheLine", "a\rb", {"a\rb"}},
+                                         LinesCase{"LfCrIsNoBreak", "a\n\rb", {"a\n\rb"}},
+                                         LinesCase{"CrBeforeBreak", "a\r\r\nb", {"a\r", "b"}},
+                                         LinesCase{"LeadingBreak", "\r\nb", {"", "b"}},
+                                         LinesCase{"TrailingLoneCr", "ab\r\ncd\r", {"ab", "cd\r"}},
+                                         LinesCase{"ShiftJis", "\x95\x5C\r\n\x82\xA0", {"\x95\x5C", "\x82\xA0"}}),
+                         [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.name); });
 
 TEST(Lines, PickingAtTheBoundaries)
 {

@@ -233,8 +233,7 @@ TEST(RegEx2Result, FailedExecLeavesNoStaleMatch)
 }
 
 // Each case: a regular expression that can find nothing, and what every operation then gives.
-class RegEx2FindsNothing : public testing::TestWithParam<const char*>
-{
+class RegEx2FindsNothing : public testing::TestWithParam<const char*> {
 protected:
     RegEx2 re;
     void SetUp() override

@@ -52,10 +52,17 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         switch (message) {
-        case kTakeCapture: SetCapture(Handle()); return 0;
-        case kPing: ++pings; return 0;
-        case WM_LBUTTONDOWN: ++presses; return 0;
-        default: return ui::Form::HandleMessage(message, wParam, lParam);
+        case kTakeCapture:
+            SetCapture(Handle());
+            return 0;
+        case kPing:
+            ++pings;
+            return 0;
+        case WM_LBUTTONDOWN:
+            ++presses;
+            return 0;
+        default:
+            return ui::Form::HandleMessage(message, wParam, lParam);
         }
     }
 };
@@ -96,7 +103,7 @@ class DragControllerTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        SetCursorPos(10, 10);  // away from the form, so no real pointer movement reaches it
+        SetCursorPos(10, 10); // away from the form, so no real pointer movement reaches it
         DrainMessages();
     }
     void TearDown() override
@@ -116,7 +123,7 @@ TEST_F(DragControllerTest, AsksForTheCursorAtTheStartAndOnEveryMovementUntilRele
     PostMessageW(label, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     PostMessageW(label, WM_MOUSEMOVE, 0, MAKELPARAM(9, 7));
     PostMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(9, 7));
-    PostMessageW(label, WM_MOUSEMOVE, 0, MAKELPARAM(12, 7));  // after the end: not the drag's
+    PostMessageW(label, WM_MOUSEMOVE, 0, MAKELPARAM(12, 7)); // after the end: not the drag's
     RecordingDrag drag(&calls);
     EXPECT_EQ(ui::DragEnding::Released, ui::DragController(label, drag).Run());
     EXPECT_EQ(3, calls);
@@ -139,7 +146,7 @@ TEST_F(DragControllerTest, HoldsTheCaptureWhileTheDragLasts)
     } drag;
     drag.expected = label;
     PostMessageW(label, WM_MOUSEMOVE, 0, 0);
-    PostMessageW(label, WM_RBUTTONUP, 0, 0);  // the right button ends a drag as well
+    PostMessageW(label, WM_RBUTTONUP, 0, 0); // the right button ends a drag as well
     EXPECT_EQ(ui::DragEnding::Released, ui::DragController(label, drag).Run());
     EXPECT_EQ(2, drag.held);
     EXPECT_EQ(nullptr, GetCapture());
@@ -149,7 +156,7 @@ TEST_F(DragControllerTest, EscapeEndsTheDragWhereItIs)
 {
     HWND label = form.LabelHandle();
     PostMessageW(label, WM_MOUSEMOVE, 0, 0);
-    PostMessageW(form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);  // keys arrive at the focused window
+    PostMessageW(form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0); // keys arrive at the focused window
     PostMessageW(label, WM_MOUSEMOVE, 0, 0);
     RecordingDrag drag(&calls);
     EXPECT_EQ(ui::DragEnding::Cancelled, ui::DragController(label, drag).Run());
@@ -176,7 +183,7 @@ TEST_F(DragControllerTest, LosingTheCaptureEndsTheDrag)
     RecordingDrag drag(&calls);
     EXPECT_EQ(ui::DragEnding::CaptureLost, ui::DragController(label, drag).Run());
     EXPECT_EQ(1, calls);
-    EXPECT_EQ(form.Handle(), GetCapture());  // the drag does not release a capture it no longer holds
+    EXPECT_EQ(form.Handle(), GetCapture()); // the drag does not release a capture it no longer holds
     EXPECT_TRUE(MessageWaiting(label, WM_MOUSEMOVE));
 }
 
@@ -234,7 +241,7 @@ TEST_F(DragControllerTest, WithoutADragObjectThePressIsOver)
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     EXPECT_EQ(1u, form.starts.size());
     EXPECT_EQ(nullptr, GetCapture());
-    EXPECT_TRUE(MessageWaiting(label, WM_LBUTTONUP));  // no drag loop ran
+    EXPECT_TRUE(MessageWaiting(label, WM_LBUTTONUP)); // no drag loop ran
 }
 
 TEST_F(DragControllerTest, RightPressesAndManualLabelsStartNoDrag)

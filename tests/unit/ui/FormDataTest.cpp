@@ -1,5 +1,5 @@
-#include "Error.h"
 #include "FormData.h"
+#include "Error.h"
 
 #include <gtest/gtest.h>
 
@@ -8,19 +8,18 @@ using ui::ParseFormData;
 
 TEST(FormData, ParsesNestedComponentsAndEveryValueKind)
 {
-    ui::FormNode root = ParseFormData(
-        "# comment\n"
-        "object About: TAbout\n"
-        "  Caption = 'It''s ＯＫ'\n"
-        "  Left = -12\n"
-        "  Color = $A5FFFF\n"
-        "  BorderStyle = bsDialog\n"
-        "  Anchors = [akLeft, akBottom]\n"
-        "  Empty = []\n"
-        "  object OKBtn: TButton\n"
-        "    Font.Height = -24\n"
-        "  end\n"
-        "end\n");
+    ui::FormNode root = ParseFormData("# comment\n"
+                                      "object About: TAbout\n"
+                                      "  Caption = 'It''s ＯＫ'\n"
+                                      "  Left = -12\n"
+                                      "  Color = $A5FFFF\n"
+                                      "  BorderStyle = bsDialog\n"
+                                      "  Anchors = [akLeft, akBottom]\n"
+                                      "  Empty = []\n"
+                                      "  object OKBtn: TButton\n"
+                                      "    Font.Height = -24\n"
+                                      "  end\n"
+                                      "end\n");
     EXPECT_EQ("About", root.name);
     EXPECT_EQ("TAbout", root.kind);
     ASSERT_EQ(6u, root.properties.size());
@@ -39,7 +38,10 @@ TEST(FormData, ParsesNestedComponentsAndEveryValueKind)
 
 TEST(FormData, SyntaxErrorsNameTheLine)
 {
-    struct Case { const char* text; const char* expected; };
+    struct Case {
+        const char* text;
+        const char* expected;
+    };
     const Case cases[] = {
         {"object A: TA\n  Left 5\nend\n", "line 2"},
         {"object A: TA\n  Caption = 'open\nend\n", "line 2"},

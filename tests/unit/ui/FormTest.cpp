@@ -1,5 +1,5 @@
-#include "Error.h"
 #include "Form.h"
+#include "Error.h"
 #include "FormData.h"
 #include "Label.h"
 #include "MenuItem.h"
@@ -44,8 +44,9 @@ TEST(Form, RejectsUnknownKindsPropertiesAndHandlersByName)
               LoadError("object F: TTestForm\n object L: TLabel\n  Wobble = 1\n end\nend\n").find("'Wobble'"));
     EXPECT_NE(std::string::npos, LoadError("object F: TTestForm\n OnCreate = Clicked\nend\n", false).find("'Clicked'"));
     // A handler of the wrong kind is refused as well.
-    EXPECT_NE(std::string::npos,
-              LoadError("object F: TTestForm\n object L: TLabel\n  OnMouseDown = Clicked\n end\nend\n").find("'Clicked'"));
+    EXPECT_NE(
+        std::string::npos,
+        LoadError("object F: TTestForm\n object L: TLabel\n  OnMouseDown = Clicked\n end\nend\n").find("'Clicked'"));
     EXPECT_EQ("", LoadError("object F: TTestForm\n OnCreate = Clicked\nend\n"));
 }
 
@@ -56,7 +57,7 @@ TEST(Form, ClientSizeAndBorderWidthShapeTheWindow)
     EXPECT_EQ(275, form.ClientWidth());
     EXPECT_EQ(53, form.ClientHeight());
     EXPECT_EQ(100, form.Left());
-    EXPECT_EQ(275 + 10, form.Width());  // no frame, the 5-pixel border on each side
+    EXPECT_EQ(275 + 10, form.Width()); // no frame, the 5-pixel border on each side
     EXPECT_EQ(53 + 10, form.Height());
 }
 
@@ -92,7 +93,7 @@ TEST(PopupMenuBuild, CaptionsStatesAndAutomaticHotkeys)
     ASSERT_EQ(3, GetMenuItemCount(handle.Get()));
     wchar_t text[64] = {};
     GetMenuStringW(handle.Get(), 0, text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(L"Open(&O)", text);  // an accelerator of its own is kept
+    EXPECT_STREQ(L"Open(&O)", text); // an accelerator of its own is kept
     GetMenuStringW(handle.Get(), 2, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(L"&1行目", text);
     EXPECT_TRUE(GetMenuState(handle.Get(), 1, MF_BYPOSITION) & MF_SEPARATOR);
