@@ -1,17 +1,16 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 #include <string>
 
 // memo.txt and info.ini for n memos (MakeMemos), written once by the program's own save functions
 // into a folder beside the benchmark (where they may write), and copied from there into each
 // folder a measured instance starts in. The folder is removed at the end.
-class StagedMemoFiles {
+class StagedMemoFiles : private Serialize::NonCopyable {
 public:
     explicit StagedMemoFiles(int memos);
     ~StagedMemoFiles();
-
-    StagedMemoFiles(const StagedMemoFiles&) = delete;
-    StagedMemoFiles& operator=(const StagedMemoFiles&) = delete;
 
     // Copies both files into folder; false if either copy failed.
     bool CopyInto(const std::wstring& folder) const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,12 +12,9 @@
 // which the starting program needs too; so what is learnt once is kept: the class and process of a
 // window are asked once, and a window seen visible is not asked again (windows do not hide while a
 // program starts).
-class VisibleWindowCounter {
+class VisibleWindowCounter : private Serialize::NonCopyable {
 public:
     VisibleWindowCounter(DWORD processId, std::string className);
-
-    VisibleWindowCounter(const VisibleWindowCounter&) = delete;
-    VisibleWindowCounter& operator=(const VisibleWindowCounter&) = delete;
 
     int Count();
 

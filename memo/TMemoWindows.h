@@ -3,13 +3,15 @@
 // leaves it when it is closed, so membership, not the existence of a window object, decides which
 // memos are saved. It refers to the windows and owns none of them.
 
+#include "serialize/NonCopyable.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <set>
 
 class TMemoWindow;
 
-class TMemoWindows {
+class TMemoWindows : private Serialize::NonCopyable {
     // Smallest address first, the addresses compared as unsigned numbers.
     struct AddressOrder {
         bool operator()(const TMemoWindow* a, const TMemoWindow* b) const
@@ -21,8 +23,6 @@ class TMemoWindows {
 
 public:
     TMemoWindows() = default;
-    TMemoWindows(const TMemoWindows&) = delete;
-    TMemoWindows& operator=(const TMemoWindows&) = delete;
 
     // Adding a member again, or removing a window that is no member, changes nothing.
     void Insert(TMemoWindow& window) { windows_.insert(&window); }

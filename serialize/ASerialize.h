@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 #include <cstdint>
 #include <string>
 
@@ -13,13 +15,10 @@ class ITarget;
 // the enclosing objects, the value's key and a four-character type tag. WriteObject and ReadObject
 // set the mode that Exchange reads, so one Serialize operation of a target serves both directions.
 // Derived classes supply the backing storage (WriteRaw, ReadRaw, Clear).
-class ASerialize {
+class ASerialize : private Serialize::NonCopyable {
 public:
     ASerialize() = default;
     virtual ~ASerialize() = default;
-
-    ASerialize(const ASerialize&) = delete;
-    ASerialize& operator=(const ASerialize&) = delete;
 
     // Texts are stored unchanged and without a tag; a missing text reads as empty, without error.
     virtual void WriteString(const std::string& key, const std::string& text);

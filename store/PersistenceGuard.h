@@ -1,18 +1,17 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 // The program-wide flag that keeps saving and restoring from running inside each other: restoring
 // sets memo texts, and setting a text asks for a save, which must not write a half-restored state.
 //
 //     PersistenceGuard guard;
 //     if (!guard.Acquired())
 //         return;            // a save or restore is already running further up the stack
-class PersistenceGuard {
+class PersistenceGuard : private Serialize::NonCopyable {
 public:
     PersistenceGuard();
     ~PersistenceGuard();
-
-    PersistenceGuard(const PersistenceGuard&) = delete;
-    PersistenceGuard& operator=(const PersistenceGuard&) = delete;
 
     bool Acquired() const { return acquired_; }
 

@@ -2,18 +2,18 @@
 // The clipboard, opened for a scope. When another program keeps it open for more than a moment,
 // opening raises ui::Error with a message for the user.
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace ui {
 
-class ClipboardScope {
+class ClipboardScope : private Serialize::NonCopyable {
 public:
     explicit ClipboardScope(HWND owner);
     ~ClipboardScope();
-    ClipboardScope(const ClipboardScope&) = delete;
-    ClipboardScope& operator=(const ClipboardScope&) = delete;
 };
 
 // Puts ANSI text on the clipboard as CF_TEXT, replacing what it held.

@@ -5,6 +5,8 @@
 // left or right button release ends the drag, and so do Escape and the loss of the capture; in every
 // case the drag ends where it is. Other messages (timers, painting) are handled as usual meanwhile.
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 namespace ui {
@@ -19,11 +21,9 @@ enum class DragEnding
     Quit
 };
 
-class DragController {
+class DragController : private Serialize::NonCopyable {
 public:
     DragController(HWND captureWindow, DragObject& object);
-    DragController(const DragController&) = delete;
-    DragController& operator=(const DragController&) = delete;
 
     // Returns when the drag has ended; the capture is released by then, also when the drag object
     // raises an error.

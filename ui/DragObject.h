@@ -3,16 +3,16 @@
 // every pointer movement while the drag lasts; a derived object may act on those calls (move a
 // window, say). The default object moves nothing and shows the no-drop cursor.
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 namespace ui {
 
-class DragObject {
+class DragObject : private Serialize::NonCopyable {
 public:
     DragObject() = default;
     virtual ~DragObject() = default;
-    DragObject(const DragObject&) = delete;
-    DragObject& operator=(const DragObject&) = delete;
 
     // accepted: whether the window under the pointer would take a drop (no window of ours does);
     // x, y: the pointer in screen coordinates. Returns the cursor to show.

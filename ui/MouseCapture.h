@@ -1,11 +1,13 @@
 #pragma once
 // Holds the mouse capture for a window while it lives; releases it unless another window took it.
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 namespace ui {
 
-class MouseCapture {
+class MouseCapture : private Serialize::NonCopyable {
 public:
     explicit MouseCapture(HWND window) : window_(window) { SetCapture(window_); }
     ~MouseCapture()
@@ -13,8 +15,6 @@ public:
         if (GetCapture() == window_)
             ReleaseCapture();
     }
-    MouseCapture(const MouseCapture&) = delete;
-    MouseCapture& operator=(const MouseCapture&) = delete;
 
     bool Held() const { return GetCapture() == window_; }
 

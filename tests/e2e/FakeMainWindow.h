@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 #include <string>
@@ -8,13 +10,10 @@ namespace e2e {
 
 // A hidden top-level window made by the test process itself, with a class name and caption of its
 // choosing, such as the pair a running Kamifuda is recognised by.
-class FakeMainWindow {
+class FakeMainWindow : private Serialize::NonCopyable {
 public:
     FakeMainWindow(const std::string& className, const std::string& caption);
     ~FakeMainWindow();
-
-    FakeMainWindow(const FakeMainWindow&) = delete;
-    FakeMainWindow& operator=(const FakeMainWindow&) = delete;
 
     HWND Handle() const noexcept { return window_; }
 

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 #include <filesystem>
 
 namespace e2e {
 
 // A new, empty folder under the temporary directory, removed with everything in it at the end.
-class TempFolder {
+class TempFolder : private Serialize::NonCopyable {
 public:
     TempFolder();
     ~TempFolder();
-
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const noexcept { return path_; }
 

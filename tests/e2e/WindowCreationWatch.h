@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,13 +12,10 @@ namespace e2e {
 // Records the class name of every window a process creates while the watch lives. Start the process
 // suspended and resume it after the watch exists to see all of them. The events arrive as messages
 // of the test thread, so they are only recorded while it pumps messages (WaitUntil does).
-class WindowCreationWatch {
+class WindowCreationWatch : private Serialize::NonCopyable {
 public:
     explicit WindowCreationWatch(DWORD processId);
     ~WindowCreationWatch();
-
-    WindowCreationWatch(const WindowCreationWatch&) = delete;
-    WindowCreationWatch& operator=(const WindowCreationWatch&) = delete;
 
     const std::vector<std::string>& CreatedClasses() const noexcept { return createdClasses_; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 #include <filesystem>
@@ -9,13 +11,10 @@
 // A file this test process keeps open without sharing, as an editor, a backup tool or a virus
 // scanner might: nobody else can open, replace or delete it until Release or the end of the scope.
 // The unit tests hold the files of the store's functions, the end-to-end tests the program's.
-class HeldFile {
+class HeldFile : private Serialize::NonCopyable {
 public:
     explicit HeldFile(const std::filesystem::path& file);
     ~HeldFile() { Release(); }
-
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
 
     bool Holding() const noexcept { return handle_ != INVALID_HANDLE_VALUE; }
     // The whole content, read through the held handle (nobody else can read it meanwhile).

@@ -2,6 +2,8 @@
 // The clipboard as the tests fill, read and hold it, with the plain Win32 calls and independently
 // of the code under test. In-process unit tests and the end-to-end tests use the same helpers.
 
+#include "serialize/NonCopyable.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,13 +12,10 @@ namespace testclipboard {
 
 // The clipboard opened by the test until the end of the scope. Opening is tried for a while, since
 // the program under test may hold the clipboard for a moment.
-class Session {
+class Session : private Serialize::NonCopyable {
 public:
     Session();
     ~Session();
-
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
 };
 
 // The bytes as they are, under this format, replacing what the clipboard held.

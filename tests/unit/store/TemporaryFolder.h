@@ -1,18 +1,17 @@
 #pragma once
 
+#include "serialize/NonCopyable.h"
+
 #include <initializer_list>
 #include <string>
 #include <utility>
 
 // A fresh, empty folder beside the test program, removed with its files at the end. Paths are wide,
 // as the store takes them; the names of the files in it are plain ASCII.
-class TemporaryFolder {
+class TemporaryFolder : private Serialize::NonCopyable {
 public:
     TemporaryFolder();
     ~TemporaryFolder();
-
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     const std::wstring& Path() const { return path; }
     std::wstring File(const std::string& name) const;
