@@ -16,27 +16,12 @@ bool FontSpec::Apply(const FormProperty& property)
     } else if (part == "Height") {
         height = IntegerValue(property);
     } else if (part == "Charset") {
-        const std::string& id = IdentifierValue(property);
-        if (id == "SHIFTJIS_CHARSET")
-            charset = SHIFTJIS_CHARSET;
-        else if (id == "DEFAULT_CHARSET")
-            charset = DEFAULT_CHARSET;
-        else
-            ThrowBadValue(property, "SHIFTJIS_CHARSET or DEFAULT_CHARSET");
+        charset =
+            ChoiceValue<BYTE>(property, {{"SHIFTJIS_CHARSET", SHIFTJIS_CHARSET}, {"DEFAULT_CHARSET", DEFAULT_CHARSET}});
     } else if (part == "Color") {
         color = ColorValue(property);
     } else if (part == "Style") {
-        bold = italic = underline = false;
-        for (const auto& style : SetValue(property)) {
-            if (style == "fsBold")
-                bold = true;
-            else if (style == "fsItalic")
-                italic = true;
-            else if (style == "fsUnderline")
-                underline = true;
-            else
-                ThrowBadValue(property, "a set of fsBold, fsItalic, fsUnderline");
-        }
+        FlagSetValue(property, {{"fsBold", &bold}, {"fsItalic", &italic}, {"fsUnderline", &underline}});
     } else {
         return false;
     }

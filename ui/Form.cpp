@@ -106,19 +106,9 @@ void Form::SetProperty(const FormProperty& p)
         borderWidth_ = IntegerValue(p);
     else if (n == "BorderStyle")
         ApplyBorderStyle(p);
-    else if (n == "BorderIcons") {
-        systemMenu_ = minimizeBox_ = maximizeBox_ = false;
-        for (const auto& icon : SetValue(p)) {
-            if (icon == "biSystemMenu")
-                systemMenu_ = true;
-            else if (icon == "biMinimize")
-                minimizeBox_ = true;
-            else if (icon == "biMaximize")
-                maximizeBox_ = true;
-            else
-                ThrowBadValue(p, "a set of biSystemMenu, biMinimize, biMaximize");
-        }
-    } else if (n == "Position")
+    else if (n == "BorderIcons")
+        FlagSetValue(p, {{"biSystemMenu", &systemMenu_}, {"biMinimize", &minimizeBox_}, {"biMaximize", &maximizeBox_}});
+    else if (n == "Position")
         centered_ = ChoiceValue<bool>(p, {{"poDesigned", false}, {"poScreenCenter", true}});
     else if (n == "OnCreate")
         onCreate_ = Handler<NotifyEvent>(IdentifierValue(p), p.line);

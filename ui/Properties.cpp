@@ -3,6 +3,8 @@
 #include "Error.h"
 #include "Text.h"
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -20,6 +22,22 @@ const FormValue& Expect(const FormProperty& property, FormValue::Type type, cons
 void ThrowBadValue(const FormProperty& property, const std::string& expected)
 {
     throw Error("form data, line " + std::to_string(property.line) + ": '" + property.name + "' takes " + expected);
+}
+
+void FlagSetValue(const FormProperty& property, std::initializer_list<std::pair<const char*, bool*>> flags)
+{
+    for (const auto& [name, flag] : flags)
+        *flag = false;
+    for (const std::string& member : SetValue(property)) {
+        const auto named = std::find_if(flags.begin(), flags.end(), [&](const auto& f) { return member == f.first; });
+        if (named == flags.end()) {
+            std::string expected;
+            for (const auto& [name, flag] : flags)
+                expected += (expected.empty() ? "a set of " : ", ") + std::string(name);
+            ThrowBadValue(property, expected);
+        }
+        *named->second = true;
+    }
 }
 
 int IntegerValue(const FormProperty& property)

@@ -44,4 +44,8 @@ T ChoiceValue(const FormProperty& property, std::initializer_list<std::pair<cons
     ThrowBadValue(property, expected);
 }
 
+// A set of names out of a fixed list, each of which turns one flag on; the flags of the names not
+// in the set are turned off. Any other name raises an error that lists the names ("a set of a, b, c").
+void FlagSetValue(const FormProperty& property, std::initializer_list<std::pair<const char*, bool*>> flags);
+
 } // namespace ui

@@ -50,6 +50,21 @@ TEST(Form, RejectsUnknownKindsPropertiesAndHandlersByName)
     EXPECT_EQ("", LoadError("object F: TTestForm\n OnCreate = Clicked\nend\n"));
 }
 
+TEST(Form, RejectsANameOutsideAPropertysListAndNamesTheList)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {" BorderIcons = [biSystemMenu, biHelp]\n",
+         "'BorderIcons' takes a set of biSystemMenu, biMinimize, biMaximize"},
+        {" Font.Style = [fsBold, fsStrikeOut]\n", "'Font.Style' takes a set of fsBold, fsItalic, fsUnderline"},
+        {" Font.Charset = ANSI_CHARSET\n", "'Font.Charset' takes SHIFTJIS_CHARSET or DEFAULT_CHARSET"},
+        {" Position = poDefault\n", "'Position' takes poDesigned or poScreenCenter"},
+    };
+    for (const auto& [property, message] : cases)
+        EXPECT_NE(std::string::npos, LoadError(std::string("object F: TTestForm\n") + property + "end\n").find(message))
+            << property;
+    EXPECT_EQ("", LoadError("object F: TTestForm\n BorderIcons = [biSystemMenu, biMaximize]\n Font.Style = []\nend\n"));
+}
+
 TEST(Form, ClientSizeAndBorderWidthShapeTheWindow)
 {
     TestForm form("object F: TTestForm\n Left = 100\n Top = 50\n ClientWidth = 275\n ClientHeight = 53\n"
