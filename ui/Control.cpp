@@ -26,21 +26,12 @@ void Control::SetProperty(const FormProperty& p)
         parentColor_ = false;
     } else if (n == "ParentColor")
         parentColor_ = BoolValue(p);
-    else if (n == "Anchors") {
-        anchors_ = Anchors{false, false, false, false};
-        for (const auto& a : SetValue(p)) {
-            if (a == "akLeft")
-                anchors_.left = true;
-            else if (a == "akTop")
-                anchors_.top = true;
-            else if (a == "akRight")
-                anchors_.right = true;
-            else if (a == "akBottom")
-                anchors_.bottom = true;
-            else
-                ThrowBadValue(p, "a set of akLeft, akTop, akRight, akBottom");
-        }
-    } else if (fontSpec_.Apply(p)) {
+    else if (n == "Anchors")
+        FlagSetValue(p, {{"akLeft", &anchors_.left},
+                         {"akTop", &anchors_.top},
+                         {"akRight", &anchors_.right},
+                         {"akBottom", &anchors_.bottom}});
+    else if (fontSpec_.Apply(p)) {
         ownFont_ = true;
     } else {
         Component::SetProperty(p);

@@ -11,6 +11,8 @@
 #include "Timer.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace ui {
 
@@ -127,21 +129,13 @@ void Form::SetProperty(const FormProperty& p)
 
 void Form::ApplyBorderStyle(const FormProperty& p)
 {
-    const std::string& style = IdentifierValue(p);
-    if (style == "bsNone") {
-        style_ = WS_POPUP;
-        exStyle_ = 0;
-    } else if (style == "bsSizeable") {
-        style_ = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
-        exStyle_ = 0;
-    } else if (style == "bsDialog") {
-        style_ = WS_POPUP | WS_CAPTION;
-        exStyle_ = WS_EX_DLGMODALFRAME;
-    } else if (style == "bsSizeToolWin") {
-        style_ = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
-        exStyle_ = WS_EX_TOOLWINDOW;
-    } else
-        ThrowBadValue(p, "bsNone, bsSizeable, bsDialog or bsSizeToolWin");
+    // Each border style is a window style and an extended window style.
+    using Styles = std::pair<DWORD, DWORD>;
+    std::tie(style_, exStyle_) =
+        ChoiceValue<Styles>(p, {{"bsNone", {WS_POPUP, 0}},
+                                {"bsSizeable", {WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME, 0}},
+                                {"bsDialog", {WS_POPUP | WS_CAPTION, WS_EX_DLGMODALFRAME}},
+                                {"bsSizeToolWin", {WS_POPUP | WS_CAPTION | WS_THICKFRAME, WS_EX_TOOLWINDOW}}});
 }
 
 void Form::CreateParams(CreateParamsData& params)

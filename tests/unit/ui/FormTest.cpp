@@ -58,6 +58,9 @@ TEST(Form, RejectsANameOutsideAPropertysListAndNamesTheList)
         {" Font.Style = [fsBold, fsStrikeOut]\n", "'Font.Style' takes a set of fsBold, fsItalic, fsUnderline"},
         {" Font.Charset = ANSI_CHARSET\n", "'Font.Charset' takes SHIFTJIS_CHARSET or DEFAULT_CHARSET"},
         {" Position = poDefault\n", "'Position' takes poDesigned or poScreenCenter"},
+        {" BorderStyle = bsToolWindow\n", "'BorderStyle' takes bsNone, bsSizeable, bsDialog or bsSizeToolWin"},
+        {" object L: TLabel\n  Anchors = [akLeft, akCenter]\n end\n",
+         "'Anchors' takes a set of akLeft, akTop, akRight, akBottom"},
     };
     for (const auto& [property, message] : cases)
         EXPECT_NE(std::string::npos, LoadError(std::string("object F: TTestForm\n") + property + "end\n").find(message))
