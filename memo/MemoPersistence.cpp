@@ -36,10 +36,16 @@ public:
         prepared_.push_back(&PrepareMemoWindow(plan, *desktop_));
     }
 
+    // Each is shown on top of the ones before; only the last is activated, as showing them one by
+    // one would leave it, so that the others are not activated and deactivated (and their frames
+    // painted twice) on the way.
     void ShowAll()
     {
-        for (TMemoWindow* window : prepared_)
-            window->Show();
+        if (prepared_.empty())
+            return;
+        for (std::size_t i = 0; i + 1 < prepared_.size(); ++i)
+            prepared_[i]->ShowOnTopInactive();
+        prepared_.back()->Show();
         prepared_.clear();
     }
 

@@ -307,11 +307,22 @@ void Form::CenterOnScreen()
 
 void Form::Show()
 {
+    PlaceForFirstShow();
+    ShowWindow(Handle(), SW_SHOW);
+    BringWindowToTop(Handle());
+}
+
+void Form::ShowOnTopInactive()
+{
+    PlaceForFirstShow();
+    ShowWindow(Handle(), SW_SHOWNA);
+}
+
+void Form::PlaceForFirstShow()
+{
     if (centered_ && !shownOnce_)
         CenterOnScreen();
     shownOnce_ = true;
-    ShowWindow(Handle(), SW_SHOW);
-    BringWindowToTop(Handle());
 }
 
 void Form::Hide()

@@ -53,6 +53,9 @@ public:
     std::string CaptionAnsi() const;
 
     void Show();
+    // On top of the other windows, as Show leaves it, but neither activated nor given the focus:
+    // the active window stays as it is.
+    void ShowOnTopInactive();
     void Hide();
     bool Visible() const;
     // Runs OnClose; a modal form ends its modal loop, the main form ends the application, any other
@@ -134,6 +137,8 @@ private:
     void LayoutAnchors();
     void PaintBorderBand();
     void CenterOnScreen();
+    // A form placed at the screen's centre is centred before it is first shown.
+    void PlaceForFirstShow();
     static BOOL CALLBACK DisableWindow(HWND window, LPARAM self);
     void DisableOtherWindows();
     void EnableOtherWindows();

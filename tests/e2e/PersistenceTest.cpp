@@ -227,6 +227,15 @@ void PersistenceTest::ExpectShown(const std::vector<StoredMemo>& memos)
     }
 }
 
+void PersistenceTest::ExpectStackedInFileOrder(const std::vector<StoredMemo>& memos)
+{
+    ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == memos.size(); })) << VisibleMemos().size();
+    std::vector<HWND> topFirst;
+    for (auto memo = memos.rbegin(); memo != memos.rend(); ++memo)
+        topFirst.push_back(VisibleMemoHeaded(memo->text));
+    EXPECT_TRUE(WaitUntil([&] { return VisibleMemos() == topFirst; })) << DescribeScreenOf(ProcessId());
+}
+
 std::optional<std::vector<StoredMemo>> PersistenceTest::StoredMemosByText() const
 {
     auto memos = ReadStoredMemos(ProgramFolder());

@@ -63,6 +63,9 @@ protected:
 
     // Exactly these memos are shown, each at its stored place in its stored colour, with its text.
     void ExpectShown(const std::vector<StoredMemo>& memos);
+    // Each memo of a start lies above the ones before it in the file; call it before ExpectShown,
+    // whose copies raise every memo.
+    void ExpectStackedInFileOrder(const std::vector<StoredMemo>& memos);
 
     // Stored memos sorted by text, for comparisons where the order of the files does not matter.
     std::optional<std::vector<StoredMemo>> StoredMemosByText() const;

@@ -124,6 +124,7 @@ TEST_F(SavedMemosTest, AfterExitAndANewStartEveryMemoIsBackWithItsTextPlaceSizeA
     ASSERT_TRUE(Exit());
 
     ASSERT_TRUE(Start());
+    ExpectStackedInFileOrder(before);
     ExpectShown(before);
 }
 
@@ -226,6 +227,7 @@ protected:
     void ExpectTheStartShowsAndStores(const std::vector<StoredMemo>& memos)
     {
         ASSERT_TRUE(Start());
+        ExpectStackedInFileOrder(memos);
         ExpectShown(memos);
         EXPECT_EQ(TemporaryFiles(), std::vector<std::string>{});
         EXPECT_EQ(StoredMemosByText(), SortedByText(memos)) << Describe(ReadStoredMemos(ProgramFolder()));
