@@ -94,14 +94,13 @@ void MeasureRestoreSteps(int memos)
         windows.push_back(&TMemoWindow::CreateRestored(state.texts[i], state.infos[i], desktop));
     create.Add(watch.ElapsedMs());
     watch.Restart();
-    for (TMemoWindow* window : windows)
-        window->Show();
+    ShowMemoWindowsInOrder(windows);
     show.Add(watch.ElapsedMs());
     watch.Restart();
     PumpMessages();
     paint.Add(watch.ElapsedMs());
     FigureTable::PrintRow("restore step: CreateRestored (text, place, colour)", memos, create, "ms");
-    FigureTable::PrintRow("restore step: Show", memos, show, "ms");
+    FigureTable::PrintRow("restore step: ShowMemoWindowsInOrder", memos, show, "ms");
     FigureTable::PrintRow("restore step: paint (pending messages)", memos, paint, "ms");
     ForgetAllMemoWindows();
 }

@@ -36,16 +36,9 @@ public:
         prepared_.push_back(&PrepareMemoWindow(plan, *desktop_));
     }
 
-    // Each is shown on top of the ones before; only the last is activated, as showing them one by
-    // one would leave it, so that the others are not activated and deactivated (and their frames
-    // painted twice) on the way.
     void ShowAll()
     {
-        if (prepared_.empty())
-            return;
-        for (std::size_t i = 0; i + 1 < prepared_.size(); ++i)
-            prepared_[i]->ShowOnTopInactive();
-        prepared_.back()->Show();
+        ShowMemoWindowsInOrder(prepared_);
         prepared_.clear();
     }
 
@@ -134,6 +127,15 @@ std::optional<std::string> SaveAllMemosReportingFailure(bool mayAsk)
     if (outcome.result != SaveOutcome::Result::Failed)
         return std::nullopt;
     return ui::WideToUtf8(L"メモを保存できませんでした。\n" + outcome.failure.Describe());
+}
+
+void ShowMemoWindowsInOrder(const std::vector<TMemoWindow*>& windows)
+{
+    if (windows.empty())
+        return;
+    for (std::size_t i = 0; i + 1 < windows.size(); ++i)
+        windows[i]->ShowOnTopInactive();
+    windows.back()->Show();
 }
 
 void RestoreAllMemos()

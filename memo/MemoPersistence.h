@@ -3,6 +3,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+class TMemoWindow;
 
 // Saves when anything differs from the state last written or read. A write that fails is tried
 // again by the next call.
@@ -16,3 +19,8 @@ std::optional<std::string> SaveAllMemosReportingFailure(bool mayAsk = true);
 
 // Opens one memo window per stored memo.
 void RestoreAllMemos();
+
+// Shows memo windows made hidden, in this order, each on top of the ones before; only the last is
+// activated, as showing them one by one would leave it, so that the others are not activated and
+// deactivated (and their frames painted twice) on the way.
+void ShowMemoWindowsInOrder(const std::vector<TMemoWindow*>& windows);
