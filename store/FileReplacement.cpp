@@ -4,7 +4,6 @@
 #include "serialize/UniqueHandle.h"
 
 #include <array>
-#include <limits>
 
 namespace {
 // About one second in all; short first pauses because most holders let go within milliseconds.
@@ -36,28 +35,6 @@ DWORD WriteAll(HANDLE file, const std::string& bytes)
     }
     return ERROR_SUCCESS;
 }
-}
-
-DWORD ReadWholeFile(HANDLE file, std::string& content)
-{
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size))
-        return GetLastError();
-    if (size.QuadPart > std::numeric_limits<int>::max())
-        return ERROR_FILE_TOO_LARGE;
-    content.assign(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < content.size()) {
-        DWORD read = 0;
-        const DWORD chunk = static_cast<DWORD>(content.size() - done);
-        if (!ReadFile(file, content.data() + done, chunk, &read, nullptr))
-            return GetLastError();
-        if (read == 0)
-            break; // the file shrank meanwhile: keep what is there
-        done += read;
-    }
-    content.resize(done);
-    return ERROR_SUCCESS;
 }
 
 DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt)
@@ -123,18 +100,5 @@ FileResult DeleteFileIfPresent(const std::wstring& path)
         const bool absent = deleteError == ERROR_FILE_NOT_FOUND || deleteError == ERROR_PATH_NOT_FOUND;
         return absent ? static_cast<DWORD>(ERROR_SUCCESS) : deleteError;
     });
-    return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
-}
-
-FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes)
-{
-    const DWORD error = RetryWhileFileIsHeld([&] {
-        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
-                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        return file ? ReadWholeFile(file.Get(), bytes) : GetLastError();
-    });
-    if (error != ERROR_SUCCESS)
-        bytes.clear();
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
 }

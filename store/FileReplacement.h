@@ -20,12 +20,6 @@ DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt);
 // Creates or truncates path, writes bytes and flushes them to the disk.
 FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes);
 
-// Reads the whole of an open file into content (a file that shrinks meanwhile gives what is there).
-DWORD ReadWholeFile(HANDLE file, std::string& content);
-
-// Reads path byte for byte; a file held by another program is retried. On failure bytes is empty.
-FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes);
-
 // Flushes a file that was written by other means (the profile functions) to the disk.
 FileResult FlushFileToDisk(const std::wstring& path);
 

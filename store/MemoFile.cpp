@@ -1,7 +1,7 @@
 #include "MemoFile.h"
 
+#include "FileReading.h"
 #include "FileReplacement.h"
-#include "serialize/UniqueHandle.h"
 
 #include <algorithm>
 
@@ -20,27 +20,19 @@ FileResult WriteMemoFile(const std::string& content, const std::wstring& folder)
 
 MemoFileContent ReadMemoFile(const std::wstring& folder)
 {
-    const std::wstring path = PathInFolder(folder, kMemoFileName);
     MemoFileContent result;
-    const DWORD error = RetryWhileFileIsHeld([&] {
-        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
-                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        return file ? ReadWholeFile(file.Get(), result.content) : GetLastError();
-    });
-    if (error == ERROR_SUCCESS) {
+    const FileResult read = ReadFileFromDisk(PathInFolder(folder, kMemoFileName), result.content);
+    if (read.Ok()) {
         // Texts never hold a zero byte (window texts end at one), so a zero byte in the file is
         // damage. It is dropped on its own: ending the content there would lose every memo after it
         // at the next save.
         result.content.erase(std::remove(result.content.begin(), result.content.end(), '\0'), result.content.end());
         result.status = MemoFileContent::Status::Read;
-    } else if (IsAbsence(error)) {
-        result.content.clear();
+    } else if (IsAbsence(read.Error())) {
         result.status = MemoFileContent::Status::Missing;
     } else {
-        result.content.clear();
         result.status = MemoFileContent::Status::Unreadable;
-        result.failure = FileResult::Failure(path, error);
+        result.failure = read;
     }
     return result;
 }

@@ -1,11 +1,10 @@
 #include "MemoRestore.h"
 
-#include "FileReplacement.h"
+#include "FileReading.h"
 #include "InfoFile.h"
 #include "MemoFiles.h"
 #include "MemoText.h"
 #include "PersistenceGuard.h"
-#include "serialize/UniqueHandle.h"
 
 #include <algorithm>
 #include <exception>
@@ -104,12 +103,7 @@ std::vector<MemoKey> SortedKeys(const MemoState& state)
 FileResult InfoFileAccess(const std::wstring& folder)
 {
     const std::wstring path = PathInFolder(folder, kInfoFileName);
-    const DWORD error = RetryWhileFileIsHeld([&] {
-        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
-                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        return file ? static_cast<DWORD>(ERROR_SUCCESS) : GetLastError();
-    });
+    const DWORD error = UseFileForReading(path, [](HANDLE) { return static_cast<DWORD>(ERROR_SUCCESS); });
     // As for memo.txt, only "no such file" is a missing file.
     const bool usable = error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
     return usable ? FileResult::Success() : FileResult::Failure(path, error);

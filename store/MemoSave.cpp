@@ -1,6 +1,6 @@
 #include "MemoSave.h"
 
-#include "FileReplacement.h"
+#include "FileReading.h"
 #include "MemoFiles.h"
 #include "MemoText.h"
 #include "PersistenceGuard.h"

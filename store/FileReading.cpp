@@ -1,0 +1,48 @@
+#include "FileReading.h"
+
+#include "FileReplacement.h"
+#include "serialize/UniqueHandle.h"
+
+#include <limits>
+
+namespace {
+DWORD ReadWholeFile(HANDLE file, std::string& content)
+{
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size))
+        return GetLastError();
+    if (size.QuadPart > std::numeric_limits<int>::max())
+        return ERROR_FILE_TOO_LARGE;
+    content.assign(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < content.size()) {
+        DWORD read = 0;
+        const DWORD chunk = static_cast<DWORD>(content.size() - done);
+        if (!ReadFile(file, content.data() + done, chunk, &read, nullptr))
+            return GetLastError();
+        if (read == 0)
+            break; // the file shrank meanwhile: keep what is there
+        done += read;
+    }
+    content.resize(done);
+    return ERROR_SUCCESS;
+}
+}
+
+DWORD UseFileForReading(const std::wstring& path, const std::function<DWORD(HANDLE)>& use)
+{
+    return RetryWhileFileIsHeld([&] {
+        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return file ? use(file.Get()) : GetLastError();
+    });
+}
+
+FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes)
+{
+    const DWORD error = UseFileForReading(path, [&](HANDLE file) { return ReadWholeFile(file, bytes); });
+    if (error != ERROR_SUCCESS)
+        bytes.clear();
+    return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
+}
