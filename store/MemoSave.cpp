@@ -6,16 +6,6 @@
 #include "PersistenceGuard.h"
 
 namespace {
-SaveOutcome Write(const MemoState& current, MemoSaver& saver, const std::wstring& folder)
-{
-    const bool watching = saver.watch.known.has_value();
-    SaveOutcome outcome = SaveMemoState(current, saver, folder);
-    // This copy's own write, finished or not, is no change from outside.
-    if (watching && outcome.result != SaveOutcome::Result::Unchanged)
-        saver.watch = {LookAtMemoFiles(folder), std::nullopt};
-    return outcome;
-}
-
 // The pair as another copy left it, read once it stayed put; none when it could not be read or
 // moved while being read, and it is looked at again at the next save.
 struct OutsidePair {
@@ -47,20 +37,136 @@ bool HoldsTheSameMemos(const OutsidePair& pair, const MemoSaver& saver)
     return read.infos == saver.infos &&
            (read.texts == saver.texts || JoinMemoTexts(saver.texts) == pair.bytes.memoBytes);
 }
+
+// One save of what a desk shows, step by step: the memos collected and compared with the saver;
+// when the files are watched, what changed outside, the other pair read and this copy's memos
+// resolved against it; last, written when they differ.
+class SaveRound {
+public:
+    SaveRound(const MemoDesk& desk, MemoSaver& saver, const std::wstring& folder, SaveMoment moment)
+        : desk_(desk), saver_(saver), folder_(folder), moment_(moment)
+    {}
+
+    SaveOutcome Run()
+    {
+        // Before the desk is collected or the files looked at: a run that could not show every
+        // stored memo neither writes nor takes in.
+        if (saver_.savingForbidden)
+            return {SaveOutcome::Result::Forbidden};
+        current_ = desk_.collect();
+        differs_ = saver_.repairNeeded || !saver_.Holds(current_);
+        // A desk that cannot take memos in, or a saver that never read nor wrote the files, does
+        // not look at them.
+        watched_ = desk_.CanTakeIn() && saver_.watch.known;
+        return watched_ ? AgainstTheFiles() : WriteOrUnchanged();
+    }
+
+private:
+    // The memos saved against what another copy of the program may have written.
+    SaveOutcome AgainstTheFiles()
+    {
+        const OutsideChange outside = LookOutside();
+        if (outside == OutsideChange::None)
+            return WriteOrUnchanged();
+        if (outside == OutsideChange::Settling)
+            return WaitOrUnchanged();
+        const std::optional<OutsidePair> pair = ReadOtherPair();
+        return pair ? ResolveAgainst(*pair) : WaitOrUnchanged();
+    }
+
+    // What changed outside since this copy last read or wrote the files. The last save of a run
+    // cannot wait for a pair that is still moving: it reads it at once.
+    OutsideChange LookOutside()
+    {
+        now_ = LookAtMemoFiles(folder_);
+        const OutsideChange outside = JudgeMemoFiles(now_, saver_.watch);
+        return outside == OutsideChange::Settling && moment_ == SaveMoment::Last ? OutsideChange::Settled : outside;
+    }
+
+    // The other pair as it stayed put; none when it could not be read whole, and then it is read
+    // only once it has stayed put again.
+    std::optional<OutsidePair> ReadOtherPair()
+    {
+        std::optional<OutsidePair> pair = ReadOutsidePair(now_, folder_);
+        if (!pair)
+            saver_.watch.seenBefore.reset();
+        return pair;
+    }
+
+    // The same memos are nothing to take in; memos changed only there are taken in; changed on
+    // both sides, theirs are kept aside and this copy's written.
+    SaveOutcome ResolveAgainst(const OutsidePair& pair)
+    {
+        if (HoldsTheSameMemos(pair, saver_)) {
+            // Touched, or rewritten with the same memos.
+            saver_.watch = {now_, std::nullopt};
+            return WriteOrUnchanged();
+        }
+        if (ChangedHere())
+            return KeepTheirsAndWrite(pair);
+        if (moment_ == SaveMoment::Last)
+            return {SaveOutcome::Result::Unchanged}; // the files hold the other copy's memos: the next start shows them
+        SaveOutcome outcome{SaveOutcome::Result::TakenIn};
+        outcome.takenIn = TakeInStoredMemos(pair.stored, now_, desk_.collect, desk_.close, desk_.open, saver_);
+        return outcome;
+    }
+
+    // Memos that only stand in another order (the registry's, not the file's, as after a start)
+    // are no change of this copy's own: the other copy's memos are taken in, not kept aside.
+    bool ChangedHere() const
+    {
+        return differs_ && (saver_.repairNeeded || !SameMemosInAnyOrder(current_, saver_.State()));
+    }
+
+    SaveOutcome KeepTheirsAndWrite(const OutsidePair& pair)
+    {
+        SYSTEMTIME time{};
+        GetLocalTime(&time);
+        const KeptConflict kept = KeepConflictFiles(pair.bytes, time, folder_);
+        if (!kept.result.Ok())
+            return {SaveOutcome::Result::Failed, kept.result};
+        SaveOutcome outcome = WriteOrUnchanged();
+        outcome.conflict = kept.paths;
+        return outcome;
+    }
+
+    SaveOutcome WaitOrUnchanged() const
+    {
+        return {differs_ ? SaveOutcome::Result::Waiting : SaveOutcome::Result::Unchanged};
+    }
+
+    // Writes both files when the memos differ; the saver takes them only when both were written.
+    SaveOutcome WriteOrUnchanged()
+    {
+        if (!differs_)
+            return {SaveOutcome::Result::Unchanged};
+        const FileResult written = WriteMemoFiles(current_, folder_);
+        if (written.Ok()) {
+            saver_.Remember(current_);
+            saver_.repairNeeded = false;
+        }
+        // This copy's own write, finished or not, is no change from outside.
+        if (watched_)
+            saver_.watch = {LookAtMemoFiles(folder_), std::nullopt};
+        return written.Ok() ? SaveOutcome{SaveOutcome::Result::Written}
+                            : SaveOutcome{SaveOutcome::Result::Failed, written};
+    }
+
+    const MemoDesk& desk_;
+    MemoSaver& saver_;
+    const std::wstring& folder_;
+    const SaveMoment moment_;
+    MemoState current_;
+    bool differs_ = false;
+    bool watched_ = false;
+    MemoFileStamps now_;
+};
 }
 
 SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder)
 {
-    if (saver.savingForbidden)
-        return {SaveOutcome::Result::Forbidden};
-    if (!saver.repairNeeded && saver.Holds(current))
-        return {SaveOutcome::Result::Unchanged};
-    FileResult written = WriteMemoFiles(current, folder);
-    if (!written.Ok())
-        return {SaveOutcome::Result::Failed, written};
-    saver.Remember(current);
-    saver.repairNeeded = false;
-    return {SaveOutcome::Result::Written};
+    const MemoDesk onlyCurrent{[&current] { return current; }, {}, {}};
+    return SaveRound(onlyCurrent, saver, folder, SaveMoment::Any).Run();
 }
 
 SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect, MemoSaver& saver, const std::wstring& folder)
@@ -76,51 +182,5 @@ SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::
     PersistenceGuard guard;
     if (!guard.Acquired())
         return {SaveOutcome::Result::Busy};
-    if (saver.savingForbidden)
-        return {SaveOutcome::Result::Forbidden};
-    const MemoState current = desk.collect();
-    if (!desk.CanTakeIn() || !saver.watch.known)
-        return SaveMemoState(current, saver, folder);
-
-    const bool differs = saver.repairNeeded || !saver.Holds(current);
-    // Memos that only stand in another order (the registry's, not the file's, as after a start)
-    // are no change of this copy's own: the other copy's memos are taken in, not kept aside.
-    const bool changedHere = differs && (saver.repairNeeded || !SameMemosInAnyOrder(current, saver.State()));
-    const MemoFileStamps now = LookAtMemoFiles(folder);
-    OutsideChange outside = JudgeMemoFiles(now, saver.watch);
-    if (outside == OutsideChange::Settling && moment == SaveMoment::Last)
-        outside = OutsideChange::Settled;
-    if (outside == OutsideChange::None)
-        return differs ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
-    const auto wait = [&] {
-        return SaveOutcome{differs ? SaveOutcome::Result::Waiting : SaveOutcome::Result::Unchanged};
-    };
-    if (outside == OutsideChange::Settling)
-        return wait();
-
-    std::optional<OutsidePair> pair = ReadOutsidePair(now, folder);
-    if (!pair) {
-        saver.watch.seenBefore.reset(); // read it only once it has stayed put again
-        return wait();
-    }
-    if (HoldsTheSameMemos(*pair, saver)) {
-        // Touched, or rewritten with the same memos: nothing to take in.
-        saver.watch = {now, std::nullopt};
-        return differs ? Write(current, saver, folder) : SaveOutcome{SaveOutcome::Result::Unchanged};
-    }
-    if (!changedHere && moment == SaveMoment::Last)
-        return {SaveOutcome::Result::Unchanged}; // the files hold the other copy's memos: the next start shows them
-    if (!changedHere) {
-        SaveOutcome outcome{SaveOutcome::Result::TakenIn};
-        outcome.takenIn = TakeInStoredMemos(pair->stored, now, desk.collect, desk.close, desk.open, saver);
-        return outcome;
-    }
-    SYSTEMTIME time{};
-    GetLocalTime(&time);
-    const KeptConflict kept = KeepConflictFiles(pair->bytes, time, folder);
-    if (!kept.result.Ok())
-        return {SaveOutcome::Result::Failed, kept.result};
-    SaveOutcome outcome = Write(current, saver, folder);
-    outcome.conflict = kept.paths;
-    return outcome;
+    return SaveRound(desk, saver, folder, moment).Run();
 }

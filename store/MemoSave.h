@@ -63,12 +63,13 @@ enum class SaveMoment
 };
 
 // Compares current with the saver and, when they differ, writes both files; the saver takes
-// current only when both were written. Does not look at the busy flag.
+// current only when both were written. The same as a save with a desk that only shows current,
+// without the busy flag.
 SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder = ExecutableFolder());
 
 // Under the busy flag: the state collected after the flag was taken, the files checked for what
 // another copy wrote (when the desk can take memos in and the saver has read or written them), and
-// then taken in, or saved with SaveMemoState.
+// then taken in, or written when it differs from the saver.
 SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver = GetMemoSaver(),
                              const std::wstring& folder = ExecutableFolder(), SaveMoment moment = SaveMoment::Any);
 
