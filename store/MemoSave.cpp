@@ -169,14 +169,6 @@ SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std:
     return SaveRound(onlyCurrent, saver, folder, SaveMoment::Any).Run();
 }
 
-SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect, MemoSaver& saver, const std::wstring& folder)
-{
-    PersistenceGuard guard;
-    if (!guard.Acquired())
-        return {SaveOutcome::Result::Busy};
-    return SaveMemoState(collect(), saver, folder);
-}
-
 SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::wstring& folder, SaveMoment moment)
 {
     PersistenceGuard guard;

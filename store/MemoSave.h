@@ -8,7 +8,6 @@
 #include "MemoSaver.h"
 #include "MemoState.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -72,7 +71,3 @@ SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std:
 // then taken in, or written when it differs from the saver.
 SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver = GetMemoSaver(),
                              const std::wstring& folder = ExecutableFolder(), SaveMoment moment = SaveMoment::Any);
-
-// The same with a desk that only collects: the files are not checked.
-SaveOutcome SaveAllMemosWith(const std::function<MemoState()>& collect, MemoSaver& saver = GetMemoSaver(),
-                             const std::wstring& folder = ExecutableFolder());

@@ -50,7 +50,8 @@ TEST(MemoWindowLimit, TextsBeyondTheLimitAreNotOpenedAndTheFilesAreKept)
     EXPECT_FALSE(outcome.Complete());
     EXPECT_NE(outcome.openFailure.find(std::to_string(kMostMemoWindows)), std::string::npos) << outcome.openFailure;
     const MemoState shown{opened.texts, {}};
-    EXPECT_EQ(SaveAllMemosWith([&] { return shown; }, saver, folder.Path()).result, SaveOutcome::Result::Forbidden);
+    EXPECT_EQ(SaveAllMemosWith(MemoDesk{[&] { return shown; }, {}, {}}, saver, folder.Path()).result,
+              SaveOutcome::Result::Forbidden);
     EXPECT_EQ(folder.Read("memo.txt"), content);
 }
 

@@ -75,10 +75,6 @@ struct FakeDesktop {
     int opened = 0;
 
     MemoState Collect() const { return {texts, infos}; }
-    std::function<MemoState()> Collector() const
-    {
-        return [this] { return Collect(); };
-    }
 };
 
 // Saves state into an empty folder through a fresh saver, as the previous run would have.
@@ -125,7 +121,7 @@ protected:
 TEST_F(SavingMemos, NothingEverThereCreatesNoFile)
 {
     FakeDesktop desktop;
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
     EXPECT_EQ(folder.Listing(), "");
 }
 
@@ -263,7 +259,7 @@ TEST_F(SavingMemos, BusyFlagMakesASaveReturnAtOnce)
     desktop.infos = {kFirst};
     PersistenceGuard outer;
     ASSERT_TRUE(outer.Acquired());
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Busy);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Busy);
     EXPECT_TRUE(PersistenceGuard::Busy());
     EXPECT_EQ(folder.Listing(), "");
 }
@@ -277,7 +273,7 @@ TEST(RestoringMemos, NoFilesNoWindowsAndNothingToSave)
     EXPECT_TRUE(outcome.ran);
     EXPECT_TRUE(outcome.Complete());
     EXPECT_EQ(outcome.windowsOpened, 0u);
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
     EXPECT_EQ(folder.Listing(), "");
 }
 
@@ -292,7 +288,7 @@ TEST(RestoringMemos, RestartWithNothingChangedBringsBackTheSameMemos)
     EXPECT_EQ(RestoreAllMemosWith(desktop.Opener(), saver, folder.Path()).windowsOpened, 3u);
     EXPECT_EQ(desktop.Collect(), state);
     EXPECT_EQ(saver.State(), state);
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
 }
 
 TEST(RestoringMemos, ChangedOrderIsSavedAndRestoredPairwise)
@@ -301,7 +297,7 @@ TEST(RestoringMemos, ChangedOrderIsSavedAndRestoredPairwise)
     auto& [folder, desktop, saver] = run;
     std::swap(desktop.texts[0], desktop.texts[1]);
     std::swap(desktop.infos[0], desktop.infos[1]);
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
 
     FakeDesktop nextRun;
     MemoSaver nextSaver;
@@ -334,7 +330,7 @@ TEST(RestoringMemos, EmptyTextUsesUpItsRecordAndLeftoverRecordsAreIgnored)
     EXPECT_EQ(desktop.Collect(), (MemoState{{"a", "b"}, {kFirst, kThird}}));
     // The saver holds what was read; the windows differ, so the first save makes the pair agree.
     EXPECT_EQ(saver.State(), (MemoState{{"a", "", "b"}, {kFirst, kSecond, kThird, kFirst}}));
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
     EXPECT_EQ(folder.Read("memo.txt"), "a\r\nb\r\n");
     EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=2\r\n" + Record(0, kFirst) + Record(1, kThird));
 }
@@ -344,7 +340,7 @@ TEST(RestoringMemos, OffScreenMemoIsBroughtBackAndItsNewPlaceSaved)
     RunAfter run({{"away"}, {CWindowInfo(-40, -10, 120, 40, kMemoGreen)}});
     auto& [folder, desktop, saver] = run;
     EXPECT_EQ(desktop.infos, std::vector<CWindowInfo>{CWindowInfo(0, 0, 120, 40, kMemoGreen)});
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
     EXPECT_EQ(folder.Read("info.ini"),
               "[ROOT]\r\ninfo#size#UINT=1\r\n" + Record(0, CWindowInfo(0, 0, 120, 40, kMemoGreen)));
 }
@@ -363,7 +359,7 @@ TEST(RestoringMemos, TextsSetDuringTheRestoreWriteNothing)
         [&](const MemoWindowPlan& plan) {
             desktop.Open(plan);
             // As SetMemoText does: a save with a half-restored state.
-            nestedSaves.push_back(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result);
+            nestedSaves.push_back(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result);
         },
         saver, folder.Path());
     EXPECT_EQ(nestedSaves, (std::vector<Result>{Result::Busy, Result::Busy}));
@@ -404,8 +400,8 @@ protected:
     // After the restore the first save writes a pair that reads back as the windows are.
     void ExpectFirstSaveRepairs()
     {
-        EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Written);
-        EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Unchanged);
+        EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
+        EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
         FakeDesktop nextRun;
         MemoSaver nextSaver;
         RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path());
@@ -521,7 +517,7 @@ TEST_F(UnreadableMemoFile, IsReportedAndNoSaveOfThisRunReplacesTheFiles)
     // The user makes a new memo after the file was released: still no save in this run.
     desktop.texts = {"new"};
     desktop.infos = {kSecond};
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Forbidden);
     EXPECT_EQ(folder.Read("memo.txt"), "precious\r\n");
     EXPECT_EQ(RestoredByTheNextRun(), (MemoState{{"precious"}, {kFirst}}));
 }
@@ -532,7 +528,7 @@ TEST_F(UnreadableMemoFile, HeldInfoIniIsReportedTheTextsStillOpenAndNoSaveReplac
 {
     ASSERT_NO_FATAL_FAILURE(RestoreWhileHeld("info.ini", 1));
     EXPECT_EQ(desktop.texts, Texts{"precious"});
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Forbidden);
     EXPECT_EQ(RestoredByTheNextRun(), (MemoState{{"precious"}, {kFirst}}));
 }
 
@@ -546,7 +542,7 @@ TEST_F(UnreadableMemoFile, FolderThatCannotBeReachedIsReportedAndNothingIsSaved)
     EXPECT_EQ(outcome.fileFailure.Path(), unreachable + L"\\memo.txt");
     desktop.texts = {"new"};
     desktop.infos = {kSecond};
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, unreachable).result, Result::Forbidden);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, unreachable).result, Result::Forbidden);
 }
 
 TEST_F(UnreadableMemoFile, WindowThatCannotOpenAlsoStopsSavingButNotTheOtherWindows)
@@ -562,7 +558,7 @@ TEST_F(UnreadableMemoFile, WindowThatCannotOpenAlsoStopsSavingButNotTheOtherWind
     EXPECT_EQ(outcome.openFailure, "no window today");
     EXPECT_EQ(outcome.windowsOpened, 1u);
     EXPECT_EQ(desktop.texts, Texts{"fine"});
-    EXPECT_EQ(SaveAllMemosWith(desktop.Collector(), saver, folder.Path()).result, Result::Forbidden);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Forbidden);
     EXPECT_EQ(folder.Read("memo.txt"), "breaks\r\nfine\r\n");
 }
 
