@@ -2,7 +2,6 @@
 
 #include "Application.h"
 #include "Clipboard.h"
-#include "CursorPosition.h"
 #include "MemoPersistence.h"
 #include "PopupMenu.h"
 #include "TAbout.h"
@@ -133,9 +132,7 @@ void TDummyWindow::UpdateTrayMenu()
 void TDummyWindow::ShowTrayMenu()
 {
     UpdateTrayMenu();
-    const POINT cursor = ui::CursorPosition();
-    SetForegroundWindow(Handle());
-    Get<ui::PopupMenu>("PopupMenu").Popup(cursor.x, cursor.y);
+    Get<ui::PopupMenu>("PopupMenu").PopupAtCursor();
 }
 
 void TDummyWindow::Button1Click(ui::Component&)

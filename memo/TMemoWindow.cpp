@@ -3,7 +3,6 @@
 #include "Application.h"
 #include "CMoveWindow.h"
 #include "Clipboard.h"
-#include "CursorPosition.h"
 #include "Label.h"
 #include "MemoCaption.h"
 #include "MemoPersistence.h"
@@ -310,9 +309,7 @@ void TMemoWindow::PopupMemoMenu()
     UpdateUndoItem();
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    const POINT cursor = ui::CursorPosition();
-    SetForegroundWindow(Handle());
-    Get<ui::PopupMenu>("Menu").Popup(cursor.x, cursor.y);
+    Get<ui::PopupMenu>("Menu").PopupAtCursor();
 }
 
 void TMemoWindow::FillCopyMenu()
@@ -333,10 +330,8 @@ void TMemoWindow::PopupCopyMenu()
 {
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    const POINT cursor = ui::CursorPosition();
-    SetForegroundWindow(Handle());
     FillCopyMenu();
-    Get<ui::PopupMenu>("CopyMenu").Popup(cursor.x, cursor.y);
+    Get<ui::PopupMenu>("CopyMenu").PopupAtCursor();
 }
 
 void TMemoWindow::CopyLineClick(ui::Component& sender)
