@@ -56,8 +56,7 @@ void TDummyWindow::FormCreate(ui::Component&)
 
 void TDummyWindow::SetTrayIcon(bool firstTime)
 {
-    // No task-bar button for the program: its application window is a tool window.
-    SetWindowLongW(ui::Application::Instance().Handle(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    ui::Application::Instance().KeepOffTaskBar();
     TrayIconData = NOTIFYICONDATAA{};
     TrayIconData.cbSize = kTrayIconDataSize;
     TrayIconData.hWnd = Handle();

@@ -266,8 +266,7 @@ void TMemoWindow::FormClose(ui::Component&, ui::CloseAction&)
 
 void TMemoWindow::FormClick(ui::Component&)
 {
-    // Something may have given the application window a task-bar button again; take it away.
-    SetWindowLongW(ui::Application::Instance().Handle(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    ui::Application::Instance().KeepOffTaskBar();
 }
 
 void TMemoWindow::LabelDblClick(ui::Component&)

@@ -12,7 +12,9 @@
 namespace ui {
 namespace {
 constexpr wchar_t kApplicationClass[] = L"KamifudaApplication";
-}
+// A tool window has no task-bar button and no entry in the Alt+Tab list: the program has neither.
+constexpr DWORD kApplicationExStyle = WS_EX_TOOLWINDOW;
+} // namespace
 
 Application& Application::Instance()
 {
@@ -40,7 +42,7 @@ HWND Application::Handle()
     if (!Window::Handle()) {
         RegisterWindowClass(kApplicationClass, 0, LoadCursorW(nullptr, IDC_ARROW));
         CreateData d;
-        d.exStyle = WS_EX_TOOLWINDOW;
+        d.exStyle = kApplicationExStyle;
         d.className = kApplicationClass;
         std::wstring caption = Serialize::AnsiToWide(title_);
         d.caption = caption.c_str();
@@ -48,6 +50,11 @@ HWND Application::Handle()
         CreateHandle(d);
     }
     return Window::Handle();
+}
+
+void Application::KeepOffTaskBar()
+{
+    SetWindowLongW(Handle(), GWL_EXSTYLE, kApplicationExStyle);
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -16,6 +16,9 @@ public:
 
     // The hidden top-level window that owns the program's forms (created on first use).
     HWND Handle();
+    // Gives the application window exactly the extended style it was made with, the tool window's,
+    // again: something may have given it another, and with it a task-bar button.
+    void KeepOffTaskBar();
 
     // The executable's file name without its folder, cut at the first full stop, every character
     // after the first in lower case: KAMIFUDA.EXE gives "Kamifuda".
