@@ -9,7 +9,6 @@
 #include "Text.h"
 #include "Timer.h"
 #include "TipText.h"
-#include "serialize/WideText.h"
 
 #include <windowsx.h>
 
@@ -182,8 +181,7 @@ void TDummyWindow::FinalSave(bool askOnFailure)
             break;
         std::wstring text = ui::Utf8ToWide(*failure + "\n\nもう一度保存を試しますか？\n"
                                                       "「キャンセル」を選ぶと、保存せずに終了します。");
-        int answer = ui::Application::Instance().ShowMessageBox(
-            text, Serialize::AnsiToWide(ui::Application::Instance().Title()), MB_RETRYCANCEL | MB_ICONWARNING);
+        int answer = ui::Application::Instance().ShowMessageBox(text, MB_RETRYCANCEL | MB_ICONWARNING);
         if (answer != IDRETRY)
             break;
     }

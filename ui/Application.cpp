@@ -27,6 +27,11 @@ Application::Application()
     title_ = TitleFromPath(Serialize::WideToAnsi(Serialize::ModuleFileName(nullptr)));
 }
 
+std::wstring Application::WideTitle() const
+{
+    return Serialize::AnsiToWide(title_);
+}
+
 std::string Application::TitleFromPath(const std::string& ansiPath)
 {
     size_t slash = ansiPath.find_last_of("\\/");
@@ -44,7 +49,7 @@ HWND Application::Handle()
         CreateData d;
         d.exStyle = kApplicationExStyle;
         d.className = kApplicationClass;
-        std::wstring caption = Serialize::AnsiToWide(title_);
+        std::wstring caption = WideTitle();
         d.caption = caption.c_str();
         d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
         CreateHandle(d);
@@ -119,8 +124,7 @@ void Application::ShowCurrentException() noexcept
 void Application::ShowError(const std::string& utf8Message) noexcept
 {
     try {
-        MessageBoxW(nullptr, Utf8ToWide(utf8Message).c_str(), Serialize::AnsiToWide(title_).c_str(),
-                    MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        MessageBoxW(nullptr, Utf8ToWide(utf8Message).c_str(), WideTitle().c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     } catch (...) {
         // Out of memory while reporting an error: nothing more can be shown.
     }
@@ -130,6 +134,11 @@ int Application::ShowMessageBox(const std::wstring& text, const std::wstring& ca
 {
     HWND owner = GetActiveWindow();
     return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
+}
+
+int Application::ShowMessageBox(const std::wstring& text, UINT flags)
+{
+    return ShowMessageBox(text, WideTitle(), flags);
 }
 
 } // namespace ui

@@ -41,13 +41,17 @@ public:
     void ShowCurrentException() noexcept;
     void ShowError(const std::string& utf8Message) noexcept;
 
+    // A modal message box owned by the active window; the answer (IDOK, IDRETRY, ...).
     int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
+    // The same with the title as caption.
+    int ShowMessageBox(const std::wstring& text, UINT flags);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     Application();
+    std::wstring WideTitle() const;
     std::string title_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
