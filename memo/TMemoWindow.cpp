@@ -112,7 +112,6 @@ void TMemoWindow::BindHandlers()
 {
     Bind("FormClose", [this](ui::Component& s, ui::CloseAction& a) { FormClose(s, a); });
     Bind("FormClick", [this](ui::Component& s) { FormClick(s); });
-    Bind("LabelDblClick", [this](ui::Component& s) { LabelDblClick(s); });
     Bind("LabelMouseDown", [this](ui::Component& s, ui::MouseButton b, ui::ShiftState k, int x, int y) {
         LabelMouseDown(s, b, k, x, y);
     });
@@ -267,12 +266,6 @@ void TMemoWindow::FormClose(ui::Component&, ui::CloseAction&)
 void TMemoWindow::FormClick(ui::Component&)
 {
     ui::Application::Instance().KeepOffTaskBar();
-}
-
-void TMemoWindow::LabelDblClick(ui::Component&)
-{
-    // Never raised: with automatic dragging both presses of a double click start drags, and
-    // LabelStartDrag tells the double click by its timing.
 }
 
 void TMemoWindow::LabelMouseDown(ui::Component&, ui::MouseButton button, ui::ShiftState shift, int, int)
