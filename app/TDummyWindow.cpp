@@ -2,7 +2,6 @@
 
 #include "Application.h"
 #include "Clipboard.h"
-#include "CursorPosition.h"
 #include "MemoPersistence.h"
 #include "PopupMenu.h"
 #include "TAbout.h"
@@ -10,7 +9,6 @@
 #include "Text.h"
 #include "Timer.h"
 #include "TipText.h"
-#include "serialize/WideText.h"
 
 #include <windowsx.h>
 
@@ -57,8 +55,7 @@ void TDummyWindow::FormCreate(ui::Component&)
 
 void TDummyWindow::SetTrayIcon(bool firstTime)
 {
-    // No task-bar button for the program: its application window is a tool window.
-    SetWindowLongW(ui::Application::Instance().Handle(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    ui::Application::Instance().KeepOffTaskBar();
     TrayIconData = NOTIFYICONDATAA{};
     TrayIconData.cbSize = kTrayIconDataSize;
     TrayIconData.hWnd = Handle();
@@ -133,9 +130,7 @@ void TDummyWindow::UpdateTrayMenu()
 void TDummyWindow::ShowTrayMenu()
 {
     UpdateTrayMenu();
-    const POINT cursor = ui::CursorPosition();
-    SetForegroundWindow(Handle());
-    Get<ui::PopupMenu>("PopupMenu").Popup(cursor.x, cursor.y);
+    Get<ui::PopupMenu>("PopupMenu").PopupAtCursor();
 }
 
 void TDummyWindow::Button1Click(ui::Component&)
@@ -186,8 +181,7 @@ void TDummyWindow::FinalSave(bool askOnFailure)
             break;
         std::wstring text = ui::Utf8ToWide(*failure + "\n\nもう一度保存を試しますか？\n"
                                                       "「キャンセル」を選ぶと、保存せずに終了します。");
-        int answer = ui::Application::Instance().ShowMessageBox(
-            text, Serialize::AnsiToWide(ui::Application::Instance().Title()), MB_RETRYCANCEL | MB_ICONWARNING);
+        int answer = ui::Application::Instance().ShowMessageBox(text, MB_RETRYCANCEL | MB_ICONWARNING);
         if (answer != IDRETRY)
             break;
     }

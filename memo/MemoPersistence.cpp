@@ -4,7 +4,6 @@
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "Text.h"
-#include "serialize/WideText.h"
 #include "store/DesktopClamp.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
@@ -81,8 +80,7 @@ void TellConflict(const ConflictNames& kept)
                               L"このパソコンでもメモが変更されていました。\n\n"
                               L"このパソコンのメモを保存し、もう一方のメモは次の二つのファイルに残しました。\n" +
                               kept.memo + L"\n" + kept.info;
-    ui::Application& app = ui::Application::Instance();
-    app.ShowMessageBox(text, Serialize::AnsiToWide(app.Title()), MB_OK | MB_ICONINFORMATION);
+    ui::Application::Instance().ShowMessageBox(text, MB_OK | MB_ICONINFORMATION);
 }
 
 void TellRestoreProblem(const RestoreOutcome& outcome)
@@ -94,8 +92,7 @@ void TellRestoreProblem(const RestoreOutcome& outcome)
         text = L"メモを開く途中でエラーが発生しました。\n" + ui::Utf8ToWide(outcome.openFailure);
     text += L"\n\nファイルのメモを失わないよう、今回はメモを保存しません。"
             L"原因を取り除いてから Kamifuda を起動し直してください。";
-    ui::Application& app = ui::Application::Instance();
-    app.ShowMessageBox(text, Serialize::AnsiToWide(app.Title()), MB_OK | MB_ICONWARNING);
+    ui::Application::Instance().ShowMessageBox(text, MB_OK | MB_ICONWARNING);
 }
 
 // Saves, or takes in what another copy of the program wrote; tells the user what needs telling once

@@ -3,7 +3,6 @@
 #include "Application.h"
 #include "CMoveWindow.h"
 #include "Clipboard.h"
-#include "CursorPosition.h"
 #include "Label.h"
 #include "MemoCaption.h"
 #include "MemoPersistence.h"
@@ -113,7 +112,6 @@ void TMemoWindow::BindHandlers()
 {
     Bind("FormClose", [this](ui::Component& s, ui::CloseAction& a) { FormClose(s, a); });
     Bind("FormClick", [this](ui::Component& s) { FormClick(s); });
-    Bind("LabelDblClick", [this](ui::Component& s) { LabelDblClick(s); });
     Bind("LabelMouseDown", [this](ui::Component& s, ui::MouseButton b, ui::ShiftState k, int x, int y) {
         LabelMouseDown(s, b, k, x, y);
     });
@@ -267,14 +265,7 @@ void TMemoWindow::FormClose(ui::Component&, ui::CloseAction&)
 
 void TMemoWindow::FormClick(ui::Component&)
 {
-    // Something may have given the application window a task-bar button again; take it away.
-    SetWindowLongW(ui::Application::Instance().Handle(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
-}
-
-void TMemoWindow::LabelDblClick(ui::Component&)
-{
-    // Never raised: with automatic dragging both presses of a double click start drags, and
-    // LabelStartDrag tells the double click by its timing.
+    ui::Application::Instance().KeepOffTaskBar();
 }
 
 void TMemoWindow::LabelMouseDown(ui::Component&, ui::MouseButton button, ui::ShiftState shift, int, int)
@@ -310,9 +301,7 @@ void TMemoWindow::PopupMemoMenu()
     UpdateUndoItem();
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    const POINT cursor = ui::CursorPosition();
-    SetForegroundWindow(Handle());
-    Get<ui::PopupMenu>("Menu").Popup(cursor.x, cursor.y);
+    Get<ui::PopupMenu>("Menu").PopupAtCursor();
 }
 
 void TMemoWindow::FillCopyMenu()
@@ -333,10 +322,8 @@ void TMemoWindow::PopupCopyMenu()
 {
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    const POINT cursor = ui::CursorPosition();
-    SetForegroundWindow(Handle());
     FillCopyMenu();
-    Get<ui::PopupMenu>("CopyMenu").Popup(cursor.x, cursor.y);
+    Get<ui::PopupMenu>("CopyMenu").PopupAtCursor();
 }
 
 void TMemoWindow::CopyLineClick(ui::Component& sender)

@@ -83,7 +83,6 @@ private:
 
     void FormClose(ui::Component& sender, ui::CloseAction& action);
     void FormClick(ui::Component& sender);
-    void LabelDblClick(ui::Component& sender);
     void LabelMouseDown(ui::Component& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
     void LabelStartDrag(ui::Component& sender, std::unique_ptr<ui::DragObject>& dragObject);
     void miEditClick(ui::Component& sender);

@@ -12,7 +12,9 @@
 namespace ui {
 namespace {
 constexpr wchar_t kApplicationClass[] = L"KamifudaApplication";
-}
+// A tool window has no task-bar button and no entry in the Alt+Tab list: the program has neither.
+constexpr DWORD kApplicationExStyle = WS_EX_TOOLWINDOW;
+} // namespace
 
 Application& Application::Instance()
 {
@@ -23,6 +25,11 @@ Application& Application::Instance()
 Application::Application()
 {
     title_ = TitleFromPath(Serialize::WideToAnsi(Serialize::ModuleFileName(nullptr)));
+}
+
+std::wstring Application::WideTitle() const
+{
+    return Serialize::AnsiToWide(title_);
 }
 
 std::string Application::TitleFromPath(const std::string& ansiPath)
@@ -40,14 +47,19 @@ HWND Application::Handle()
     if (!Window::Handle()) {
         RegisterWindowClass(kApplicationClass, 0, LoadCursorW(nullptr, IDC_ARROW));
         CreateData d;
-        d.exStyle = WS_EX_TOOLWINDOW;
+        d.exStyle = kApplicationExStyle;
         d.className = kApplicationClass;
-        std::wstring caption = Serialize::AnsiToWide(title_);
+        std::wstring caption = WideTitle();
         d.caption = caption.c_str();
         d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
         CreateHandle(d);
     }
     return Window::Handle();
+}
+
+void Application::KeepOffTaskBar()
+{
+    SetWindowLongW(Handle(), GWL_EXSTYLE, kApplicationExStyle);
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -112,8 +124,7 @@ void Application::ShowCurrentException() noexcept
 void Application::ShowError(const std::string& utf8Message) noexcept
 {
     try {
-        MessageBoxW(nullptr, Utf8ToWide(utf8Message).c_str(), Serialize::AnsiToWide(title_).c_str(),
-                    MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        MessageBoxW(nullptr, Utf8ToWide(utf8Message).c_str(), WideTitle().c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     } catch (...) {
         // Out of memory while reporting an error: nothing more can be shown.
     }
@@ -123,6 +134,11 @@ int Application::ShowMessageBox(const std::wstring& text, const std::wstring& ca
 {
     HWND owner = GetActiveWindow();
     return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
+}
+
+int Application::ShowMessageBox(const std::wstring& text, UINT flags)
+{
+    return ShowMessageBox(text, WideTitle(), flags);
 }
 
 } // namespace ui

@@ -16,6 +16,9 @@ public:
 
     // The hidden top-level window that owns the program's forms (created on first use).
     HWND Handle();
+    // Gives the application window exactly the extended style it was made with, the tool window's,
+    // again: something may have given it another, and with it a task-bar button.
+    void KeepOffTaskBar();
 
     // The executable's file name without its folder, cut at the first full stop, every character
     // after the first in lower case: KAMIFUDA.EXE gives "Kamifuda".
@@ -38,13 +41,17 @@ public:
     void ShowCurrentException() noexcept;
     void ShowError(const std::string& utf8Message) noexcept;
 
+    // A modal message box owned by the active window; the answer (IDOK, IDRETRY, ...).
     int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
+    // The same with the title as caption.
+    int ShowMessageBox(const std::wstring& text, UINT flags);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     Application();
+    std::wstring WideTitle() const;
     std::string title_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;

@@ -289,10 +289,7 @@ void Form::SetCaptionAnsi(const std::string& caption)
 
 std::string Form::CaptionAnsi() const
 {
-    int length = GetWindowTextLengthA(Handle());
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(Handle(), text.data(), length + 1)));
-    return text;
+    return AnsiText();
 }
 
 void Form::CenterOnScreen()

@@ -1,6 +1,7 @@
 #pragma once
-// Owners for the window, GDI and menu handles and the scopes of device contexts, selections and
-// global locks. The owner template and the kernel handles' owners are serialize/UniqueHandle.h.
+// Owners for GDI and menu handles, memory device contexts and global memory, and the scopes of
+// device contexts, selections and global locks. The owner template and the kernel handles' owners
+// are serialize/UniqueHandle.h.
 
 #include "serialize/UniqueHandle.h"
 
@@ -15,7 +16,6 @@ using UniqueFont = UniqueHandle<Serialize::NullableHandleTraits<HFONT, DeleteObj
 using UniqueBrush = UniqueHandle<Serialize::NullableHandleTraits<HBRUSH, DeleteObject>>;
 using UniqueBitmap = UniqueHandle<Serialize::NullableHandleTraits<HBITMAP, DeleteObject>>;
 using UniqueMenu = UniqueHandle<Serialize::NullableHandleTraits<HMENU, DestroyMenu>>;
-using UniqueWindow = UniqueHandle<Serialize::NullableHandleTraits<HWND, DestroyWindow>>;
 // A memory device context (CreateCompatibleDC); a window's own DC goes back differently, see WindowDC.
 using UniqueMemoryDC = UniqueHandle<Serialize::NullableHandleTraits<HDC, DeleteDC>>;
 // A global memory block that is freed unless Release hands it on (to the clipboard).

@@ -46,9 +46,10 @@ void Label::SetProperty(const FormProperty& p)
             ThrowBadValue(p, "false (labels neither wrap nor show through)");
     } else if (p.name == "OnClick")
         onClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else if (p.name == "OnDblClick")
-        onDblClick_ = OwnerForm().Handler<NotifyEvent>(IdentifierValue(p), p.line);
-    else if (p.name == "OnMouseDown")
+    else if (p.name == "OnDblClick") {
+        // Designed, never raised: the label's class has no CS_DBLCLKS, and with automatic dragging
+        // both presses of a double click start drags, which tell a double click by its timing.
+    } else if (p.name == "OnMouseDown")
         onMouseDown_ = OwnerForm().Handler<MouseEvent>(IdentifierValue(p), p.line);
     else if (p.name == "OnStartDrag")
         onStartDrag_ = OwnerForm().Handler<StartDragEvent>(IdentifierValue(p), p.line);
@@ -77,13 +78,6 @@ void Label::SetCaptionAnsi(const std::string& caption)
     ansi_ = true;
     ansiCaption_ = caption;
     CaptionChanged();
-}
-
-void Label::SetAutoSize(bool autoSize)
-{
-    autoSize_ = autoSize;
-    if (autoSize_)
-        CaptionChanged();
 }
 
 SIZE Label::MeasureCaption() const

@@ -27,28 +27,20 @@ public:
     const std::string& CaptionAnsi() const { return ansiCaption_; }
     const std::wstring& Caption() const { return wideCaption_; }
 
-    bool AutoSize() const { return autoSize_; }
-    // Switching auto-size on sizes the label to its text at once.
-    void SetAutoSize(bool autoSize);
     // The size of the caption as drawn in the label's font: widest line, all lines, tabs expanded,
     // & as accelerator prefix, no wrapping. An empty caption and a lone & measure as one space.
     SIZE MeasureCaption() const;
-
-    bool AutomaticDrag() const { return automaticDrag_; }
-    void SetOnMouseDown(MouseEvent handler) { onMouseDown_ = std::move(handler); }
-    void SetOnStartDrag(StartDragEvent handler) { onStartDrag_ = std::move(handler); }
 
     void SetProperty(const FormProperty& property) override;
 
 protected:
     void CreateControl() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // A left press with drag mode automatic. The drag machinery takes it from here.
-    virtual void BeginAutomaticDrag();
-    const StartDragEvent& OnStartDrag() const { return onStartDrag_; }
 
 private:
     void DrawCaption(HDC dc, RECT& area) override;
+    // A left press with drag mode automatic. The drag machinery takes it from here.
+    void BeginAutomaticDrag();
     void CaptionChanged();
     void MouseDown(MouseButton button, WPARAM keys, LPARAM position);
 
@@ -58,7 +50,7 @@ private:
     bool autoSize_ = false;
     bool automaticDrag_ = false;
     Alignment alignment_ = Alignment::Left;
-    NotifyEvent onClick_, onDblClick_;
+    NotifyEvent onClick_;
     MouseEvent onMouseDown_;
     StartDragEvent onStartDrag_;
 };

@@ -23,10 +23,7 @@ void MemoEdit::CreateControl()
 
 std::string MemoEdit::TextAnsi() const
 {
-    int length = GetWindowTextLengthA(Handle());
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(Handle(), text.data(), length + 1)));
-    return text;
+    return AnsiText();
 }
 
 void MemoEdit::SetTextAnsi(const std::string& text)

@@ -1,5 +1,6 @@
 #include "PopupMenu.h"
 
+#include "CursorPosition.h"
 #include "Error.h"
 #include "Form.h"
 #include "FormData.h"
@@ -87,17 +88,24 @@ UniqueMenu PopupMenu::BuildMenu(std::map<UINT, MenuItem*>& commands) const
     return UniqueMenu(BuildLevel(items_, commands));
 }
 
-void PopupMenu::Popup(int x, int y)
+void PopupMenu::PopupAt(POINT point)
 {
+    HWND owner = OwnerForm().Handle();
+    // A menu whose owner is not the foreground window stays open when the user clicks elsewhere.
+    SetForegroundWindow(owner);
     std::map<UINT, MenuItem*> commands;
     UniqueMenu menu = BuildMenu(commands);
-    HWND owner = OwnerForm().Handle();
     UINT flags = TPM_LEFTALIGN | TPM_RETURNCMD | (rightButton_ ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON);
-    UINT chosen = static_cast<UINT>(TrackPopupMenuEx(menu.Get(), flags, x, y, owner, nullptr));
+    UINT chosen = static_cast<UINT>(TrackPopupMenuEx(menu.Get(), flags, point.x, point.y, owner, nullptr));
     // Lets the menu close properly when the user clicks elsewhere next time.
     PostMessageW(owner, WM_NULL, 0, 0);
     if (auto it = commands.find(chosen); it != commands.end())
         it->second->Click();
+}
+
+void PopupMenu::PopupAtCursor()
+{
+    PopupAt(CursorPosition());
 }
 
 } // namespace ui

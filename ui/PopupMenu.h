@@ -1,5 +1,6 @@
 #pragma once
-// A pop-up menu of a form, opened at a screen position; the chosen item's handler runs.
+// A pop-up menu of a form, opened at a screen position or at the mouse cursor; the chosen item's
+// handler runs.
 
 #include "Component.h"
 #include "Handles.h"
@@ -21,8 +22,11 @@ public:
     // digit that no earlier item of the same menu uses.
     bool AutoHotkeys() const { return autoHotkeys_; }
 
-    // Opens the menu with its top-left corner at the screen point and runs the chosen item.
-    void Popup(int x, int y);
+    // Makes the form that owns the menu the foreground window, opens the menu with its top-left
+    // corner at the screen point and runs the chosen item.
+    void PopupAt(POINT point);
+    // The same at the mouse cursor.
+    void PopupAtCursor();
 
     // The Win32 menu as it would be shown, with the command id of each item (for Popup and tests).
     UniqueMenu BuildMenu(std::map<UINT, MenuItem*>& commands) const;

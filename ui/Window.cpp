@@ -37,6 +37,14 @@ void Window::RegisterWindowClass(const wchar_t* className, UINT style, HCURSOR c
         ThrowLastError("RegisterClassExW(" + WideToUtf8(className) + ")");
 }
 
+std::string Window::AnsiText() const
+{
+    int length = GetWindowTextLengthA(handle_);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(handle_, text.data(), length + 1)));
+    return text;
+}
+
 void Window::CreateHandle(const CreateData& d)
 {
     HWND window = CreateWindowExW(d.exStyle, d.className, d.caption, d.style, d.x, d.y, d.width, d.height, d.parent,

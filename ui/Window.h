@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace ui {
 
 class Window {
@@ -34,6 +36,9 @@ protected:
     };
     void CreateHandle(const CreateData& data);
     void DestroyHandle();
+
+    // The window's text in the ANSI code page (a memo text, for instance).
+    std::string AnsiText() const;
 
     // Messages of our own window classes; the default is DefWindowProcW.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
