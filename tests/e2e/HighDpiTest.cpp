@@ -20,8 +20,8 @@ constexpr wchar_t kLogPixels[] = L"LogPixels";
 void SetLogPixels(DWORD dpi)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                             &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr));
     const LONG set = RegSetValueExW(key, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
     RegCloseKey(key);
     ASSERT_EQ(ERROR_SUCCESS, set);
@@ -42,9 +42,8 @@ SIZE MemoFrameAt(UINT dpi)
 
 SIZE TextSize(const std::wstring& text, int fontHeight)
 {
-    HFONT font =
-        CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ Ｐゴシック");
+    HFONT font = CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ Ｐゴシック");
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     RECT r{0, 0, 0, 0};
@@ -91,6 +90,13 @@ class HighDpiTest : public PersistenceTest {
 protected:
     void SetUp() override
     {
+        // Wine reads LogPixels when a process first needs its DPI, not before: the test's own
+        // process must have read it (96) before the value changes, or it stays at 144 for all the
+        // cases after this one, and Wine then maps the places it gives other processes' windows.
+        HDC screen = GetDC(nullptr);
+        const int ownDpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        ASSERT_EQ(96, ownDpi) << "this test program runs at 96 DPI";
         PersistenceTest::SetUp();
         SetLogPixels(144);
     }
@@ -137,7 +143,8 @@ TEST_F(HighDpiTest, ANewMemoAndBothDialogsAreScaledTo144Dpi)
     ASSERT_TRUE(WaitUntil([&] {
         const SIZE now = ClientSizeOf(memo);
         return now.cx == label.cx && now.cy == label.cy;
-    })) << ClientSizeOf(memo).cx << "x" << ClientSizeOf(memo).cy << " for " << label.cx << "x" << label.cy;
+    })) << ClientSizeOf(memo).cx
+        << "x" << ClientSizeOf(memo).cy << " for " << label.cx << "x" << label.cy;
     const RECT r = RectOf(memo);
     EXPECT_EQ(label.cx + 2 * 8 + frame.cx, r.right - r.left);
     EXPECT_EQ(label.cy + 2 * 8 + frame.cy, r.bottom - r.top);
@@ -203,8 +210,8 @@ TEST_F(HighDpiTest, APairSavedAt96ShowsWholeTextsAt144AndTheSameRectanglesAt96Ag
         HWND window = VisibleMemoHeaded(memo.text);
         ASSERT_NE(window, nullptr);
         const RECT r = RectOf(window);
-        EXPECT_TRUE(EqualRect(&memo.place, &r)) << memo.text << ": " << r.left << "," << r.top << " " << r.right
-                                                 << "," << r.bottom;
+        EXPECT_TRUE(EqualRect(&memo.place, &r))
+            << memo.text << ": " << r.left << "," << r.top << " " << r.right << "," << r.bottom;
     }
     ASSERT_TRUE(Exit());
     EXPECT_EQ(SortedByText(at96), StoredMemosByText());
