@@ -3,11 +3,13 @@
 #include "Application.h"
 #include "CMoveWindow.h"
 #include "Clipboard.h"
+#include "Dpi.h"
 #include "Label.h"
 #include "MemoCaption.h"
 #include "MemoPersistence.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
+#include "SharedGdiObjects.h"
 #include "TEditMemo.h"
 #include "TMemoWindows.h"
 #include "TrayIconOwner.h"
@@ -88,6 +90,11 @@ TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowI
     }
     // Never freed, as Create's.
     TMemoWindow& window = plain ? *new TMemoWindow(nullptr, wanted) : Create();
+    if (info.Dpi != window.Dpi()) {
+        window.TakeText(text);
+        window.RestoreFromOtherDpi(info, desktop);
+        return window;
+    }
     const bool roomInside =
         info.Width > window.Width() - window.ClientWidth() && info.Height > window.Height() - window.ClientHeight();
     if (!plain || !roomInside) {
@@ -161,6 +168,12 @@ LRESULT TMemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_CLOSE)
         return 0;
+    if (message == ui::kDpiChangedMessage) {
+        // The new DPI comes from the message: until it has been handled, the system may still
+        // answer the old one when asked.
+        MoveToDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
     LRESULT result = Form::HandleMessage(message, wParam, lParam);
     if (message == WM_GETMINMAXINFO) {
         // A memo is exactly as large as its text: the window manager would otherwise keep a window
@@ -206,6 +219,58 @@ void TMemoWindow::FitToText()
     label.SetBounds(0, 0, ClientWidth(), ClientHeight());
 }
 
+bool TMemoWindow::FittedToText() const
+{
+    const SIZE text = MemoLabel().MeasureCaption();
+    return ClientWidth() == text.cx && ClientHeight() == text.cy;
+}
+
+bool TMemoWindow::RecordFitsTextAtItsDpi(const CWindowInfo& info) const
+{
+    const SIZE text = MemoLabel().MeasureCaptionIn(ui::SharedFont(FontDescription().AtDpi(info.Dpi)));
+    const SIZE frame = ui::FrameAtDpi(static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
+                                      static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)), info.Dpi);
+    const int border = 2 * BorderWidthAt(info.Dpi);
+    return info.Width == text.cx + border + frame.cx && info.Height == text.cy + border + frame.cy;
+}
+
+void TMemoWindow::RestoreFromOtherDpi(const CWindowInfo& info, const DesktopLayout& desktop)
+{
+    CWindowInfo own = info;
+    own.Dpi = Dpi();
+    if (RecordFitsTextAtItsDpi(info)) {
+        // Scaling the fitted size would lose a pixel to rounding here and there and cut the
+        // text's last row or column off; measured anew, the text is whole.
+        FitToText();
+        own.Width = Width();
+        own.Height = Height();
+    } else {
+        own.Width = ui::ScaleBetween(info.Width, info.Dpi, Dpi());
+        own.Height = ui::ScaleBetween(info.Height, info.Dpi, Dpi());
+    }
+    PlaceAndColor(own, desktop);
+    MemoLabel().SetBounds(0, 0, ClientWidth(), ClientHeight());
+}
+
+void TMemoWindow::MoveToDpi(int dpi, const RECT& suggested)
+{
+    const bool fitted = FittedToText();
+    const RECT old = BoundsRect();
+    const int oldDpi = Dpi();
+    RECT bounds = suggested;
+    if (!fitted) {
+        bounds.right = bounds.left + ui::ScaleBetween(old.right - old.left, oldDpi, dpi);
+        bounds.bottom = bounds.top + ui::ScaleBetween(old.bottom - old.top, oldDpi, dpi);
+    }
+    ChangeDpi(dpi, bounds);
+    // The size comes from the frame the window now has, which is the system's business: it stays
+    // at the system's DPI where the process is per-monitor aware only in the older way.
+    if (fitted)
+        FitToText();
+    else
+        MemoLabel().SetBounds(0, 0, ClientWidth(), ClientHeight());
+}
+
 std::string TMemoWindow::GetMemoText() const
 {
     return MemoLabel().CaptionAnsi();
@@ -229,7 +294,7 @@ CWindowInfo TMemoWindow::GetWindowInfo() const
     // Read once: the timer's save reads every memo's rectangle every few seconds.
     const RECT r = BoundsRect();
     return CWindowInfo(r.left, r.top, r.right - r.left, r.bottom - r.top,
-                       static_cast<std::int32_t>(MemoLabel().Color()));
+                       static_cast<std::int32_t>(MemoLabel().Color()), Dpi());
 }
 
 void TMemoWindow::ApplyWindowInfo(const CWindowInfo& info)

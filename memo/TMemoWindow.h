@@ -78,6 +78,18 @@ private:
     void TakeText(const std::string& text);
     // Label and window exactly as large as the label's text.
     void FitToText();
+    // The client area is as large as the text (the user has not resized the memo by its frame).
+    bool FittedToText() const;
+    // The record's size is the one the text had at the record's DPI: its client area, the border
+    // and the sizing frame at that DPI.
+    bool RecordFitsTextAtItsDpi(const CWindowInfo& info) const;
+    // A restored memo whose record was saved at another DPI than its window's: fitted to its text
+    // again when it was fitted to it then, otherwise the stored size scaled by the ratio; at the
+    // stored place either way.
+    void RestoreFromOtherDpi(const CWindowInfo& info, const DesktopLayout& desktop);
+    // WM_DPICHANGED: the memo measures its text at the new DPI (or scales the size the user gave
+    // it) and goes to the place the system suggests.
+    void MoveToDpi(int dpi, const RECT& suggested);
     void ColorFormAndLabel(COLORREF color);
     ui::Label& MemoLabel() const { return *label_; }
 

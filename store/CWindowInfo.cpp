@@ -24,12 +24,13 @@ const SIZE& DefaultOuterSize()
 }
 
 CWindowInfo::CWindowInfo()
-    : Left(kDefaultLeft), Top(kDefaultTop), Width(DefaultOuterSize().cx), Height(DefaultOuterSize().cy), Color(kYellow)
+    : Left(kDefaultLeft), Top(kDefaultTop), Width(DefaultOuterSize().cx), Height(DefaultOuterSize().cy), Color(kYellow),
+      Dpi(kDefaultDpi)
 {}
 
 CWindowInfo::CWindowInfo(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                         std::int32_t color)
-    : Left(left), Top(top), Width(width), Height(height), Color(color)
+                         std::int32_t color, std::int32_t dpi)
+    : Left(left), Top(top), Width(width), Height(height), Color(color), Dpi(dpi)
 {}
 
 void CWindowInfo::Serialize(Serialize::ASerialize& store)
@@ -43,10 +44,28 @@ void CWindowInfo::Serialize(Serialize::ASerialize& store)
     Serialize::Exchange(store, "Top", Top);
     Serialize::Exchange(store, "Width", Width);
     Serialize::Exchange(store, "Height", Height);
+    ExchangeDpi(store);
+}
+
+void CWindowInfo::ExchangeDpi(Serialize::ASerialize& store)
+{
+    if (store.IsSaving()) {
+        if (Dpi != kDefaultDpi)
+            Serialize::Exchange(store, "Dpi", Dpi);
+        return;
+    }
+    Dpi = kDefaultDpi; // also when the key is missing or holds no number
+    try {
+        Serialize::Exchange(store, "Dpi", Dpi);
+    } catch (const Serialize::Error&) {
+        // Saved at 96 DPI, or by a Kamifuda that did not know DPIs.
+    }
+    if (Dpi <= 0)
+        Dpi = kDefaultDpi;
 }
 
 bool CWindowInfo::operator==(const CWindowInfo& other) const
 {
     return Left == other.Left && Top == other.Top && Width == other.Width && Height == other.Height &&
-           Color == other.Color;
+           Color == other.Color && Dpi == other.Dpi;
 }

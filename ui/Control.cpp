@@ -65,11 +65,25 @@ HBRUSH Control::OnControlColor(HDC dc)
 
 void Control::CreateHandles()
 {
+    // The form data's bounds are those of the 96-DPI design.
+    const Form& form = OwnerForm();
+    left_ = form.Scaled(left_);
+    top_ = form.Scaled(top_);
+    width_ = form.Scaled(width_);
+    height_ = form.Scaled(height_);
     if (ownFont_)
-        font_ = SharedFont(fontSpec_);
+        font_ = SharedFont(fontSpec_.AtDpi(form.Dpi()));
     CreateControl();
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
     RememberAnchorDistances();
+}
+
+void Control::DpiChanged()
+{
+    if (ownFont_)
+        font_ = SharedFont(fontSpec_.AtDpi(OwnerForm().Dpi()));
+    if (Handle())
+        SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
 }
 
 void Control::CreateControlWindow(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text)

@@ -43,6 +43,8 @@ public:
     virtual bool IsCancel() const { return false; }
     virtual void Click() {}
     void FollowAnchors(int clientWidth, int clientHeight);
+    // The form went to another DPI: the control takes its font at that DPI.
+    void DpiChanged();
 
 protected:
     // Makes the control's window with the given class and styles as a child of the form.
@@ -63,7 +65,7 @@ private:
     bool parentColor_ = true;
     int tabOrder_ = 1000;
     bool ownFont_ = false;
-    FontSpec fontSpec_;
+    FontSpec fontSpec_;    // at 96 DPI
     HFONT font_ = nullptr; // shared, see SharedGdiObjects.h
 };
 

@@ -1,5 +1,6 @@
 #include "Font.h"
 
+#include "Dpi.h"
 #include "Error.h"
 #include "FormData.h"
 #include "Properties.h"
@@ -45,6 +46,13 @@ UniqueFont FontSpec::Create() const
     if (!font)
         ThrowLastError("CreateFontIndirectW");
     return font;
+}
+
+FontSpec FontSpec::AtDpi(int dpi) const
+{
+    FontSpec scaled = *this;
+    scaled.height = ScaleToDpi(height, dpi);
+    return scaled;
 }
 
 } // namespace ui

@@ -19,6 +19,8 @@ struct FontSpec {
     // Applies a Font.* property; false when the property is not about the font.
     bool Apply(const FormProperty& property);
     UniqueFont Create() const;
+    // The same font for a window at this DPI: its height (given for 96 DPI) scaled.
+    FontSpec AtDpi(int dpi) const;
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ComponentFactory.h"
 #include "Control.h"
+#include "Dpi.h"
 #include "Error.h"
 #include "FormData.h"
 #include "Properties.h"
@@ -151,10 +152,10 @@ void Form::CreateParams(CreateParamsData& params)
             params.style |= WS_MAXIMIZEBOX;
     }
     params.exStyle = exStyle_;
-    params.x = designLeft_;
-    params.y = designTop_;
-    params.width = designWidth_;
-    params.height = designHeight_;
+    params.x = Scaled(designLeft_);
+    params.y = Scaled(designTop_);
+    params.width = Scaled(designWidth_);
+    params.height = Scaled(designHeight_);
     params.parent = owner_ ? owner_->Handle() : Application::Instance().Handle();
 }
 
@@ -162,8 +163,9 @@ void Form::CreateFormWindow(const std::string& className)
 {
     std::wstring wideClass = Utf8ToWide(className);
     RegisterWindowClass(wideClass.c_str(), CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW));
-    font_ = SharedFont(fontSpec_);
     brush_ = SharedSolidBrush(ResolveColor(color_));
+    // Made where the system DPI puts it; once made, the window knows the DPI of its monitor.
+    dpi_ = SystemDpi();
     CreateParamsData params;
     CreateParams(params);
     CreateData d;
@@ -177,12 +179,39 @@ void Form::CreateFormWindow(const std::string& className)
     d.height = params.height;
     d.parent = params.parent;
     CreateHandle(d);
+    const int systemDpi = dpi_;
+    dpi_ = WindowDpi(Handle());
+    font_ = SharedFont(fontSpec_.AtDpi(dpi_));
+    if (dpi_ != systemDpi && borderWidth_ > 0)
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if (params.designClientSize && (designClientWidth_ >= 0 || designClientHeight_ >= 0))
-        SetClientSize(designClientWidth_ >= 0 ? designClientWidth_ : ClientWidth(),
-                      designClientHeight_ >= 0 ? designClientHeight_ : ClientHeight());
+        SetClientSize(designClientWidth_ >= 0 ? Scaled(designClientWidth_) : ClientWidth(),
+                      designClientHeight_ >= 0 ? Scaled(designClientHeight_) : ClientHeight());
 }
 
 // ---- geometry and look ---------------------------------------------------------------------------
+
+int Form::BorderWidthAt(int dpi) const
+{
+    return ScaleToDpi(borderWidth_, dpi);
+}
+
+int Form::Scaled(int designValue) const
+{
+    return ScaleToDpi(designValue, dpi_);
+}
+
+void Form::ChangeDpi(int dpi, const RECT& bounds)
+{
+    dpi_ = dpi;
+    font_ = SharedFont(fontSpec_.AtDpi(dpi_));
+    for (auto& c : components_)
+        if (auto* control = dynamic_cast<Control*>(c.get()))
+            control->DpiChanged();
+    SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
 
 namespace {
 RECT WindowRect(HWND window)
@@ -460,7 +489,7 @@ void Form::PaintBorderBand()
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
     OffsetRect(&client, -window.left, -window.top);
     RECT band = client;
-    InflateRect(&band, borderWidth_, borderWidth_);
+    InflateRect(&band, BorderWidth(), BorderWidth());
     WindowDC dc(Handle(), true);
     ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);
     FillRect(dc.Get(), &band, brush_);
@@ -489,7 +518,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCCALCSIZE: {
         LRESULT result = Window::HandleMessage(message, wParam, lParam);
         RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-        InflateRect(r, -borderWidth_, -borderWidth_);
+        InflateRect(r, -BorderWidth(), -BorderWidth());
         return result;
     }
     case WM_NCPAINT: {

@@ -6,6 +6,7 @@
 // steps, and ends its constructor with FinishCreate (which fires OnCreate).
 
 #include "Component.h"
+#include "Dpi.h"
 #include "Events.h"
 #include "Font.h"
 #include "Window.h"
@@ -41,7 +42,13 @@ public:
     void SetClientHeight(int height);
     // Both in one move: the window is resized once, and its controls follow their anchors once.
     void SetClientSize(int width, int height);
-    int BorderWidth() const { return borderWidth_; }
+    // The margin between the sizing frame and the client area, at the form's DPI or another one.
+    int BorderWidth() const { return BorderWidthAt(dpi_); }
+    int BorderWidthAt(int dpi) const;
+
+    // The DPI of the monitor the form is on (see Dpi.h), and a size of the 96-DPI design at it.
+    int Dpi() const { return dpi_; }
+    int Scaled(int designValue) const;
 
     COLORREF Color() const { return color_; }
     void SetColor(COLORREF color);
@@ -111,6 +118,11 @@ protected:
     };
     virtual void CreateParams(CreateParamsData& params);
 
+    // The form is now at another DPI: its font, its controls' fonts and its border follow it, and the
+    // window takes this rectangle (its frame recalculated). Where controls go is the form's own
+    // business.
+    void ChangeDpi(int dpi, const RECT& bounds);
+
     void Bind(const std::string& name, NotifyEvent handler) { handlers_[name] = std::move(handler); }
     void Bind(const std::string& name, MouseEvent handler) { handlers_[name] = std::move(handler); }
     void Bind(const std::string& name, StartDragEvent handler) { handlers_[name] = std::move(handler); }
@@ -157,11 +169,12 @@ private:
     bool systemMenu_ = true, minimizeBox_ = true, maximizeBox_ = true;
     bool centered_ = false;
     bool shownOnce_ = false;
-    int borderWidth_ = 0;
+    int borderWidth_ = 0; // at 96 DPI
+    int dpi_ = kDesignDpi;
     COLORREF color_ = 0x80000000 | COLOR_BTNFACE;
     HBRUSH brush_ = nullptr; // shared, see SharedGdiObjects.h
-    FontSpec fontSpec_;
-    HFONT font_ = nullptr; // shared
+    FontSpec fontSpec_;      // at 96 DPI
+    HFONT font_ = nullptr;   // shared; at the form's DPI
     NotifyEvent onCreate_, onClick_;
     CloseEvent onClose_;
     int modalResult_ = kModalNone;

@@ -82,8 +82,13 @@ void Label::SetCaptionAnsi(const std::string& caption)
 
 SIZE Label::MeasureCaption() const
 {
+    return MeasureCaptionIn(FontHandle());
+}
+
+SIZE Label::MeasureCaptionIn(HFONT font) const
+{
     WindowDC screen(nullptr);
-    SelectScope font(screen.Get(), FontHandle());
+    SelectScope selected(screen.Get(), font);
     RECT r{0, 0, 0, 0};
     if (ansi_) {
         const std::string& text = (ansiCaption_.empty() || ansiCaption_ == "&") ? std::string(" ") : ansiCaption_;

@@ -30,6 +30,8 @@ public:
     // The size of the caption as drawn in the label's font: widest line, all lines, tabs expanded,
     // & as accelerator prefix, no wrapping. An empty caption and a lone & measure as one space.
     SIZE MeasureCaption() const;
+    // The same in another font (the label's font at another DPI).
+    SIZE MeasureCaptionIn(HFONT font) const;
 
     void SetProperty(const FormProperty& property) override;
 

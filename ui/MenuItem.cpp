@@ -33,8 +33,14 @@ void MenuItem::SetProperty(const FormProperty& p)
         bitmapHeight_ = IntegerValue(p);
     else
         Component::SetProperty(p);
-    if (bitmapWidth_ > 0 && bitmapHeight_ > 0)
-        bitmap_ = SolidBitmap(bitmapColor_, bitmapWidth_, bitmapHeight_);
+}
+
+HBITMAP MenuItem::Bitmap() const
+{
+    if (bitmapWidth_ <= 0 || bitmapHeight_ <= 0)
+        return nullptr;
+    const Form& form = OwnerForm();
+    return SolidBitmap(bitmapColor_, form.Scaled(bitmapWidth_), form.Scaled(bitmapHeight_));
 }
 
 void MenuItem::Adopt(std::unique_ptr<Component> child)

@@ -20,7 +20,8 @@ public:
     bool IsSeparator() const { return caption_ == L"-"; }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
-    HBITMAP Bitmap() const { return bitmap_; }
+    // The item's bitmap at the DPI of its form (its size is given for 96 DPI); null without one.
+    HBITMAP Bitmap() const;
     void SetOnClick(NotifyEvent handler) { onClick_ = std::move(handler); }
     void Click();
 
@@ -35,7 +36,6 @@ public:
 private:
     std::wstring caption_;
     bool enabled_ = true;
-    HBITMAP bitmap_ = nullptr; // shared, see SolidBitmap
     COLORREF bitmapColor_ = 0;
     int bitmapWidth_ = 0, bitmapHeight_ = 0;
     NotifyEvent onClick_;

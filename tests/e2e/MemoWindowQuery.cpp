@@ -9,7 +9,6 @@ namespace e2e {
 namespace {
 
 constexpr int kMemoBorderWidth = 5;
-constexpr int kMemoFontHeight = -12;
 
 struct ChildSearch {
     std::string className;
@@ -99,12 +98,11 @@ SIZE ClientSizeOf(HWND window)
     return SIZE{r.right, r.bottom};
 }
 
-SIZE MemoClientSizeFor(const std::string& ansiText)
+SIZE MemoClientSizeFor(const std::string& ansiText, int fontHeight)
 {
     const std::string measured = ansiText.empty() ? std::string(" ") : ansiText;
-    HFONT font =
-        CreateFontW(kMemoFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ Ｐゴシック");
+    HFONT font = CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ Ｐゴシック");
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     RECT r{0, 0, 0, 0};

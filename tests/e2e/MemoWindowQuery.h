@@ -27,8 +27,8 @@ POINT CentreOf(HWND window);
 SIZE ClientSizeOf(HWND window);
 
 // The client size a memo of this text has: DrawText's measurement in the memo font
-// ("ＭＳ Ｐゴシック", 12 pixels, Shift_JIS), an empty text measured as one space.
-SIZE MemoClientSizeFor(const std::string& ansiText);
+// ("ＭＳ Ｐゴシック", 12 pixels at 96 DPI or fontHeight, Shift_JIS), an empty text measured as one space.
+SIZE MemoClientSizeFor(const std::string& ansiText, int fontHeight = -12);
 // What the 5-pixel border and the sizing frame add to a memo's client size.
 SIZE MemoWindowExtra();
 

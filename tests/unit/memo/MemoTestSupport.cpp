@@ -4,9 +4,9 @@
 
 namespace memotest {
 
-SIZE MeasureText(const std::string& ansiText, UINT extraFlags)
+SIZE MeasureText(const std::string& ansiText, UINT extraFlags, int fontHeight)
 {
-    const ui::UniqueFont font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+    const ui::UniqueFont font(CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                           L"ＭＳ Ｐゴシック"));
     const ui::WindowDC screen(nullptr);

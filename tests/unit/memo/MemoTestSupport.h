@@ -8,9 +8,9 @@
 namespace memotest {
 
 // The text measured as a memo's label measures it, with a font the test makes itself: DrawText with
-// DT_CALCRECT and DT_EXPANDTABS in "ＭＳ Ｐゴシック", 12-pixel characters, Shift_JIS.
+// DT_CALCRECT and DT_EXPANDTABS in "ＭＳ Ｐゴシック", 12-pixel characters (or fontHeight), Shift_JIS.
 // Extra flags (DT_NOPREFIX) measure the text as it looks when drawn.
-SIZE MeasureText(const std::string& ansiText, UINT extraFlags = 0);
+SIZE MeasureText(const std::string& ansiText, UINT extraFlags = 0, int fontHeight = -12);
 
 // Width and height the sizing frame of a memo window adds (both sides together).
 SIZE SizingFrame();

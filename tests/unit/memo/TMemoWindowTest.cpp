@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Label.h"
 #include "MemoTestSupport.h"
+#include "MenuItem.h"
 #include "TMemoWindows.h"
 #include "store/MemoColors.h"
 
@@ -98,6 +99,84 @@ TEST(TMemoWindow, AClickOnTheBorderTakesTheTaskBarButtonAwayAgain)
     SetWindowLongW(application, GWL_EXSTYLE, WS_EX_APPWINDOW);
     SendMessageW(memo.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
     EXPECT_EQ(WS_EX_TOOLWINDOW, GetWindowLongW(application, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE);
+}
+
+// What Windows sends a memo that is moved onto a monitor of another DPI (Wine never sends it).
+void SendDpiChange(const TMemoWindow& memo, int dpi, RECT suggested)
+{
+    SendMessageW(memo.Handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+SIZE BitmapSize(HBITMAP bitmap)
+{
+    BITMAP b{};
+    GetObjectW(bitmap, sizeof b, &b);
+    return SIZE{b.bmWidth, b.bmHeight};
+}
+
+// A memo sized to its text stays sized to it at each DPI, at the place the system suggests: the
+// text measured in the font of that DPI (12 pixels at 96, 18 at 144), the border 5 or 8 pixels,
+// and the frame the window has (under Wine it stays at the system's DPI). The swatches of its menu
+// grow with it.
+TEST(TMemoWindow, ADpiChangeFitsATextSizedMemoToItsTextAtTheNewDpi)
+{
+    TMemoWindow memo;
+    const std::string text = "two lines\r\nof text";
+    memo.SetMemoText(text);
+    const RECT before = memotest::WindowRect(memo.Handle());
+    const SIZE frame = memotest::SizingFrame();
+    struct Step {
+        int dpi;
+        int fontHeight;
+        int border;
+        POINT place;
+        SIZE swatch;
+    };
+    for (const Step& step :
+         {Step{144, -18, 8, {200, 150}, {45, 38}}, Step{96, -12, 5, {before.left, before.top}, {30, 25}}}) {
+        SCOPED_TRACE(step.dpi);
+        SendDpiChange(memo, step.dpi, RECT{step.place.x, step.place.y, step.place.x + 50, step.place.y + 40});
+        const SIZE client = memotest::MeasureText(text, 0, step.fontHeight);
+        EXPECT_EQ(client.cx, memo.ClientWidth());
+        EXPECT_EQ(client.cy, memo.ClientHeight());
+        const RECT r = memotest::WindowRect(memo.Handle());
+        EXPECT_EQ((std::array<LONG, 4>{step.place.x, step.place.y, client.cx + 2 * step.border + frame.cx,
+                                       client.cy + 2 * step.border + frame.cy}),
+                  (std::array<LONG, 4>{r.left, r.top, r.right - r.left, r.bottom - r.top}));
+        const ui::Label& label = memo.Get<ui::Label>("Label");
+        EXPECT_EQ((std::array<LONG, 4>{0, 0, client.cx, client.cy}),
+                  (std::array<LONG, 4>{label.Left(), label.Top(), label.Width(), label.Height()}));
+        EXPECT_EQ(step.dpi, memo.GetWindowInfo().Dpi) << "the DPI of the message, whatever the system says yet";
+        const SIZE swatch = BitmapSize(memo.Get<ui::MenuItem>("miGreen").Bitmap());
+        EXPECT_EQ(step.swatch.cx, swatch.cx);
+        EXPECT_EQ(step.swatch.cy, swatch.cy);
+    }
+    const RECT after = memotest::WindowRect(memo.Handle());
+    EXPECT_TRUE(EqualRect(&before, &after)) << "back at 96 DPI as it was";
+}
+
+// A memo the user made larger by its frame keeps that size, scaled by the ratio of the DPIs, at the
+// place the system suggests.
+TEST(TMemoWindow, ADpiChangeScalesTheSizeTheUserGaveAMemo)
+{
+    TMemoWindow memo;
+    memo.SetMemoText("memo");
+    memo.SetClientSize(memo.ClientWidth() + 31, memo.ClientHeight() + 10);
+    const RECT before = memotest::WindowRect(memo.Handle());
+    const int width = before.right - before.left;
+    const int height = before.bottom - before.top;
+    const int wide = MulDiv(width, 144, 96);
+    const int high = MulDiv(height, 144, 96);
+    SendDpiChange(memo, 144, RECT{210, 160, 210 + wide, 160 + high});
+    RECT r = memotest::WindowRect(memo.Handle());
+    EXPECT_EQ((std::array<LONG, 4>{210L, 160L, 210L + wide, 160L + high}),
+              (std::array<LONG, 4>{r.left, r.top, r.right, r.bottom}));
+    const ui::Label& label = memo.Get<ui::Label>("Label");
+    EXPECT_EQ(memo.ClientWidth(), label.Width());
+    EXPECT_EQ(memo.ClientHeight(), label.Height());
+    SendDpiChange(memo, 96, before);
+    r = memotest::WindowRect(memo.Handle());
+    EXPECT_TRUE(EqualRect(&before, &r));
 }
 
 // ApplyWindowInfo on a real window. Expectations come from the system's own metrics; with one monitor

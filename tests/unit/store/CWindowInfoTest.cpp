@@ -36,10 +36,11 @@ TEST(CWindowInfo, DefaultIsANewMemosPlaceSizeAndColour)
     EXPECT_EQ(info.Height, 53 + 2 * 5 + (frame.bottom - frame.top));
 }
 
-TEST(CWindowInfo, EqualityLooksAtAllFiveFields)
+TEST(CWindowInfo, EqualityLooksAtAllSixFields)
 {
     const CWindowInfo base(1, 2, 3, 4, 5);
-    EXPECT_EQ(base, CWindowInfo(1, 2, 3, 4, 5));
+    EXPECT_EQ(base, CWindowInfo(1, 2, 3, 4, 5, 96));
+    EXPECT_FALSE(base == CWindowInfo(1, 2, 3, 4, 5, 144));
     EXPECT_FALSE(base == CWindowInfo(0, 2, 3, 4, 5));
     EXPECT_FALSE(base == CWindowInfo(1, 0, 3, 4, 5));
     EXPECT_FALSE(base == CWindowInfo(1, 2, 0, 4, 5));

@@ -12,6 +12,9 @@ const std::string kRecord1 = "info#1#Color#INT=2\r\ninfo#1#Left#INT=11\r\ninfo#1
                              "info#1#Height#INT=41\r\n";
 const CWindowInfo kInfo0(10, 20, 30, 40, 1);
 const CWindowInfo kInfo1(11, 21, 31, 41, 2);
+// Saved on a monitor of 144 DPI: the one more key, after the rectangle.
+const std::string kRecord1At144 = kRecord1 + "info#1#Dpi#INT=144\r\n";
+const CWindowInfo kInfo1At144(11, 21, 31, 41, 2, 144);
 }
 
 TEST(InfoFileReading, MissingFileGivesNoCountAndNoRecords)
@@ -67,6 +70,30 @@ TEST(InfoFileReading, RewrittenFileIsReadAfresh)
     ASSERT_EQ(ReadInfoRecords(1, folder.Path()).records.size(), 1u);
     folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=0\r\n");
     EXPECT_TRUE(ReadInfoRecords(1, folder.Path()).records.empty());
+}
+
+// A record at 96 DPI has the bytes it always had, so an older Kamifuda reads the file as before and
+// ignores the one more key of a record at another DPI; reading a record without it gives 96.
+TEST(InfoFileWriting, OnlyARecordAtAnotherDpiThan96CarriesItsDpi)
+{
+    TemporaryFolder folder;
+    ASSERT_TRUE(WriteInfoFile({kInfo0, kInfo1At144}, folder.File("info.ini")).Ok());
+    EXPECT_EQ(folder.Read("info.ini"), "[ROOT]\r\ninfo#size#UINT=2\r\n" + kRecord0 + kRecord1At144);
+    const InfoRecords read = ReadInfoRecords(2, folder.Path());
+    ASSERT_TRUE(read.Complete());
+    EXPECT_EQ(read.records[0], kInfo0);
+    EXPECT_EQ(read.records[0]->Dpi, 96);
+    EXPECT_EQ(read.records[1], kInfo1At144);
+
+    // A Dpi that is no number, or no DPI at all, counts as 96 as a missing one does.
+    for (const char* value : {"abc", "0", "-144"}) {
+        std::string damaged = kRecord1At144;
+        damaged.replace(damaged.find("=144"), 4, std::string("=") + value);
+        folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=2\r\n" + kRecord0 + damaged);
+        const InfoRecords back = ReadInfoRecords(2, folder.Path());
+        ASSERT_TRUE(back.Complete()) << value;
+        EXPECT_EQ(back.records[1], kInfo1) << value;
+    }
 }
 
 TEST(InfoFileWriting, WrittenFileHoldsTheLayoutAndNothingOfAnOlderOne)

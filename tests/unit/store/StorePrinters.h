@@ -9,5 +9,5 @@
 inline void PrintTo(const CWindowInfo& info, std::ostream* out)
 {
     *out << "{L " << info.Left << ", T " << info.Top << ", W " << info.Width << ", H " << info.Height << ", C 0x"
-         << std::hex << info.Color << std::dec << "}";
+         << std::hex << info.Color << std::dec << ", D " << info.Dpi << "}";
 }
