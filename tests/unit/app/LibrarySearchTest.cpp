@@ -1,5 +1,5 @@
-#include "Handles.h"
 #include "LibrarySearch.h"
+#include "Handles.h"
 
 #include <gtest/gtest.h>
 
