@@ -22,8 +22,22 @@ std::wstring HomePageAddress()
                            ui::Utf8ToWide(KAMIFUDA_USER_GUIDE));
 }
 
-std::wstring HomePageCommand(const std::wstring& address)
+std::wstring ExplorerPath()
+{
+    // Not GetWindowsDirectoryW: on a terminal server it gives a folder of the user's own to a
+    // program that is not marked as aware of terminal servers, as MinGW's programs are not.
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemWindowsDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {}; // and not the bare name
+    std::wstring path(folder, length);
+    if (path.back() != L'\\')
+        path += L'\\';
+    return path + L"explorer.exe";
+}
+
+std::wstring HomePageCommand(const std::wstring& explorer, const std::wstring& address)
 {
     const bool needsQuotes = address.find(L' ') != std::wstring::npos && address.front() != L'"';
-    return L"explorer " + (needsQuotes ? L'"' + address + L'"' : address);
+    return L'"' + explorer + L"\" " + (needsQuotes ? L'"' + address + L'"' : address);
 }

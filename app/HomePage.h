@@ -12,6 +12,11 @@ std::wstring HomePageAddress(const std::wstring& configured, const std::wstring&
 // running executable.
 std::wstring HomePageAddress();
 
-// "explorer " and the address, which the shell opens in the web browser. An address with blanks in
-// it (a local path) is quoted, so that it reaches explorer as one argument.
-std::wstring HomePageCommand(const std::wstring& address);
+// Windows' own explorer.exe, by its full path in the Windows folder. Never by its bare name: that
+// search begins in the program's own folder, where a planted explorer.exe would run instead. Empty
+// if the system cannot tell its Windows folder.
+std::wstring ExplorerPath();
+
+// The explorer program, quoted, and the address, which explorer hands to the web browser. An address
+// with blanks in it (a local path) is quoted, so that it reaches explorer as one argument.
+std::wstring HomePageCommand(const std::wstring& explorer, const std::wstring& address);

@@ -7,7 +7,8 @@
 
 // Reads the four parts of the product version from the fixed file information of the module's
 // version resource (not the file version, not the version strings). Each part holds an unsigned
-// 16-bit value. A file without version information, or one that cannot be read, gives four zeros.
+// 16-bit value. A module without version information, or with a version resource that holds no
+// fixed file information, gives four zeros.
 void GetProductVersion(HMODULE module, long& major, long& minor, long& release, long& build);
 
 // "Version 03.02.00.00": each part in decimal, at least two digits; larger parts in full.

@@ -17,7 +17,8 @@ namespace {
 
 // A hidden window for the command, as WinExec with SW_HIDE would start it: explorer hands the
 // address to the browser and ends. Through the wide API, because the address of the user guide is
-// a path beside the executable, which the ANSI code page may not be able to spell.
+// a path beside the executable, which the ANSI code page may not be able to spell. The command
+// names its program by its full path, so no application name is needed and nothing is searched.
 void RunHidden(const std::wstring& commandLine)
 {
     std::wstring writable = commandLine; // CreateProcessW may write into its command line
@@ -71,5 +72,7 @@ TAbout::TAbout(ui::Form& owner, CommandRunner runCommand)
 
 void TAbout::bHomePageClick(ui::Component&)
 {
-    runCommand_(HomePageCommand(homePage_));
+    const std::wstring explorer = ExplorerPath();
+    if (!explorer.empty())
+        runCommand_(HomePageCommand(explorer, homePage_));
 }

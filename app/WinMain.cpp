@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "Handles.h"
+#include "LibrarySearch.h"
 #include "TDummyWindow.h"
 
 #include <windows.h>
@@ -38,6 +39,7 @@ void RunProgram()
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    NarrowLibrarySearchToSystemFolder();
     if (HWND running = FindRunningInstance()) {
         SetForegroundWindow(running);
         return 0;

@@ -1,6 +1,8 @@
 #include "AboutDialog.h"
 
+#include "Input.h"
 #include "MemoWindowQuery.h"
+#include "Wait.h"
 #include "WindowQuery.h"
 
 #include <algorithm>
@@ -25,6 +27,14 @@ HWND AboutDialogOf(DWORD processId)
         if (IsWindowVisible(window))
             return window;
     return nullptr;
+}
+
+HWND ChooseAboutInTrayMenu(DWORD processId)
+{
+    PressKeys({'A'});
+    HWND about = nullptr;
+    WaitUntil([&] { return (about = AboutDialogOf(processId)) != nullptr; });
+    return about;
 }
 
 std::wstring ExpectedVersionLine(const std::filesystem::path& file)

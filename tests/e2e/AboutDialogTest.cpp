@@ -13,11 +13,8 @@ TEST_F(KamifudaTest, AboutFromTheTrayMenuShowsTheProgramsOwnProductVersion)
     const Instance program = StartProgram();
     ASSERT_NE(program.mainWindow, nullptr);
     ASSERT_NE(OpenTrayMenu(program), nullptr);
-    PressKeys({'A'}); // バージョン情報(&A)...
-
-    HWND about = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (about = AboutDialogOf(program.process->Id())) != nullptr; }))
-        << "the About dialog did not open";
+    HWND about = ChooseAboutInTrayMenu(program.process->Id());
+    ASSERT_NE(about, nullptr) << "the About dialog did not open";
     EXPECT_EQ(L"Kamifudaのバージョン情報", WideCaptionOf(about));
     RECT client{};
     GetClientRect(about, &client);
@@ -34,9 +31,8 @@ TEST_F(KamifudaTest, AboutFromTheTrayMenuShowsTheProgramsOwnProductVersion)
     EXPECT_TRUE(program.process->IsRunning());
     // The dialog is built anew each time.
     ASSERT_NE(OpenTrayMenu(program), nullptr);
-    PressKeys({'A'});
-    HWND again = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (again = AboutDialogOf(program.process->Id())) != nullptr; }));
+    HWND again = ChooseAboutInTrayMenu(program.process->Id());
+    ASSERT_NE(again, nullptr);
     // The close box of its frame closes it too.
     PostMessageW(again, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(again); })) << "the close box did not close the dialog";

@@ -29,9 +29,9 @@ HANDLE KillOnCloseJob()
 } // namespace
 
 ChildProcess::ChildProcess(const std::filesystem::path& program, const std::filesystem::path& workingFolder,
-                           Start start)
+                           Start start, const std::wstring& arguments)
 {
-    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+    std::wstring commandLine = L"\"" + program.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};

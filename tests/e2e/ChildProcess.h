@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace e2e {
 
@@ -21,8 +22,9 @@ public:
         Suspended
     };
 
+    // `arguments` follow the quoted program on its command line.
     ChildProcess(const std::filesystem::path& program, const std::filesystem::path& workingFolder,
-                 Start start = Start::Running);
+                 Start start = Start::Running, const std::wstring& arguments = L"");
     ~ChildProcess();
 
     ChildProcess(const ChildProcess&) = delete;

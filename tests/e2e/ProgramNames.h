@@ -18,6 +18,7 @@ inline constexpr char kMemoWindowClass[] = "TMemoWindow";
 inline constexpr char kMemoLabelClass[] = "KamifudaLabel";
 inline constexpr char kEditDialogClass[] = "TEditMemo";
 inline constexpr char kAboutClass[] = "TAbout";
+inline constexpr char kAboutLinkClass[] = "KamifudaSpeedButton";
 inline constexpr char kMessageBoxClass[] = "#32770";
 inline constexpr char kPopupMenuClass[] = "#32768";
 

@@ -131,7 +131,10 @@ TEST_F(AboutTest, LinkRunsExplorerWithTheAddressEachTimeAndTheDialogStaysOpen)
     ClickAt(link, 5, 5);
     ClickAt(link, 5, 5);
     DeliverPostedMessages();
-    const std::wstring expected = L"explorer " + ExpectedHomePage();
+    // Windows' own explorer by its full path, never a bare name that is looked for beside the program.
+    wchar_t windows[MAX_PATH] = {};
+    GetSystemWindowsDirectoryW(windows, MAX_PATH);
+    const std::wstring expected = L"\"" + std::wstring(windows) + L"\\explorer.exe\" " + ExpectedHomePage();
     ASSERT_EQ(2u, commands.size());
     EXPECT_EQ(expected, commands[0]);
     EXPECT_EQ(expected, commands[1]);

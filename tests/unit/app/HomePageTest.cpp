@@ -17,11 +17,16 @@ TEST(HomePageAddress, OtherwiseTheGuideBesideTheExecutable)
     EXPECT_EQ(L"kamifuda.html", HomePageAddress(L"", L"kamifuda.exe", L"kamifuda.html"));
 }
 
-TEST(HomePageCommand, ExplorerWithTheAddressQuotedOnlyWhenItHasBlanks)
+TEST(HomePageCommand, ExplorerByItsFullPathWithTheAddressQuotedOnlyWhenItHasBlanks)
 {
-    EXPECT_EQ(L"explorer https://example.org/kamifuda/", HomePageCommand(L"https://example.org/kamifuda/"));
-    EXPECT_EQ(L"explorer C:\\Tools\\kamifuda.html", HomePageCommand(L"C:\\Tools\\kamifuda.html"));
-    EXPECT_EQ(L"explorer \"C:\\Program Files\\Kamifuda\\kamifuda.html\"",
-              HomePageCommand(L"C:\\Program Files\\Kamifuda\\kamifuda.html"));
-    EXPECT_EQ(L"explorer \"C:\\A B\\k.html\"", HomePageCommand(L"\"C:\\A B\\k.html\""));
+    const std::wstring explorer = L"C:\\Windows\\explorer.exe";
+    EXPECT_EQ(L"\"C:\\Windows\\explorer.exe\" https://example.org/kamifuda/",
+              HomePageCommand(explorer, L"https://example.org/kamifuda/"));
+    EXPECT_EQ(L"\"C:\\Windows\\explorer.exe\" C:\\Tools\\kamifuda.html",
+              HomePageCommand(explorer, L"C:\\Tools\\kamifuda.html"));
+    EXPECT_EQ(L"\"C:\\Windows\\explorer.exe\" \"C:\\Program Files\\Kamifuda\\kamifuda.html\"",
+              HomePageCommand(explorer, L"C:\\Program Files\\Kamifuda\\kamifuda.html"));
+    EXPECT_EQ(L"\"C:\\Windows\\explorer.exe\" \"C:\\A B\\k.html\"", HomePageCommand(explorer, L"\"C:\\A B\\k.html\""));
+    EXPECT_EQ(L"\"D:\\My Windows\\explorer.exe\" C:\\Tools\\kamifuda.html",
+              HomePageCommand(L"D:\\My Windows\\explorer.exe", L"C:\\Tools\\kamifuda.html"));
 }

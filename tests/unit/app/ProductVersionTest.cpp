@@ -1,5 +1,6 @@
 #include "ProductVersion.h"
 #include "Handles.h"
+#include "Text.h"
 
 #include "product.h"
 
@@ -49,11 +50,15 @@ TEST(GetProductVersion, ReadsTheProductVersionNotTheFileVersionOrTheStrings)
     EXPECT_EQ("Version 10.00.123.04", VersionLine(v.major, v.minor, v.release, v.build));
 }
 
-TEST(GetProductVersion, ModuleWithoutVersionInformationGivesZeros)
+TEST(GetProductVersion, ModuleWithoutFixedVersionInformationGivesZeros)
 {
-    const LoadedModule plain(LoadLibraryW(L"plain_probe.dll"));
-    ASSERT_NE(nullptr, plain.Get());
-    EXPECT_EQ((Version{0, 0, 0, 0}), ProductVersionOf(plain.Get()));
+    // plain_probe.dll has no version resource; rootless_probe.dll has one whose root block holds no
+    // fixed file information, followed by bytes that would read as product version 9.9.9.9.
+    for (const wchar_t* name : {L"plain_probe.dll", L"rootless_probe.dll"}) {
+        const LoadedModule probe(LoadLibraryW(name));
+        ASSERT_NE(nullptr, probe.Get()) << ui::WideToUtf8(name);
+        EXPECT_EQ((Version{0, 0, 0, 0}), ProductVersionOf(probe.Get())) << ui::WideToUtf8(name);
+    }
 }
 
 TEST(GetProductVersion, TheRunningProgramCarriesTheProjectVersion)
