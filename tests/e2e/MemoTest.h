@@ -31,12 +31,8 @@ protected:
     HWND RightClickText(HWND memo, const std::vector<WORD>& heldKeys = {});
     // Activates the memo as a user would, before a click whose effect depends on it.
     void Activate(HWND memo);
-    // Holds the keys down; false if they would not stay held.
-    static bool HoldKeys(const std::vector<WORD>& keys);
     static constexpr std::chrono::milliseconds kActivationTimeout{2000};
     static constexpr DWORD kFocusEventsMs = 300;
-    static constexpr int kHoldAttempts = 5;
-    static constexpr DWORD kKeysSettleMs = 300;
     // Keys pressed into the open menu; waits until it has closed.
     bool ChooseWithKeys(const std::vector<WORD>& keys);
 
