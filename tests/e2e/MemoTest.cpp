@@ -7,6 +7,8 @@
 #include "Wait.h"
 #include "WindowQuery.h"
 
+#include <algorithm>
+
 namespace e2e {
 
 void MemoTest::SetUp()
@@ -34,6 +36,13 @@ HWND MemoTest::WaitForMemo()
     return memo;
 }
 
+std::vector<HWND> MemoTest::VisibleMemos() const
+{
+    std::vector<HWND> memos = OfClass(TopLevelWindowsOfProcess(ProcessId()), kMemoWindowClass);
+    std::erase_if(memos, [](HWND memo) { return !IsWindowVisible(memo); });
+    return memos;
+}
+
 HWND MemoTest::OpenNewMemoDialog()
 {
     PostTrayNotification(program_.mainWindow, WM_LBUTTONDBLCLK);
@@ -42,6 +51,7 @@ HWND MemoTest::OpenNewMemoDialog()
 
 HWND MemoTest::NewMemo(const std::string& text)
 {
+    const std::vector<HWND> before = VisibleMemos();
     HWND dialog = OpenNewMemoDialog();
     if (!dialog) {
         ADD_FAILURE() << "no edit dialog opened; the program's windows:\n" << DescribeScreenOf(ProcessId());
@@ -59,9 +69,19 @@ HWND MemoTest::NewMemo(const std::string& text)
         ADD_FAILURE() << "a click on OK did not close the edit dialog";
         return nullptr;
     }
-    HWND memo = WaitForMemo();
+    // Not simply the topmost memo: as the dialog closes, the activation may go back to an older
+    // memo and raise it above the new one.
+    HWND memo = nullptr;
+    WaitUntil([&] {
+        const std::vector<HWND> now = VisibleMemos();
+        const auto added = std::find_if(now.begin(), now.end(), [&](HWND window) {
+            return std::find(before.begin(), before.end(), window) == before.end();
+        });
+        memo = added != now.end() ? *added : nullptr;
+        return memo != nullptr;
+    });
     if (!memo)
-        ADD_FAILURE() << "no memo is shown";
+        ADD_FAILURE() << "no new memo is shown";
     return memo;
 }
 

@@ -23,6 +23,8 @@ protected:
     HWND WaitForEditDialog();
     // A visible memo window of the program, waiting until one shows; null if none does.
     HWND WaitForMemo();
+    // The program's visible memo windows, topmost first.
+    std::vector<HWND> VisibleMemos() const;
     // A new memo with this text: the tray's double click, the text put into the edit box, a click on
     // OK. Returns the memo window, null if something did not appear.
     HWND NewMemo(const std::string& text);
