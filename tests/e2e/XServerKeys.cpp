@@ -23,15 +23,15 @@ DosFileNameOf WineDosFileName()
 }
 
 // The X keysym xdotool names the left-hand key of each modifier by.
-const char* KeysymOf(WORD virtualKey)
+const wchar_t* KeysymOf(WORD virtualKey)
 {
     switch (virtualKey) {
     case VK_SHIFT:
-        return "Shift_L";
+        return L"Shift_L";
     case VK_CONTROL:
-        return "Control_L";
+        return L"Control_L";
     case VK_MENU:
-        return "Alt_L";
+        return L"Alt_L";
     default:
         return nullptr;
     }
@@ -58,19 +58,17 @@ bool UnderWine()
 
 bool SendModifierToXServer(WORD virtualKey, bool down)
 {
-    const char* keysym = KeysymOf(virtualKey);
+    const wchar_t* keysym = KeysymOf(virtualKey);
     if (!keysym) {
         ADD_FAILURE() << "no X keysym for the virtual key " << virtualKey;
         return false;
     }
-    static const std::wstring xdotool = XdotoolPath();
+    const std::wstring xdotool = XdotoolPath();
     if (xdotool.empty()) {
         ADD_FAILURE() << kXdotool << " is missing (tools/setup installs it)";
         return false;
     }
-    std::wstring commandLine = L"\"" + xdotool + L"\" " + (down ? L"keydown " : L"keyup ");
-    for (const char* c = keysym; *c; ++c)
-        commandLine += static_cast<wchar_t>(*c);
+    std::wstring commandLine = L"\"" + xdotool + L"\" " + (down ? L"keydown " : L"keyup ") + keysym;
     // Wine starts a Unix program with fork and exec; it hands back no handle to wait on.
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
