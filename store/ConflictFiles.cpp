@@ -26,19 +26,20 @@ ConflictNames ConflictNamesAt(const SYSTEMTIME& time, unsigned attempt)
     return {L"memo" + middle + L".txt", L"info" + middle + L".ini"};
 }
 
-KeptConflict KeepConflictFiles(const OtherPair& pair, const SYSTEMTIME& time, const std::wstring& folder)
+KeptConflict KeepConflictFiles(const OtherPair& pair, const SYSTEMTIME& time, const std::wstring& folder,
+                               RetryBudget budget)
 {
     for (unsigned attempt = 1; attempt <= kMostAttempts; ++attempt) {
         const ConflictNames names = ConflictNamesAt(time, attempt);
         const ConflictNames paths{PathInFolder(folder, names.memo), PathInFolder(folder, names.info)};
         if (Exists(paths.memo) || Exists(paths.info))
             continue;
-        FileResult result = WriteFileToDisk(paths.memo, pair.memoBytes);
+        FileResult result = WriteFileToDisk(paths.memo, pair.memoBytes, budget);
         if (result.Ok())
-            result = WriteFileToDisk(paths.info, pair.infoBytes);
+            result = WriteFileToDisk(paths.info, pair.infoBytes, budget);
         if (!result.Ok()) {
-            DeleteFileIfPresent(paths.info);
-            DeleteFileIfPresent(paths.memo);
+            DeleteFileIfPresent(paths.info, budget);
+            DeleteFileIfPresent(paths.memo, budget);
             return {result, {}};
         }
         return {FileResult::Success(), paths};

@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 #include "FileResult.h"
+#include "FileRetry.h"
 
 #include <windows.h>
 
@@ -39,4 +40,5 @@ struct KeptConflict {
 
 // Writes both files under the first free pair of names of this time; on failure neither is left.
 KeptConflict KeepConflictFiles(const OtherPair& pair, const SYSTEMTIME& time,
-                               const std::wstring& folder = ExecutableFolder());
+                               const std::wstring& folder = ExecutableFolder(),
+                               RetryBudget budget = kRetryForAboutASecond);

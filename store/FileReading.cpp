@@ -1,6 +1,5 @@
 #include "FileReading.h"
 
-#include "FileReplacement.h"
 #include "serialize/UniqueHandle.h"
 
 #include <limits>
@@ -29,9 +28,9 @@ DWORD ReadWholeFile(HANDLE file, std::string& content)
 }
 }
 
-DWORD UseFileForReading(const std::wstring& path, const std::function<DWORD(HANDLE)>& use)
+DWORD UseFileForReading(const std::wstring& path, RetryBudget budget, const std::function<DWORD(HANDLE)>& use)
 {
-    return RetryWhileFileIsHeld([&] {
+    return RetryWhileFileIsHeld(budget, [&] {
         const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
                                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -39,9 +38,9 @@ DWORD UseFileForReading(const std::wstring& path, const std::function<DWORD(HAND
     });
 }
 
-FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes)
+FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes, RetryBudget budget)
 {
-    const DWORD error = UseFileForReading(path, [&](HANDLE file) { return ReadWholeFile(file, bytes); });
+    const DWORD error = UseFileForReading(path, budget, [&](HANDLE file) { return ReadWholeFile(file, bytes); });
     if (error != ERROR_SUCCESS)
         bytes.clear();
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);

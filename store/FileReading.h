@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileResult.h"
+#include "FileRetry.h"
 
 #include <functional>
 #include <string>
@@ -10,10 +11,10 @@
 
 // Opens path for reading and runs use on the open file. The file is shared for reading, writing and
 // deleting, so that reading it keeps no other program from its work; one that is held by another
-// program is opened again (and use run again) for about a second, as RetryWhileFileIsHeld does.
+// program is opened again (and use run again) within the budget (FileRetry.h).
 // Returns the error of opening, or what use returned.
-DWORD UseFileForReading(const std::wstring& path, const std::function<DWORD(HANDLE)>& use);
+DWORD UseFileForReading(const std::wstring& path, RetryBudget budget, const std::function<DWORD(HANDLE)>& use);
 
 // Reads path byte for byte; a file that shrinks meanwhile gives what is there. On failure bytes is
 // empty.
-FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes);
+FileResult ReadFileFromDisk(const std::wstring& path, std::string& bytes, RetryBudget budget);

@@ -3,19 +3,7 @@
 #include "SaveGenerations.h"
 #include "serialize/UniqueHandle.h"
 
-#include <array>
-
 namespace {
-// About one second in all; short first pauses because most holders let go within milliseconds.
-constexpr std::array<DWORD, 7> kRetryPausesMs = {10, 20, 40, 80, 160, 320, 370};
-
-bool IsHeldByAnother(DWORD error)
-{
-    // Scanners that have a file open often make Windows answer "access denied" rather than
-    // "sharing violation" to a rename or delete.
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
-
 DWORD ErrorOf(BOOL succeeded)
 {
     return succeeded ? ERROR_SUCCESS : GetLastError();
@@ -37,21 +25,9 @@ DWORD WriteAll(HANDLE file, const std::string& bytes)
 }
 }
 
-DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt)
+FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes, RetryBudget budget)
 {
-    DWORD error = attempt();
-    for (DWORD pause : kRetryPausesMs) {
-        if (!IsHeldByAnother(error))
-            break;
-        Sleep(pause);
-        error = attempt();
-    }
-    return error;
-}
-
-FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes)
-{
-    const DWORD error = RetryWhileFileIsHeld([&] {
+    const DWORD error = RetryWhileFileIsHeld(budget, [&] {
         const Serialize::UniqueFile file(
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
@@ -62,9 +38,9 @@ FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes)
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
 }
 
-FileResult FlushFileToDisk(const std::wstring& path)
+FileResult FlushFileToDisk(const std::wstring& path, RetryBudget budget)
 {
-    const DWORD error = RetryWhileFileIsHeld([&] {
+    const DWORD error = RetryWhileFileIsHeld(budget, [&] {
         const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file ? ErrorOf(FlushFileBuffers(file.Get())) : GetLastError();
@@ -72,28 +48,28 @@ FileResult FlushFileToDisk(const std::wstring& path)
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);
 }
 
-FileResult MoveFileOver(const std::wstring& from, const std::wstring& to)
+FileResult MoveFileOver(const std::wstring& from, const std::wstring& to, RetryBudget budget)
 {
-    const DWORD error = RetryWhileFileIsHeld([&] {
+    const DWORD error = RetryWhileFileIsHeld(budget, [&] {
         return ErrorOf(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     });
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(to, error);
 }
 
-FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes)
+FileResult ReplaceFileContent(const std::wstring& path, const std::string& bytes, RetryBudget budget)
 {
     const std::wstring temporary = TemporaryName(path, 0);
-    FileResult result = WriteFileToDisk(temporary, bytes);
+    FileResult result = WriteFileToDisk(temporary, bytes, budget);
     if (result.Ok())
-        result = MoveFileOver(temporary, path);
+        result = MoveFileOver(temporary, path, budget);
     if (!result.Ok())
-        DeleteFileIfPresent(temporary);
+        DeleteFileIfPresent(temporary, budget);
     return result;
 }
 
-FileResult DeleteFileIfPresent(const std::wstring& path)
+FileResult DeleteFileIfPresent(const std::wstring& path, RetryBudget budget)
 {
-    const DWORD error = RetryWhileFileIsHeld([&] {
+    const DWORD error = RetryWhileFileIsHeld(budget, [&] {
         if (DeleteFileW(path.c_str()))
             return static_cast<DWORD>(ERROR_SUCCESS);
         const DWORD deleteError = GetLastError();

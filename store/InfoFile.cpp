@@ -93,12 +93,12 @@ bool InfoRecords::Complete() const
                        [](const std::optional<CWindowInfo>& record) { return record.has_value(); });
 }
 
-FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstring& path)
+FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstring& path, RetryBudget budget)
 {
     // Deleted by us rather than through the store's Clear, whose failure would go unnoticed and
     // leave keys of a longer list in the file.
     ReleaseProfileCache(path);
-    FileResult result = DeleteFileIfPresent(path);
+    FileResult result = DeleteFileIfPresent(path, budget);
     if (!result.Ok())
         return result;
 
@@ -107,7 +107,7 @@ FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstri
     Serialize::CIniSerialize(path).WriteObject(kObjectKey, target);
     ReleaseProfileCache(path);
 
-    result = FlushFileToDisk(path);
+    result = FlushFileToDisk(path, budget);
     if (result.Ok() && !HoldsExactly(path, infos))
         result = FileResult::Failure(path, ERROR_WRITE_FAULT);
     return result;

@@ -3,6 +3,7 @@
 #include "CWindowInfo.h"
 #include "DataFolder.h"
 #include "FileResult.h"
+#include "FileRetry.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,8 +25,10 @@
 //     info#1#Color#INT=...
 
 // Writes a complete info file at path (the old one deleted first, so no key of a longer list
-// survives) and flushes it to the disk. Used with a temporary path; see MemoFiles.h.
-FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstring& path);
+// survives) and flushes it to the disk; a file held by another program is tried again within the
+// budget. Used with a temporary path; see MemoFiles.h.
+FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstring& path,
+                         RetryBudget budget = kRetryForAboutASecond);
 
 // The records of info.ini as far as they could be read.
 struct InfoRecords {

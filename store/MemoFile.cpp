@@ -13,15 +13,15 @@ bool IsAbsence(DWORD error)
 
 }
 
-FileResult WriteMemoFile(const std::string& content, const std::wstring& folder)
+FileResult WriteMemoFile(const std::string& content, const std::wstring& folder, RetryBudget budget)
 {
-    return ReplaceFileContent(PathInFolder(folder, kMemoFileName), content);
+    return ReplaceFileContent(PathInFolder(folder, kMemoFileName), content, budget);
 }
 
-MemoFileContent ReadMemoFile(const std::wstring& folder)
+MemoFileContent ReadMemoFile(const std::wstring& folder, RetryBudget budget)
 {
     MemoFileContent result;
-    const FileResult read = ReadFileFromDisk(PathInFolder(folder, kMemoFileName), result.content);
+    const FileResult read = ReadFileFromDisk(PathInFolder(folder, kMemoFileName), result.content, budget);
     if (read.Ok()) {
         // Texts never hold a zero byte (window texts end at one), so a zero byte in the file is
         // damage. It is dropped on its own: ending the content there would lose every memo after it

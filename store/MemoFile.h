@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 #include "FileResult.h"
+#include "FileRetry.h"
 
 #include <string>
 
@@ -25,7 +26,9 @@ struct MemoFileContent {
 };
 
 // Replaces memo.txt with exactly these bytes, crash-safe (see FileReplacement.h).
-FileResult WriteMemoFile(const std::string& content, const std::wstring& folder = ExecutableFolder());
+FileResult WriteMemoFile(const std::string& content, const std::wstring& folder = ExecutableFolder(),
+                         RetryBudget budget = kRetryForAboutASecond);
 
-// Reads memo.txt. A file held open by another program is retried for about a second.
-MemoFileContent ReadMemoFile(const std::wstring& folder = ExecutableFolder());
+// Reads memo.txt. A file held open by another program is tried again within the budget.
+MemoFileContent ReadMemoFile(const std::wstring& folder = ExecutableFolder(),
+                             RetryBudget budget = kRetryForAboutASecond);

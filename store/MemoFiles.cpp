@@ -43,10 +43,10 @@ LeftoverFiles FindLeftovers(const std::wstring& folder)
 
 // The temporary memo.txt marks its info.ini as one of a save that did not count, so it goes only
 // once that is gone.
-void RemoveUnfinished(const TemporaryPaths& paths)
+void RemoveUnfinished(const TemporaryPaths& paths, RetryBudget budget)
 {
-    if (DeleteFileIfPresent(paths.info).Ok())
-        DeleteFileIfPresent(paths.memo);
+    if (DeleteFileIfPresent(paths.info, budget).Ok())
+        DeleteFileIfPresent(paths.memo, budget);
 }
 
 // Reports a failure on a temporary file under the name the user knows.
@@ -56,42 +56,42 @@ FileResult AsFailureOf(const std::wstring& path, const FileResult& result)
 }
 }
 
-FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder)
+FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder, RetryBudget budget)
 {
     const std::wstring memo = PathInFolder(folder, kMemoFileName);
     const std::wstring info = PathInFolder(folder, kInfoFileName);
     const TemporaryPaths temporary(folder, NextGeneration(FindLeftovers(folder)));
-    FileResult result = AsFailureOf(memo, WriteFileToDisk(temporary.memo, JoinMemoTexts(state.texts)));
+    FileResult result = AsFailureOf(memo, WriteFileToDisk(temporary.memo, JoinMemoTexts(state.texts), budget));
     if (result.Ok())
-        result = AsFailureOf(info, WriteInfoFile(state.infos, temporary.info));
+        result = AsFailureOf(info, WriteInfoFile(state.infos, temporary.info, budget));
     if (result.Ok())
-        result = MoveFileOver(temporary.memo, memo);
+        result = MoveFileOver(temporary.memo, memo, budget);
     if (!result.Ok()) {
-        RemoveUnfinished(temporary);
+        RemoveUnfinished(temporary, budget);
         return result;
     }
     // From here on memo.txt is new and its temporary info.ini the one that belongs to it; should
     // info.ini stay held, that file waits for the next save or the next start.
-    return AsFailureOf(info, FinishInterruptedSave(folder));
+    return AsFailureOf(info, FinishInterruptedSave(folder, budget));
 }
 
-FileResult FinishInterruptedSave(const std::wstring& folder)
+FileResult FinishInterruptedSave(const std::wstring& folder, RetryBudget budget)
 {
     const Cleanup plan = PlanCleanup(FindLeftovers(folder));
     FileResult staleLeft = FileResult::Success();
     for (unsigned generation : plan.staleInfo) {
-        const FileResult deleted = DeleteFileIfPresent(TemporaryPaths(folder, generation).info);
+        const FileResult deleted = DeleteFileIfPresent(TemporaryPaths(folder, generation).info, budget);
         if (!deleted.Ok() && staleLeft.Ok())
             staleLeft = deleted;
     }
     for (unsigned generation : plan.unfinishedMemo) {
         const TemporaryPaths paths(folder, generation);
         if (!FileExists(paths.info))
-            DeleteFileIfPresent(paths.memo);
+            DeleteFileIfPresent(paths.memo, budget);
     }
     if (!plan.pairedInfo)
         return FileResult::Success();
     if (!staleLeft.Ok())
         return staleLeft;
-    return MoveFileOver(TemporaryPaths(folder, *plan.pairedInfo).info, PathInFolder(folder, kInfoFileName));
+    return MoveFileOver(TemporaryPaths(folder, *plan.pairedInfo).info, PathInFolder(folder, kInfoFileName), budget);
 }

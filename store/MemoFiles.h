@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 #include "FileResult.h"
+#include "FileRetry.h"
 #include "MemoState.h"
 
 #include <string>
@@ -15,11 +16,14 @@
 // the pair later.
 
 // Writes both files. On failure nothing or only memo.txt was replaced, and the result names the
-// file that could not be written and why.
-FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder = ExecutableFolder());
+// file that could not be written and why. A file held by another program is tried again within the
+// budget.
+FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder = ExecutableFolder(),
+                          RetryBudget budget = kRetryForAboutASecond);
 
 // Cleans up after saves that did not finish: the completed temporary info.ini that belongs to
 // memo.txt is moved into place, every other temporary file is removed. The result is a failure
 // when that info.ini could not take its place (it is kept for a later call): until then info.ini
 // holds older places than memo.txt.
-FileResult FinishInterruptedSave(const std::wstring& folder = ExecutableFolder());
+FileResult FinishInterruptedSave(const std::wstring& folder = ExecutableFolder(),
+                                 RetryBudget budget = kRetryForAboutASecond);

@@ -99,11 +99,11 @@ std::vector<MemoKey> SortedKeys(const MemoState& state)
 }
 
 // Whether info.ini can be opened for reading; a missing file is no failure. A file held by another
-// program is retried for about a second, as memo.txt is.
-FileResult InfoFileAccess(const std::wstring& folder)
+// program is tried again within the budget, as memo.txt is.
+FileResult InfoFileAccess(const std::wstring& folder, RetryBudget budget)
 {
     const std::wstring path = PathInFolder(folder, kInfoFileName);
-    const DWORD error = UseFileForReading(path, [](HANDLE) { return static_cast<DWORD>(ERROR_SUCCESS); });
+    const DWORD error = UseFileForReading(path, budget, [](HANDLE) { return static_cast<DWORD>(ERROR_SUCCESS); });
     // As for memo.txt, only "no such file" is a missing file.
     const bool usable = error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
     return usable ? FileResult::Success() : FileResult::Failure(path, error);
@@ -125,16 +125,16 @@ bool StoredMemos::InfoFileNeedsRepair() const
     return !texts.empty() && !info.Complete();
 }
 
-StoredMemos ReadStoredMemos(const std::wstring& folder)
+StoredMemos ReadStoredMemos(const std::wstring& folder, RetryBudget budget)
 {
     StoredMemos stored;
-    MemoFileContent memoFile = ReadMemoFile(folder);
+    MemoFileContent memoFile = ReadMemoFile(folder, budget);
     stored.memoFile = memoFile.status;
     stored.memoFileFailure = memoFile.failure;
     // The bytes as read are let go as soon as they are split: a large file is then held once.
     stored.texts = SplitMemoTexts(std::exchange(memoFile.content, {}));
     if (stored.memoFile != MemoFileContent::Status::Unreadable) {
-        stored.infoFileFailure = InfoFileAccess(folder);
+        stored.infoFileFailure = InfoFileAccess(folder, budget);
         if (stored.infoFileFailure.Ok())
             stored.info = ReadInfoRecords(stored.texts.size(), folder);
     }

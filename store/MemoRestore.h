@@ -3,6 +3,7 @@
 #include "CWindowInfo.h"
 #include "DataFolder.h"
 #include "FileResult.h"
+#include "FileRetry.h"
 #include "FileStamps.h"
 #include "InfoFile.h"
 #include "MemoFile.h"
@@ -52,7 +53,9 @@ struct StoredMemos {
     bool InfoFileNeedsRepair() const;
 };
 
-StoredMemos ReadStoredMemos(const std::wstring& folder = ExecutableFolder());
+// A file held by another program is tried again within the budget.
+StoredMemos ReadStoredMemos(const std::wstring& folder = ExecutableFolder(),
+                            RetryBudget budget = kRetryForAboutASecond);
 
 // One memo window to open.
 struct MemoWindowPlan {

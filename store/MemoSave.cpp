@@ -6,6 +6,11 @@
 #include "PersistenceGuard.h"
 
 namespace {
+RetryBudget RetryBudgetOf(SaveMoment moment)
+{
+    return moment == SaveMoment::Last ? kRetryForAboutASecond : kTryOnce;
+}
+
 // The pair as another copy left it, read once it stayed put; none when it could not be read or
 // moved while being read, and it is looked at again at the next save.
 struct OutsidePair {
@@ -13,16 +18,16 @@ struct OutsidePair {
     StoredMemos stored;
 };
 
-std::optional<OutsidePair> ReadOutsidePair(const MemoFileStamps& stamps, const std::wstring& folder)
+std::optional<OutsidePair> ReadOutsidePair(const MemoFileStamps& stamps, const std::wstring& folder, RetryBudget budget)
 {
     OutsidePair pair;
     for (auto [name, bytes] :
          {std::pair{kMemoFileName, &pair.bytes.memoBytes}, std::pair{kInfoFileName, &pair.bytes.infoBytes}}) {
-        const FileResult read = ReadFileFromDisk(PathInFolder(folder, name), *bytes);
+        const FileResult read = ReadFileFromDisk(PathInFolder(folder, name), *bytes, budget);
         if (!read.Ok() && read.Error() != ERROR_FILE_NOT_FOUND)
             return std::nullopt;
     }
-    pair.stored = ReadStoredMemos(folder);
+    pair.stored = ReadStoredMemos(folder, budget);
     if (LookAtMemoFiles(folder) != stamps || pair.stored.memoFile == MemoFileContent::Status::Unreadable ||
         !pair.stored.infoFileFailure.Ok())
         return std::nullopt;
@@ -44,7 +49,7 @@ bool HoldsTheSameMemos(const OutsidePair& pair, const MemoSaver& saver)
 class SaveRound {
 public:
     SaveRound(const MemoDesk& desk, MemoSaver& saver, const std::wstring& folder, SaveMoment moment)
-        : desk_(desk), saver_(saver), folder_(folder), moment_(moment)
+        : desk_(desk), saver_(saver), folder_(folder), moment_(moment), budget_(RetryBudgetOf(moment))
     {}
 
     SaveOutcome Run()
@@ -87,7 +92,7 @@ private:
     // only once it has stayed put again.
     std::optional<OutsidePair> ReadOtherPair()
     {
-        std::optional<OutsidePair> pair = ReadOutsidePair(now_, folder_);
+        std::optional<OutsidePair> pair = ReadOutsidePair(now_, folder_, budget_);
         if (!pair)
             saver_.watch.seenBefore.reset();
         return pair;
@@ -122,7 +127,7 @@ private:
     {
         SYSTEMTIME time{};
         GetLocalTime(&time);
-        const KeptConflict kept = KeepConflictFiles(pair.bytes, time, folder_);
+        const KeptConflict kept = KeepConflictFiles(pair.bytes, time, folder_, budget_);
         if (!kept.result.Ok())
             return {SaveOutcome::Result::Failed, kept.result};
         SaveOutcome outcome = WriteOrUnchanged();
@@ -140,7 +145,7 @@ private:
     {
         if (!differs_)
             return {SaveOutcome::Result::Unchanged};
-        const FileResult written = WriteMemoFiles(current_, folder_);
+        const FileResult written = WriteMemoFiles(current_, folder_, budget_);
         if (written.Ok()) {
             saver_.Remember(current_);
             saver_.repairNeeded = false;
@@ -156,6 +161,7 @@ private:
     MemoSaver& saver_;
     const std::wstring& folder_;
     const SaveMoment moment_;
+    const RetryBudget budget_;
     MemoState current_;
     bool differs_ = false;
     bool watched_ = false;

@@ -55,6 +55,9 @@ struct SaveOutcome {
 
 // The last save of a run cannot wait for a pair that is still moving: it reads it at once. With no
 // change of this copy's own it opens no window: the files already hold what the next start shows.
+// Nor can it leave a file that another program holds to a later save: it tries each file for about
+// a second. Every other save runs while the window thread waits for it, and tries each file once
+// (FileRetry.h): a held one fails at once, and the next save, 3 s later, tries again.
 enum class SaveMoment
 {
     Any,

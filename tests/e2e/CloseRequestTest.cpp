@@ -1,6 +1,7 @@
 // Requests to close that come from another program, as taskkill without /f and tools that end a
 // program send them: a WM_CLOSE posted to a top-level window of the process. The program ends as
 // at the end of the session, with its last save, and a memo is deleted only by the user.
+#include "HeldModifierKeys.h"
 #include "Input.h"
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
@@ -96,9 +97,11 @@ TEST_F(CloseRequestTest, AltF4OnTheFocusedMemoDeletesIt)
     ASSERT_NE(closed, nullptr);
     ClickAt(CentreOf(ChildOf(closed, kMemoLabelClass)), MouseButton::Left);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == closed; }));
-    HoldKey(VK_MENU);
-    PressKeys({VK_F4});
-    LetGoKey(VK_MENU);
+    {
+        const HeldModifierKeys alt({VK_MENU});
+        ASSERT_TRUE(alt.AllHeld());
+        PressKeys({VK_F4});
+    }
     ASSERT_TRUE(WaitUntilHidden(closed));
     ASSERT_TRUE(Exit());
     const auto stored = ReadStoredMemos(ProgramFolder());

@@ -7,6 +7,8 @@
 #include "Wait.h"
 #include "WindowQuery.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -95,6 +97,33 @@ protected:
     std::optional<HeldFile> held_;
 };
 
+// How a window answered messages sent to it one after another.
+struct Answers {
+    int sent = 0;
+    int unanswered = 0;
+    DWORD longestMs = 0;
+};
+
+// Sends the window a message every 100 ms for this long, each given 200 ms to be answered, as
+// Windows itself asks a window before it calls it hung.
+Answers AskRepeatedly(HWND window, DWORD forMs)
+{
+    constexpr UINT kAnswerTimeoutMs = 200;
+    constexpr DWORD kIntervalMs = 100;
+    Answers answers;
+    const ULONGLONG start = GetTickCount64();
+    while (GetTickCount64() - start < forMs) {
+        const ULONGLONG sent = GetTickCount64();
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result))
+            ++answers.unanswered;
+        answers.longestMs = std::max(answers.longestMs, static_cast<DWORD>(GetTickCount64() - sent));
+        ++answers.sent;
+        Sleep(kIntervalMs);
+    }
+    return answers;
+}
+
 TEST_F(HeldMemoFileTest, HeldAtStartTheUserIsToldAndNoSaveOfThatRunReplacesTheFiles)
 {
     ASSERT_NO_FATAL_FAILURE(LaunchWhileHeld(kMemoFile, L"今回はメモを保存しません"));
@@ -134,7 +163,7 @@ TEST_F(HeldMemoFileTest, InfoIniHeldAtStartTheTextsOpenTheUserIsToldAndThePlaces
     ExpectShown(kStored);
 }
 
-TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothingIsLost)
+TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesTheMemosAnswerAndItIsWrittenOnceReleasedAndNothingIsLost)
 {
     HWND first = HoldAfterSaving("before the hold", kMemoFile);
     ASSERT_NE(first, nullptr);
@@ -148,6 +177,14 @@ TEST_F(HeldMemoFileTest, HeldDuringSeveralSavesItIsWrittenOnceReleasedAndNothing
     HWND third = NewMemo("also made while held");
     ASSERT_NE(third, nullptr);
     ASSERT_TRUE(Synchronise());
+    ExpectUntouched(&*held_);
+
+    // Every timer tick tries again and fails at once: the memos answer throughout.
+    const Answers answers = AskRepeatedly(first, 20000);
+    std::printf("memo.txt held for 20 s: %d messages sent, %d unanswered within 200 ms, the longest answer %lu ms\n",
+                answers.sent, answers.unanswered, answers.longestMs);
+    EXPECT_GT(answers.sent, 50);
+    EXPECT_EQ(answers.unanswered, 0) << "of " << answers.sent;
     ExpectUntouched(&*held_);
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "saves in the background ask nothing";
 

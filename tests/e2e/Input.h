@@ -20,7 +20,8 @@ void PressKeys(const std::vector<WORD>& virtualKeys);
 // Moves the cursor to a screen point and presses and releases the button there.
 void ClickAt(POINT screenPoint, MouseButton button);
 
-// A key held down or let go.
+// A key held down or let go. Only for a system where SendInput's keys are all there is: a modifier
+// held this way under Wine reads as released at the next focus or pointer event (HeldModifierKeys.h).
 void HoldKey(WORD virtualKey);
 void LetGoKey(WORD virtualKey);
 

@@ -1,4 +1,5 @@
 // New memos from the tray and their edit dialog, driven with real mouse and keyboard input.
+#include "HeldModifierKeys.h"
 #include "Input.h"
 #include "MemoTest.h"
 #include "MemoWindowQuery.h"
@@ -131,12 +132,14 @@ protected:
         ClickAt(CentreOf(edit), MouseButton::Left);
         // Keys go to the window that has the focus when they are sent.
         ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog_) == edit; }));
-        HoldKey(VK_CONTROL);
-        PressKeys({VK_END});
-        HoldKey(VK_SHIFT);
-        PressKeys({VK_HOME});
-        LetGoKey(VK_SHIFT);
-        LetGoKey(VK_CONTROL);
+        {
+            const HeldModifierKeys control({VK_CONTROL});
+            ASSERT_TRUE(control.AllHeld());
+            PressKeys({VK_END});
+            const HeldModifierKeys shift({VK_SHIFT});
+            ASSERT_TRUE(shift.AllHeld());
+            PressKeys({VK_HOME});
+        }
         PressKeys({VK_DELETE});
         ASSERT_TRUE(WaitUntil([&] { return ControlText(edit).empty(); }));
         edit_ = edit;

@@ -1,5 +1,6 @@
 #include "MemoTest.h"
 
+#include "HeldModifierKeys.h"
 #include "Input.h"
 #include "MemoWindowQuery.h"
 #include "TrayIcon.h"
@@ -35,6 +36,13 @@ HWND MemoTest::WaitForMemo()
     return memo;
 }
 
+std::vector<HWND> MemoTest::VisibleMemos() const
+{
+    std::vector<HWND> memos = OfClass(TopLevelWindowsOfProcess(ProcessId()), kMemoWindowClass);
+    std::erase_if(memos, [](HWND memo) { return !IsWindowVisible(memo); });
+    return memos;
+}
+
 HWND MemoTest::OpenNewMemoDialog()
 {
     PostTrayNotification(program_.mainWindow, WM_LBUTTONDBLCLK);
@@ -43,6 +51,7 @@ HWND MemoTest::OpenNewMemoDialog()
 
 HWND MemoTest::NewMemo(const std::string& text)
 {
+    const std::vector<HWND> before = VisibleMemos();
     HWND dialog = OpenNewMemoDialog();
     if (!dialog) {
         ADD_FAILURE() << "no edit dialog opened; the program's windows:\n" << DescribeScreenOf(ProcessId());
@@ -60,9 +69,19 @@ HWND MemoTest::NewMemo(const std::string& text)
         ADD_FAILURE() << "a click on OK did not close the edit dialog";
         return nullptr;
     }
-    HWND memo = WaitForMemo();
+    // Not simply the topmost memo: as the dialog closes, the activation may go back to an older
+    // memo and raise it above the new one.
+    HWND memo = nullptr;
+    WaitUntil([&] {
+        const std::vector<HWND> now = VisibleMemos();
+        const auto added = std::find_if(now.begin(), now.end(), [&](HWND window) {
+            return std::find(before.begin(), before.end(), window) == before.end();
+        });
+        memo = added != now.end() ? *added : nullptr;
+        return memo != nullptr;
+    });
     if (!memo)
-        ADD_FAILURE() << "no memo is shown";
+        ADD_FAILURE() << "no new memo is shown";
     return memo;
 }
 
@@ -72,16 +91,13 @@ HWND MemoTest::RightClickText(HWND memo, const std::vector<WORD>& heldKeys)
     if (!label)
         return nullptr;
     Activate(memo);
-    if (!heldKeys.empty() && !HoldKeys(heldKeys)) {
-        ADD_FAILURE() << "the keys did not stay held";
+    const HeldModifierKeys held(heldKeys);
+    if (!held.AllHeld())
         return nullptr;
-    }
     ClickAt(CentreOf(label), MouseButton::Right);
     HWND menu = nullptr;
     if (!WaitUntil([&] { return (menu = OpenPopupMenuOf(ProcessId())) != nullptr; }))
         ADD_FAILURE() << "the right click opened no menu; the program's windows:\n" << DescribeScreenOf(ProcessId());
-    for (WORD key : heldKeys)
-        LetGoKey(key);
     return menu;
 }
 
@@ -89,33 +105,16 @@ void MemoTest::Activate(HWND memo)
 {
     // Wine gives an activated window the X input focus itself, and the X server's focus events
     // reach the program a moment later, with no message to wait for. Arriving while a right click
-    // on a memo in the background was handled, they now and then closed its menu as it opened; and
-    // they make Wine take the modifier keys' state from the X server, which never saw the keys this
-    // test sends. Neither happens to a user on Windows, so the memo is activated first, with a press
-    // on its margin as a user would. A memo just restored may not take the activation from a press;
-    // the right click then goes to it as it is.
+    // on a memo in the background was handled, they now and then closed its menu as it opened,
+    // which never happens to a user on Windows; so the memo is activated first, with a press on its
+    // margin as a user would. A memo just restored may not take the activation from a press; the
+    // right click then goes to it as it is.
     POINT margin{0, 0};
     ClientToScreen(memo, &margin);
     ClickAt(POINT{margin.x - 2, margin.y + 2}, MouseButton::Left);
     WaitUntil([&] { return GetForegroundWindow() == memo; }, kActivationTimeout);
     // The focus events of that press come with no message to wait for.
     Sleep(kFocusEventsMs);
-}
-
-bool MemoTest::HoldKeys(const std::vector<WORD>& keys)
-{
-    const auto allHeld = [&] {
-        return std::all_of(keys.begin(), keys.end(), [](WORD key) { return GetAsyncKeyState(key) < 0; });
-    };
-    // Held again for as long as Wine lets go of them.
-    for (int attempt = 0; attempt < kHoldAttempts; ++attempt) {
-        for (WORD key : keys)
-            HoldKey(key);
-        Sleep(kKeysSettleMs);
-        if (allHeld())
-            return true;
-    }
-    return false;
 }
 
 bool MemoTest::ChooseWithKeys(const std::vector<WORD>& keys)

@@ -23,6 +23,8 @@ protected:
     HWND WaitForEditDialog();
     // A visible memo window of the program, waiting until one shows; null if none does.
     HWND WaitForMemo();
+    // The program's visible memo windows, topmost first.
+    std::vector<HWND> VisibleMemos() const;
     // A new memo with this text: the tray's double click, the text put into the edit box, a click on
     // OK. Returns the memo window, null if something did not appear.
     HWND NewMemo(const std::string& text);
@@ -31,12 +33,8 @@ protected:
     HWND RightClickText(HWND memo, const std::vector<WORD>& heldKeys = {});
     // Activates the memo as a user would, before a click whose effect depends on it.
     void Activate(HWND memo);
-    // Holds the keys down; false if they would not stay held.
-    static bool HoldKeys(const std::vector<WORD>& keys);
     static constexpr std::chrono::milliseconds kActivationTimeout{2000};
     static constexpr DWORD kFocusEventsMs = 300;
-    static constexpr int kHoldAttempts = 5;
-    static constexpr DWORD kKeysSettleMs = 300;
     // Keys pressed into the open menu; waits until it has closed.
     bool ChooseWithKeys(const std::vector<WORD>& keys);
 

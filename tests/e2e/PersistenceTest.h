@@ -46,7 +46,6 @@ protected:
     // two handlers, so a save that a handler started is complete when this returns.
     bool Synchronise() const;
 
-    std::vector<HWND> VisibleMemos() const;
     // The visible memo whose window caption is the first line of this text, as a memo's is.
     HWND VisibleMemoHeaded(const std::string& text) const;
     // The memo's whole text, as its copy command puts it on the clipboard.

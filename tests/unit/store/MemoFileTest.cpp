@@ -1,6 +1,6 @@
 #include "store/MemoFile.h"
 #include "store/DataFolder.h"
-#include "store/FileReplacement.h"
+#include "store/FileRetry.h"
 #include "store/MemoFiles.h"
 
 #include "HeldFile.h"
@@ -158,26 +158,56 @@ TEST_F(InterruptedSave, NothingToDoLeavesTheFilesAlone)
 TEST(FileRetries, OperationsFailingForOtherReasonsAreNotRetried)
 {
     int attempts = 0;
-    EXPECT_EQ(RetryWhileFileIsHeld([&] {
-                  ++attempts;
-                  return static_cast<DWORD>(ERROR_FILE_NOT_FOUND);
-              }),
+    EXPECT_EQ(RetryWhileFileIsHeld(kRetryForAboutASecond,
+                                   [&] {
+                                       ++attempts;
+                                       return static_cast<DWORD>(ERROR_FILE_NOT_FOUND);
+                                   }),
               static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(attempts, 1);
 
     attempts = 0;
-    EXPECT_EQ(RetryWhileFileIsHeld([&] {
-                  return ++attempts < 3 ? static_cast<DWORD>(ERROR_SHARING_VIOLATION)
-                                        : static_cast<DWORD>(ERROR_SUCCESS);
-              }),
+    EXPECT_EQ(RetryWhileFileIsHeld(kRetryForAboutASecond,
+                                   [&] {
+                                       return ++attempts < 3 ? static_cast<DWORD>(ERROR_SHARING_VIOLATION)
+                                                             : static_cast<DWORD>(ERROR_SUCCESS);
+                                   }),
               static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(attempts, 3);
 
     attempts = 0;
-    EXPECT_EQ(RetryWhileFileIsHeld([&] {
-                  ++attempts;
-                  return static_cast<DWORD>(ERROR_SHARING_VIOLATION);
-              }),
+    EXPECT_EQ(RetryWhileFileIsHeld(kRetryForAboutASecond,
+                                   [&] {
+                                       ++attempts;
+                                       return static_cast<DWORD>(ERROR_SHARING_VIOLATION);
+                                   }),
               static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    EXPECT_GT(attempts, 3); // retried several times before giving up
+    EXPECT_EQ(attempts, 8); // the first try and one after each of the seven pauses
+}
+
+// The saves while the program runs try once, so that the window thread never waits for a holder.
+TEST(FileRetries, OneTryIsNeverRepeated)
+{
+    for (DWORD held : {ERROR_SHARING_VIOLATION, ERROR_LOCK_VIOLATION, ERROR_ACCESS_DENIED}) {
+        int attempts = 0;
+        EXPECT_EQ(RetryWhileFileIsHeld(kTryOnce,
+                                       [&] {
+                                           ++attempts;
+                                           return held;
+                                       }),
+                  held);
+        EXPECT_EQ(attempts, 1) << held;
+    }
+}
+
+TEST(FileRetries, PausesDoubleFromTenMillisecondsAndAddUpToTheBudget)
+{
+    using Pauses = std::vector<DWORD>;
+    EXPECT_EQ(RetryPauses(RetryBudget{0}), Pauses{});
+    EXPECT_EQ(RetryPauses(RetryBudget{5}), Pauses{5});
+    EXPECT_EQ(RetryPauses(RetryBudget{50}), (Pauses{10, 20, 20}));
+    EXPECT_EQ(RetryPauses(RetryBudget{70}), (Pauses{10, 20, 40}));
+    EXPECT_EQ(RetryPauses(RetryBudget{1000}), (Pauses{10, 20, 40, 80, 160, 320, 370}));
+    EXPECT_EQ(RetryPauses(kTryOnce), Pauses{});
+    EXPECT_EQ(RetryPauses(kRetryForAboutASecond), (Pauses{10, 20, 40, 80, 160, 320, 370}));
 }
