@@ -2,7 +2,7 @@
 // check of the program cannot pass because a helper sees nothing.
 #include "FakeMainWindow.h"
 #include "FileBytes.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 #include "TestClipboard.h"
 #include "TrayIcon.h"
 
@@ -77,7 +77,7 @@ TEST(ClipboardHelpers, PutTextOtherDataOrNothing)
 
 TEST(FileHelpers, ReadFileBytesKeepsEveryByteAndTellsAMissingFile)
 {
-    const TempFolder folder;
+    const TemporaryFolder folder;
     const auto file = folder.Path() / "bytes.bin";
     const std::string bytes("a\r\nb\0c\n\x81\x5c", 9);
     std::ofstream(file, std::ios::binary) << bytes;
@@ -90,8 +90,8 @@ TEST(FileHelpers, TempFolderIsNewEmptyAndRemovedWithItsContents)
 {
     std::filesystem::path kept;
     {
-        const TempFolder first;
-        const TempFolder second;
+        const TemporaryFolder first;
+        const TemporaryFolder second;
         EXPECT_NE(first.Path(), second.Path());
         EXPECT_TRUE(std::filesystem::is_empty(first.Path()));
         std::filesystem::create_directory(first.Path() / "sub");

@@ -652,7 +652,7 @@ TEST(OtherCopy, ChangesOnBothSidesKeepTheOtherPairInConflictFiles)
     EXPECT_EQ(saved.result, Result::Written);
     ASSERT_TRUE(saved.conflict.has_value());
     EXPECT_EQ(folder.Read("memo.txt"), "one\r\nmine\r\n");
-    const std::wstring prefix = folder.Path() + L"\\";
+    const std::wstring prefix = folder.Path().wstring() + L"\\";
     ASSERT_EQ(saved.conflict->memo.substr(0, prefix.size()), prefix);
     const std::string memoName(saved.conflict->memo.begin() + prefix.size(), saved.conflict->memo.end());
     const std::string infoName(saved.conflict->info.begin() + prefix.size(), saved.conflict->info.end());
