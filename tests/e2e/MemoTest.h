@@ -34,9 +34,10 @@ protected:
     // Holds the keys down; false if they would not stay held.
     static bool HoldKeys(const std::vector<WORD>& keys);
     static constexpr std::chrono::milliseconds kActivationTimeout{2000};
-    static constexpr DWORD kFocusEventsMs = 300;
     static constexpr int kHoldAttempts = 5;
     static constexpr DWORD kKeysSettleMs = 300;
+    // Clicks the button of a dialog once the dialog has settled; false if it did not.
+    static bool ClickWhenSettled(HWND dialog, HWND button);
     // Keys pressed into the open menu; waits until it has closed.
     bool ChooseWithKeys(const std::vector<WORD>& keys);
 
