@@ -13,6 +13,7 @@
 #include "Measure.h"
 #include "MemoFixture.h"
 #include "Stopwatch.h"
+#include "Wait.h"
 
 #include "MemoPersistence.h"
 #include "TMemoWindow.h"
@@ -38,15 +39,6 @@ constexpr int kPixelsMoved = 1;
 // Measures only the steps of a restore. Every window a process has made slows the making of the
 // next under Wine, so tools/bench runs each count, and the steps, in a process of their own.
 constexpr char kStepsOption[] = "--steps";
-
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 std::vector<TMemoWindow*> OpenWindows()
 {

@@ -19,7 +19,7 @@
 #include "serialize/ModuleFileName.h"
 
 #include "ChildProcess.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 
 #include <windows.h>
 
@@ -141,7 +141,7 @@ void PrintFigures(const std::string& subject, int memos, const FigureSamples& fi
 RunFigures WineStartRun(int windows)
 {
     SetEnvironmentVariableA(kIdleWindowsVariable, std::to_string(windows).c_str());
-    const e2e::TempFolder folder;
+    const TemporaryFolder folder;
     const std::filesystem::path copy = folder.Path() / kIdleProgramName;
     std::filesystem::copy_file(Serialize::ModuleFileName(nullptr), copy);
     std::optional<VisibleWindowCounter> shown;
@@ -162,7 +162,7 @@ void PrintWineStart(int windows, const FigureSamples& figures)
 std::optional<RunFigures> KamifudaStartRun(const std::filesystem::path& program, const StagedMemoFiles& staged,
                                            int memos)
 {
-    const e2e::TempFolder folder;
+    const TemporaryFolder folder;
     const std::filesystem::path copy = folder.Path() / program.filename();
     std::filesystem::copy_file(program, copy);
     if (!staged.CopyInto(folder.Path().wstring())) {

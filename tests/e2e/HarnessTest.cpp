@@ -2,13 +2,17 @@
 // check of the program cannot pass because a helper sees nothing.
 #include "FakeMainWindow.h"
 #include "FileBytes.h"
-#include "TempFolder.h"
+#include "KamifudaTest.h"
+#include "TemporaryFolder.h"
 #include "TestClipboard.h"
 #include "TrayIcon.h"
+#include "Wait.h"
+#include "WindowCreationWatch.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace e2e {
@@ -77,7 +81,7 @@ TEST(ClipboardHelpers, PutTextOtherDataOrNothing)
 
 TEST(FileHelpers, ReadFileBytesKeepsEveryByteAndTellsAMissingFile)
 {
-    const TempFolder folder;
+    const TemporaryFolder folder;
     const auto file = folder.Path() / "bytes.bin";
     const std::string bytes("a\r\nb\0c\n\x81\x5c", 9);
     std::ofstream(file, std::ios::binary) << bytes;
@@ -90,8 +94,8 @@ TEST(FileHelpers, TempFolderIsNewEmptyAndRemovedWithItsContents)
 {
     std::filesystem::path kept;
     {
-        const TempFolder first;
-        const TempFolder second;
+        const TemporaryFolder first;
+        const TemporaryFolder second;
         EXPECT_NE(first.Path(), second.Path());
         EXPECT_TRUE(std::filesystem::is_empty(first.Path()));
         std::filesystem::create_directory(first.Path() / "sub");
@@ -99,6 +103,22 @@ TEST(FileHelpers, TempFolderIsNewEmptyAndRemovedWithItsContents)
         kept = first.Path();
     }
     EXPECT_FALSE(std::filesystem::exists(kept));
+}
+
+// The watch behind "a refused start creates no window" (SingleInstanceTest) sees the windows of a
+// start that is not refused, watched as the refused ones are: from the start's first instruction.
+TEST_F(KamifudaTest, WindowCreationWatchSeesTheWindowsAStartCreates)
+{
+    ChildProcess& start = Launch(ChildProcess::Start::Suspended);
+    const WindowCreationWatch watch(start.Id());
+    start.Resume();
+    ASSERT_NE(WaitForMainWindow(start), nullptr);
+
+    const auto created = [&] {
+        const auto& classes = watch.CreatedClasses();
+        return std::find(classes.begin(), classes.end(), kMainWindowClass) != classes.end();
+    };
+    EXPECT_TRUE(WaitUntil(created)) << watch.CreatedClasses().size() << " windows seen";
 }
 
 } // namespace

@@ -29,7 +29,7 @@ void KamifudaTest::SetUp()
     const auto built = BuiltProgram();
     ASSERT_TRUE(std::filesystem::exists(built)) << built.string();
 
-    folder_ = std::make_unique<TempFolder>();
+    folder_ = std::make_unique<TemporaryFolder>();
     // The program lies in a folder of its own, and runs with another current folder, so files it
     // puts in the current folder instead of beside itself would be noticed.
     const auto programFolder = folder_->Path() / ProgramFolderName();

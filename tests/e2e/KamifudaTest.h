@@ -2,7 +2,7 @@
 
 #include "ChildProcess.h"
 #include "ProgramNames.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -50,7 +50,7 @@ protected:
     static HWND OpenTrayMenu(const Instance& instance);
 
 private:
-    std::unique_ptr<TempFolder> folder_;
+    std::unique_ptr<TemporaryFolder> folder_;
     std::filesystem::path program_;
     std::deque<ChildProcess> processes_;
     std::vector<HWND> mainWindows_;

@@ -11,6 +11,17 @@
 
 namespace e2e {
 
+namespace {
+
+// Whether the memo or its text still waits to be painted.
+bool AwaitsPainting(HWND memo)
+{
+    const HWND label = ChildOf(memo, kMemoLabelClass);
+    return GetUpdateRect(memo, nullptr, FALSE) || (label && GetUpdateRect(label, nullptr, FALSE));
+}
+
+} // namespace
+
 void MemoTest::SetUp()
 {
     KamifudaTest::SetUp();
@@ -64,8 +75,7 @@ HWND MemoTest::NewMemo(const std::string& text)
         return nullptr;
     }
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    ClickAt(CentreOf(ok), MouseButton::Left);
-    if (!WaitUntilHidden(dialog)) {
+    if (!ClickWhenSettled(dialog, ok) || !WaitUntilHidden(dialog)) {
         ADD_FAILURE() << "a click on OK did not close the edit dialog";
         return nullptr;
     }
@@ -91,6 +101,9 @@ HWND MemoTest::RightClickText(HWND memo, const std::vector<WORD>& heldKeys)
     if (!label)
         return nullptr;
     Activate(memo);
+    // The pointer reaches the text before the keys are held, so that entering the label is over
+    // before the press.
+    MovePointerTo(CentreOf(label));
     const HeldModifierKeys held(heldKeys);
     if (!held.AllHeld())
         return nullptr;
@@ -104,17 +117,41 @@ HWND MemoTest::RightClickText(HWND memo, const std::vector<WORD>& heldKeys)
 void MemoTest::Activate(HWND memo)
 {
     // Wine gives an activated window the X input focus itself, and the X server's focus events
-    // reach the program a moment later, with no message to wait for. Arriving while a right click
-    // on a memo in the background was handled, they now and then closed its menu as it opened,
-    // which never happens to a user on Windows; so the memo is activated first, with a press on its
-    // margin as a user would. A memo just restored may not take the activation from a press; the
-    // right click then goes to it as it is.
+    // reach the program only when its thread next waits for messages, after those it has (the
+    // press, a save). Arriving while a right click on a memo was handled, they now and then closed
+    // its menu as it opened. That does not happen to a user on Windows, so the memo is activated
+    // first, with a press on its margin as a user would, and its thread is left to come to rest:
+    // the memo is the foreground window with the focus and nothing holds the mouse, and a repaint
+    // asked for after that is done (a thread paints only once no other message waits). A memo just
+    // restored may not take the activation from a press; the right click then goes to it as it is.
     POINT margin{0, 0};
     ClientToScreen(memo, &margin);
     ClickAt(POINT{margin.x - 2, margin.y + 2}, MouseButton::Left);
-    WaitUntil([&] { return GetForegroundWindow() == memo; }, kActivationTimeout);
-    // The focus events of that press come with no message to wait for.
-    Sleep(kFocusEventsMs);
+    const auto active = [&] {
+        const HWND focus = FocusOfThreadOf(memo);
+        return GetForegroundWindow() == memo && (focus == memo || IsChild(memo, focus)) &&
+               CaptureOfThreadOf(memo) == nullptr;
+    };
+    WaitUntil(active, kActivationTimeout);
+    RedrawWindow(memo, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    WaitUntil([&] { return !AwaitsPainting(memo); }, kActivationTimeout);
+}
+
+bool MemoTest::ClickWhenSettled(HWND dialog, HWND button)
+{
+    // A dialog that shows may still be placing itself: a button is ready for the click once the
+    // dialog's modal loop has put the focus on one of its controls and the button stays in one
+    // place from one look to the next.
+    RECT last{};
+    const bool ready = WaitUntil([&] {
+        const RECT now = RectOf(button);
+        const bool settled = EqualRect(&now, &last) != FALSE;
+        last = now;
+        return settled && IsWindowVisible(button) && IsChild(dialog, FocusOfThreadOf(dialog));
+    });
+    if (ready)
+        ClickAt(CentreOf(button), MouseButton::Left);
+    return ready;
 }
 
 bool MemoTest::ChooseWithKeys(const std::vector<WORD>& keys)

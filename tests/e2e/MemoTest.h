@@ -34,7 +34,8 @@ protected:
     // Activates the memo as a user would, before a click whose effect depends on it.
     void Activate(HWND memo);
     static constexpr std::chrono::milliseconds kActivationTimeout{2000};
-    static constexpr DWORD kFocusEventsMs = 300;
+    // Clicks the button of a dialog once the dialog has settled; false if it did not.
+    static bool ClickWhenSettled(HWND dialog, HWND button);
     // Keys pressed into the open menu; waits until it has closed.
     bool ChooseWithKeys(const std::vector<WORD>& keys);
 

@@ -1,5 +1,6 @@
 #include "MemoWindowQuery.h"
 
+#include "MemoMeasure.h"
 #include "WindowQuery.h"
 
 #include <array>
@@ -7,8 +8,6 @@
 namespace e2e {
 
 namespace {
-
-constexpr int kMemoBorderWidth = 5;
 
 struct ChildSearch {
     std::string className;
@@ -100,24 +99,13 @@ SIZE ClientSizeOf(HWND window)
 
 SIZE MemoClientSizeFor(const std::string& ansiText, int fontHeight)
 {
-    const std::string measured = ansiText.empty() ? std::string(" ") : ansiText;
-    HFONT font = CreateFontW(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ Ｐゴシック");
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    RECT r{0, 0, 0, 0};
-    DrawTextA(dc, measured.c_str(), static_cast<int>(measured.size()), &r, DT_CALCRECT | DT_EXPANDTABS);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
-    return SIZE{r.right - r.left, r.bottom - r.top};
+    return memotest::MeasureText(ansiText.empty() ? std::string(" ") : ansiText, 0, fontHeight);
 }
 
 SIZE MemoWindowExtra()
 {
-    RECT r{0, 0, 0, 0};
-    AdjustWindowRectEx(&r, WS_POPUP | WS_THICKFRAME, FALSE, WS_EX_TOOLWINDOW);
-    return SIZE{r.right - r.left + 2 * kMemoBorderWidth, r.bottom - r.top + 2 * kMemoBorderWidth};
+    const SIZE frame = memotest::SizingFrame();
+    return SIZE{frame.cx + 2 * memotest::kMemoBorder, frame.cy + 2 * memotest::kMemoBorder};
 }
 
 } // namespace e2e

@@ -36,23 +36,6 @@ std::vector<WORD> KeysTyping(const std::string& text)
     return keys;
 }
 
-// A dialog that shows may still be placing itself: a button is ready for the click once the
-// dialog's modal loop has put the focus on one of its controls and the button stays in one place
-// from one look to the next.
-bool ClickWhenSettled(HWND dialog, HWND button)
-{
-    RECT last{};
-    const bool ready = WaitUntil([&] {
-        const RECT now = RectOf(button);
-        const bool settled = EqualRect(&now, &last) != FALSE;
-        last = now;
-        return settled && IsWindowVisible(button) && IsChild(dialog, FocusOfThreadOf(dialog));
-    });
-    if (ready)
-        ClickAt(CentreOf(button), MouseButton::Left);
-    return ready;
-}
-
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM text)
 {
     if (ClassNameOf(child) == "Static") {

@@ -3,7 +3,6 @@
 #include "FileBytes.h"
 
 #include <charconv>
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -138,12 +137,6 @@ std::string InfoFileBytes(const std::vector<StoredMemo>& memos)
               << r.right - r.left << kLineEnd << KeyOf(i, "Height") << "=" << r.bottom - r.top << kLineEnd;
     }
     return bytes.str();
-}
-
-void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes)
-{
-    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void WriteStoredMemos(const std::filesystem::path& folder, const std::vector<StoredMemo>& memos)

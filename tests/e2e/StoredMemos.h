@@ -39,7 +39,6 @@ std::string InfoFileBytes(const std::vector<StoredMemo>& memos);
 
 // Both files of this list of memos written into the folder.
 void WriteStoredMemos(const std::filesystem::path& folder, const std::vector<StoredMemo>& memos);
-void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
 
 // The pair read back; nothing when either file is missing, a key is missing, or the number of
 // records differs from the number of texts (a pair that is not one complete save).

@@ -21,7 +21,7 @@ struct KeysToExit {
 
 class TrayMenuExitTest : public KamifudaTest, public testing::WithParamInterface<KeysToExit> {};
 
-TEST_P(TrayMenuExitTest, ExitItemEndsTheProgramWithCodeZeroAndRemovesTheIcon)
+TEST_P(TrayMenuExitTest, ExitItemEndsTheProgramWithCodeZero)
 {
     const Instance program = StartProgram();
     ASSERT_NE(program.mainWindow, nullptr);
@@ -31,9 +31,8 @@ TEST_P(TrayMenuExitTest, ExitItemEndsTheProgramWithCodeZeroAndRemovesTheIcon)
 
     ASSERT_TRUE(program.process->WaitForExit(kDefaultTimeout)) << "the program did not end";
     EXPECT_EQ(program.process->ExitCode(), 0u);
-    // Under Wine the shell also drops the icon of a destroyed window by itself, so this shows that no
-    // icon remains, not who removed it.
-    EXPECT_FALSE(TrayIconExists(program.mainWindow)) << "the icon outlived the program";
+    // Nothing is checked of the tray icon: the program leaves it in place, and the shell drops it
+    // with the window.
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, TrayMenuExitTest,

@@ -5,6 +5,7 @@
 #include "SpeedButton.h"
 #include "TAbout.h"
 #include "Text.h"
+#include "Wait.h"
 #include "product.h"
 
 #include <gtest/gtest.h>
@@ -67,13 +68,6 @@ void ClickAt(HWND window, int x, int y)
     PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-void DeliverPostedMessages()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&msg);
-}
-
 class AboutTest : public testing::Test {
 protected:
     OwnerForm owner;
@@ -130,7 +124,7 @@ TEST_F(AboutTest, LinkRunsExplorerWithTheAddressEachTimeAndTheDialogStaysOpen)
     HWND link = about.Get<ui::SpeedButton>("bHomePage").Handle();
     ClickAt(link, 5, 5);
     ClickAt(link, 5, 5);
-    DeliverPostedMessages();
+    PumpMessages();
     // Windows' own explorer by its full path, never a bare name that is looked for beside the program.
     wchar_t windows[MAX_PATH] = {};
     GetSystemWindowsDirectoryW(windows, MAX_PATH);

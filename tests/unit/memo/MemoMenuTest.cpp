@@ -1,5 +1,6 @@
 // The memo's two menus as they would be shown, and what their commands do to the memo and the
 // clipboard.
+#include "ExpectedColours.h"
 #include "Label.h"
 #include "MemoTestSupport.h"
 #include "MenuItem.h"
@@ -7,7 +8,6 @@
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "TestClipboard.h"
-#include "store/MemoColors.h"
 
 #include <gtest/gtest.h>
 
@@ -200,7 +200,7 @@ TEST_F(MemoMenuTest, ColourItemsRecolourFormAndLabel)
     const struct {
         const char* item;
         COLORREF color;
-    } cases[] = {{"miGreen", kMemoGreen}, {"miBlue", kMemoBlue}, {"miRed", kMemoRed}, {"miYellow", kMemoYellow}};
+    } cases[] = {{"miGreen", kGreen}, {"miBlue", kBlue}, {"miRed", kRed}, {"miYellow", kYellow}};
     for (const auto& c : cases) {
         Choose(c.item);
         EXPECT_EQ(c.color, memo.Color()) << c.item;

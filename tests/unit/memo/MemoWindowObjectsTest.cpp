@@ -1,9 +1,9 @@
 // What one memo window costs of the objects Windows allows a process 10,000 of each: GDI objects
 // (fonts, brushes, bitmaps) and USER objects (windows, menus). Memos of the same kind share their
 // font and the brushes of their colours, so a further memo costs its two windows and nothing else.
+#include "ExpectedColours.h"
 #include "Label.h"
 #include "TMemoWindow.h"
-#include "store/MemoColors.h"
 #include "store/PersistenceGuard.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ constexpr int kMostBrushesTried = 70000;
 // The form and its label.
 constexpr int kWindowsPerMemo = 2;
 
-const std::array<COLORREF, 4> kColours{kMemoYellow, kMemoGreen, kMemoBlue, kMemoRed};
+const std::array<COLORREF, 4> kColours{kYellow, kGreen, kBlue, kRed};
 
 // GetGuiResources counts the GDI objects of a process on Windows but answers 0 under Wine. Counted
 // instead as the objects still to be had: brushes are made until the system refuses one (the

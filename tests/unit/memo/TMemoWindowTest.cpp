@@ -2,11 +2,11 @@
 // geometry record applied to a real window on this machine's one monitor.
 #include "TMemoWindow.h"
 #include "Application.h"
+#include "ExpectedColours.h"
 #include "Label.h"
 #include "MemoTestSupport.h"
 #include "MenuItem.h"
 #include "TMemoWindows.h"
-#include "store/MemoColors.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ TEST(TMemoWindow, ANewMemoStandsAtTheDesignPlaceAsADefaultRecordDescribesIt)
     const CWindowInfo info = memo.GetWindowInfo();
     EXPECT_EQ(CWindowInfo(), info) << info.Left << "," << info.Top << " " << info.Width << "x" << info.Height
                                    << " colour " << info.Color;
-    EXPECT_EQ(static_cast<std::int32_t>(kMemoYellow), info.Color);
+    EXPECT_EQ(static_cast<std::int32_t>(kYellow), info.Color);
 }
 
 TEST(TMemoWindow, WindowInfoIsTheOuterRectangleAndTheLabelsColour)
@@ -60,22 +60,22 @@ TEST(TMemoWindow, WindowInfoIsTheOuterRectangleAndTheLabelsColour)
     TMemoWindow memo;
     memo.SetMemoText("x");
     memo.SetBounds(200, 150, 120, 60);
-    memo.SetMemoColor(kMemoBlue);
+    memo.SetMemoColor(kBlue);
     const CWindowInfo info = memo.GetWindowInfo();
     const RECT r = memotest::WindowRect(memo.Handle());
     EXPECT_EQ(r.left, info.Left);
     EXPECT_EQ(r.top, info.Top);
     EXPECT_EQ(r.right - r.left, info.Width);
     EXPECT_EQ(r.bottom - r.top, info.Height);
-    EXPECT_EQ(static_cast<std::int32_t>(kMemoBlue), info.Color);
+    EXPECT_EQ(static_cast<std::int32_t>(kBlue), info.Color);
 }
 
 TEST(TMemoWindow, SetMemoColorColoursFormAndLabelAndShowsTheWindow)
 {
     TMemoWindow memo;
-    memo.SetMemoColor(kMemoRed);
-    EXPECT_EQ(kMemoRed, memo.Color());
-    EXPECT_EQ(kMemoRed, memo.Get<ui::Label>("Label").Color());
+    memo.SetMemoColor(kRed);
+    EXPECT_EQ(kRed, memo.Color());
+    EXPECT_EQ(kRed, memo.Get<ui::Label>("Label").Color());
     EXPECT_TRUE(IsWindowVisible(memo.Handle()));
 }
 
@@ -209,46 +209,46 @@ protected:
 
 TEST_F(ApplyWindowInfoTest, AWindowInsideTheScreenStaysWhereItWasStoredWithItsColour)
 {
-    memo.ApplyWindowInfo(CWindowInfo(300, 200, 140, 70, static_cast<std::int32_t>(kMemoGreen)));
+    memo.ApplyWindowInfo(CWindowInfo(300, 200, 140, 70, static_cast<std::int32_t>(kGreen)));
     ExpectRect(300, 200, 140, 70);
-    EXPECT_EQ(kMemoGreen, memo.Get<ui::Label>("Label").Color());
-    EXPECT_EQ(kMemoGreen, memo.Color());
+    EXPECT_EQ(kGreen, memo.Get<ui::Label>("Label").Color());
+    EXPECT_EQ(kGreen, memo.Color());
     EXPECT_TRUE(IsWindowVisible(memo.Handle()));
 }
 
 TEST_F(ApplyWindowInfoTest, PlacingForTheRestoreClampsAndColoursButLeavesTheMemoHidden)
 {
-    memo.PlaceAndColor(CWindowInfo(-40, 200, 140, 70, static_cast<std::int32_t>(kMemoBlue)), CurrentDesktopLayout());
+    memo.PlaceAndColor(CWindowInfo(-40, 200, 140, 70, static_cast<std::int32_t>(kBlue)), CurrentDesktopLayout());
     ExpectRect(0, 200, 140, 70);
-    EXPECT_EQ(kMemoBlue, memo.Get<ui::Label>("Label").Color());
-    EXPECT_EQ(kMemoBlue, memo.Color());
+    EXPECT_EQ(kBlue, memo.Get<ui::Label>("Label").Color());
+    EXPECT_EQ(kBlue, memo.Color());
     EXPECT_FALSE(IsWindowVisible(memo.Handle())) << "a restored memo is shown once, when it is complete";
     // Coloured while hidden, it is painted in its colour when it is shown.
     memo.ShowPainted();
     const HWND label = memo.Get<ui::Label>("Label").Handle();
     const HDC dc = GetDC(label);
-    EXPECT_EQ(kMemoBlue, GetPixel(dc, 1, 1));
+    EXPECT_EQ(kBlue, GetPixel(dc, 1, 1));
     ReleaseDC(label, dc);
 }
 
 TEST_F(ApplyWindowInfoTest, LeftAndTopBeforeTheScreenBecomeZero)
 {
-    memo.ApplyWindowInfo(CWindowInfo(-40, -10, 140, 70, static_cast<std::int32_t>(kMemoYellow)));
+    memo.ApplyWindowInfo(CWindowInfo(-40, -10, 140, 70, static_cast<std::int32_t>(kYellow)));
     ExpectRect(0, 0, 140, 70);
 }
 
 TEST_F(ApplyWindowInfoTest, ARightOrBottomEdgeBeyondTheScreenIsMovedBackByTheExcess)
 {
-    memo.ApplyWindowInfo(CWindowInfo(screenWidth - 140 + 100, 200, 140, 70, static_cast<std::int32_t>(kMemoRed)));
+    memo.ApplyWindowInfo(CWindowInfo(screenWidth - 140 + 100, 200, 140, 70, static_cast<std::int32_t>(kRed)));
     ExpectRect(screenWidth - 140, 200, 140, 70);
-    memo.ApplyWindowInfo(CWindowInfo(300, screenHeight - 70 + 25, 140, 70, static_cast<std::int32_t>(kMemoRed)));
+    memo.ApplyWindowInfo(CWindowInfo(300, screenHeight - 70 + 25, 140, 70, static_cast<std::int32_t>(kRed)));
     ExpectRect(300, screenHeight - 70, 140, 70);
 }
 
 TEST_F(ApplyWindowInfoTest, AWindowWiderThanTheScreenEndsOnItsRightEdgeWithANegativeLeft)
 {
     const int width = screenWidth + 60;
-    memo.ApplyWindowInfo(CWindowInfo(10, 100, width, 70, static_cast<std::int32_t>(kMemoYellow)));
+    memo.ApplyWindowInfo(CWindowInfo(10, 100, width, 70, static_cast<std::int32_t>(kYellow)));
     const RECT r = memotest::WindowRect(memo.Handle());
     ASSERT_EQ(width, r.right - r.left) << "the window manager kept the stored width";
     EXPECT_EQ(screenWidth, r.right);
@@ -261,9 +261,9 @@ TEST_F(ApplyWindowInfoTest, ASizeWithNoRoomInsideTheBorderKeepsTheSizeOfTheText)
     // Only a damaged info.ini holds such sizes; the memo must stay visible and readable.
     const RECT sized = memotest::WindowRect(memo.Handle());
     const int extra = (sized.right - sized.left) - memo.ClientWidth();
-    memo.ApplyWindowInfo(CWindowInfo(300, 200, -5, 0, static_cast<std::int32_t>(kMemoYellow)));
+    memo.ApplyWindowInfo(CWindowInfo(300, 200, -5, 0, static_cast<std::int32_t>(kYellow)));
     ExpectRect(300, 200, sized.right - sized.left, sized.bottom - sized.top);
-    memo.ApplyWindowInfo(CWindowInfo(300, 200, extra, extra + 1, static_cast<std::int32_t>(kMemoYellow)));
+    memo.ApplyWindowInfo(CWindowInfo(300, 200, extra, extra + 1, static_cast<std::int32_t>(kYellow)));
     ExpectRect(300, 200, sized.right - sized.left, extra + 1);
     EXPECT_EQ(1, memo.ClientHeight());
 }
@@ -276,12 +276,12 @@ TEST_F(ApplyWindowInfoTest, ARestoredMemoIsMadeAsItsStepsLeaveIt)
     const std::string text = "two lines\r\nof text\r\n";
     const auto colour = [](COLORREF c) { return static_cast<std::int32_t>(c); };
     const std::vector<CWindowInfo> records{
-        CWindowInfo(300, 200, 140, 70, colour(kMemoGreen)),               // taken as stored
-        CWindowInfo(-40, screenHeight + 500, 140, 70, colour(kMemoBlue)), // clamped onto the screen
-        CWindowInfo(300, 200, 3, 70, colour(kMemoRed)),                   // no room inside: the text's width
-        CWindowInfo(10, 100, screenWidth + 60, 70, colour(kMemoYellow)),  // beyond the system's first limits
-        CWindowInfo(300, 200, 140, 70000, colour(kMemoGreen)),            // beyond any window's size
-        CWindowInfo(2147483000, 200, 140, 70, colour(kMemoBlue)),         // at the end of the coordinates
+        CWindowInfo(300, 200, 140, 70, colour(kGreen)),               // taken as stored
+        CWindowInfo(-40, screenHeight + 500, 140, 70, colour(kBlue)), // clamped onto the screen
+        CWindowInfo(300, 200, 3, 70, colour(kRed)),                   // no room inside: the text's width
+        CWindowInfo(10, 100, screenWidth + 60, 70, colour(kYellow)),  // beyond the system's first limits
+        CWindowInfo(300, 200, 140, 70000, colour(kGreen)),            // beyond any window's size
+        CWindowInfo(2147483000, 200, 140, 70, colour(kBlue)),         // at the end of the coordinates
     };
     for (const CWindowInfo& record : records) {
         SCOPED_TRACE(std::to_string(record.Left) + "," + std::to_string(record.Top) + " " +

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +9,7 @@
 
 #include "CIniSerialize.h"
 #include "Error.h"
+#include "FileBytes.h"
 #include "Records.h"
 #include "TargetIsVector.h"
 
@@ -31,17 +30,9 @@ protected:
 
     void TearDown() override { DeleteFileA(store->FileName().c_str()); }
 
-    std::string FileBytes() const
-    {
-        std::ifstream file(store->FileName(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
+    std::string FileBytes() const { return ReadFileBytes(store->FileName()).value_or(""); }
 
-    void WriteFileBytes(const std::string& bytes) const
-    {
-        std::ofstream file(store->FileName(), std::ios::binary);
-        file << bytes;
-    }
+    void WriteFileBytes(const std::string& bytes) const { ::WriteFileBytes(store->FileName(), bytes); }
 
     bool FileExists() const { return GetFileAttributesA(store->FileName().c_str()) != INVALID_FILE_ATTRIBUTES; }
 

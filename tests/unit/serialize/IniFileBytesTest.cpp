@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +13,7 @@
 #include "CIniSerialize.h"
 #include "Error.h"
 #include "Exchange.h"
+#include "FileBytes.h"
 #include "KeyPath.h"
 #include "Records.h"
 #include "TargetIsVector.h"
@@ -97,17 +96,7 @@ protected:
         perKeyStore->Settle();
     }
 
-    static std::string Bytes(const std::string& fileName)
-    {
-        std::ifstream file(fileName, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-    static void WriteBytes(const std::string& fileName, const std::string& bytes)
-    {
-        std::ofstream file(fileName, std::ios::binary);
-        file << bytes;
-    }
+    static std::string Bytes(const std::string& fileName) { return ReadFileBytes(fileName).value_or(""); }
 
     std::string SectionBytes() const { return Bytes(sectionStore->FileName()); }
     std::string PerKeyBytes() const { return Bytes(perKeyFile); }
@@ -170,8 +159,8 @@ TEST_F(IniFileBytes, TextsThatThePlatformWritesItself)
 TEST_F(IniFileBytes, AnExistingFileKeepsItsOtherSectionsAndItsKeyOrder)
 {
     const std::string existing = "[A]\r\nx=1\r\n[ROOT]\r\ninfo#size#UINT=7\r\nold=1\r\n[B]\r\ny=2\r\n";
-    WriteBytes(sectionStore->FileName(), existing);
-    WriteBytes(perKeyFile, existing);
+    WriteFileBytes(sectionStore->FileName(), existing);
+    WriteFileBytes(perKeyFile, existing);
     std::vector<Point> points = MakePoints(2);
     Serialize::TargetIsVector<Point> target(points);
     sectionStore->WriteObject("info", target);

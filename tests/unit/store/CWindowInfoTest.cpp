@@ -1,6 +1,6 @@
 #include "store/CWindowInfo.h"
-#include "store/MemoColors.h"
 
+#include "ExpectedColours.h"
 #include "StorePrinters.h"
 #include "TemporaryFolder.h"
 
@@ -51,7 +51,7 @@ TEST(CWindowInfo, EqualityLooksAtAllSixFields)
 TEST(CWindowInfo, SerializeWritesColorFirstThenTheRectangle)
 {
     TemporaryFolder folder;
-    CWindowInfo info(-5, 7, 120, 40, kMemoRed);
+    CWindowInfo info(-5, 7, 120, 40, kRed);
     StoreIn(folder, "w.ini").WriteObject("rec", info);
     Release(folder, "w.ini");
     // The exact bytes of info.ini are the business of WriteInfoFile; here only the order counts.
@@ -76,10 +76,10 @@ TEST(CWindowInfo, MissingColorIsIgnoredAndKeepsTheColour)
     TemporaryFolder folder;
     folder.Write("r.ini", "[ROOT]\r\nrec#Left#INT=1\r\nrec#Top#INT=2\r\nrec#Width#INT=3\r\n"
                           "rec#Height#INT=4\r\n");
-    CWindowInfo info(0, 0, 0, 0, kMemoGreen);
+    CWindowInfo info(0, 0, 0, 0, kGreen);
     StoreIn(folder, "r.ini").ReadObject("rec", info);
     Release(folder, "r.ini");
-    EXPECT_EQ(info, CWindowInfo(1, 2, 3, 4, kMemoGreen));
+    EXPECT_EQ(info, CWindowInfo(1, 2, 3, 4, kGreen));
 }
 
 TEST(CWindowInfo, MissingGeometryKeyReachesTheCaller)

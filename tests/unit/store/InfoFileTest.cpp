@@ -59,7 +59,7 @@ TEST(InfoFileReading, ValueThatIsNoNumberKeepsTheDefault)
     folder.Write("info.ini", "[ROOT]\r\ninfo#size#UINT=1\r\n" + record);
     const InfoRecords read = ReadInfoRecords(1, folder.Path());
     ASSERT_EQ(read.records.size(), 1u);
-    EXPECT_EQ(read.records[0], CWindowInfo(10, CWindowInfo::kDefaultTop, 30, 40, 1));
+    EXPECT_EQ(read.records[0], CWindowInfo(10, 125, 30, 40, 1)) << "a new memo's top";
 }
 
 TEST(InfoFileReading, RewrittenFileIsReadAfresh)

@@ -10,6 +10,10 @@
 #include <vector>
 
 namespace {
+// At most this many memo windows are opened: a memo takes two of the 10,000 USER objects Windows
+// allows a process, and some are left for the rest.
+constexpr std::size_t kMemoWindowLimit = 4500;
+
 std::string Memo(std::size_t index)
 {
     return std::string("m").append(std::to_string(index));
@@ -37,18 +41,18 @@ TEST(MemoWindowLimit, TextsBeyondTheLimitAreNotOpenedAndTheFilesAreKept)
 {
     TemporaryFolder folder;
     // Empty texts open nothing and do not count: twice as many lines as memos.
-    const std::string content = ManyLines(2 * (kMostMemoWindows + 1));
+    const std::string content = ManyLines(2 * (kMemoWindowLimit + 1));
     folder.Write("memo.txt", content);
     Opened opened;
     MemoSaver saver;
     const RestoreOutcome outcome = RestoreAllMemosWith(opened.Opener(), saver, folder.Path());
 
-    ASSERT_EQ(opened.texts.size(), kMostMemoWindows);
+    ASSERT_EQ(opened.texts.size(), kMemoWindowLimit);
     EXPECT_EQ(opened.texts.front(), "m1");
-    EXPECT_EQ(opened.texts.back(), Memo(2 * kMostMemoWindows - 1));
-    EXPECT_EQ(outcome.windowsOpened, kMostMemoWindows);
+    EXPECT_EQ(opened.texts.back(), Memo(2 * kMemoWindowLimit - 1));
+    EXPECT_EQ(outcome.windowsOpened, kMemoWindowLimit);
     EXPECT_FALSE(outcome.Complete());
-    EXPECT_NE(outcome.openFailure.find(std::to_string(kMostMemoWindows)), std::string::npos) << outcome.openFailure;
+    EXPECT_NE(outcome.openFailure.find(std::to_string(kMemoWindowLimit)), std::string::npos) << outcome.openFailure;
     const MemoState shown{opened.texts, {}};
     EXPECT_EQ(SaveAllMemosWith(MemoDesk{[&] { return shown; }, {}, {}}, saver, folder.Path()).result,
               SaveOutcome::Result::Forbidden);
@@ -58,11 +62,11 @@ TEST(MemoWindowLimit, TextsBeyondTheLimitAreNotOpenedAndTheFilesAreKept)
 TEST(MemoWindowLimit, ExactlyAsManyTextsAsTheLimitAllOpen)
 {
     TemporaryFolder folder;
-    folder.Write("memo.txt", ManyLines(2 * kMostMemoWindows));
+    folder.Write("memo.txt", ManyLines(2 * kMemoWindowLimit));
     Opened opened;
     MemoSaver saver;
     const RestoreOutcome outcome = RestoreAllMemosWith(opened.Opener(), saver, folder.Path());
-    EXPECT_EQ(opened.texts.size(), kMostMemoWindows);
+    EXPECT_EQ(opened.texts.size(), kMemoWindowLimit);
     EXPECT_TRUE(outcome.Complete()) << outcome.openFailure;
 }
 } // namespace

@@ -1,11 +1,11 @@
 #include "store/ConflictFiles.h"
 #include "store/DesktopClamp.h"
 #include "store/FileStamps.h"
-#include "store/MemoColors.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
 #include "store/PersistenceGuard.h"
 
+#include "ExpectedColours.h"
 #include "HeldFile.h"
 #include "StorePrinters.h"
 #include "TemporaryFolder.h"
@@ -20,9 +20,9 @@ using Result = SaveOutcome::Result;
 using Texts = std::vector<std::string>;
 
 namespace {
-const CWindowInfo kFirst(10, 20, 120, 40, kMemoGreen);
-const CWindowInfo kSecond(300, 400, 200, 60, kMemoBlue);
-const CWindowInfo kThird(700, 100, 90, 30, kMemoRed);
+const CWindowInfo kFirst(10, 20, 120, 40, kGreen);
+const CWindowInfo kSecond(300, 400, 200, 60, kBlue);
+const CWindowInfo kThird(700, 100, 90, 30, kRed);
 
 // Stands in for the memo windows: what the restore opened, in the registry's order.
 struct FakeDesktop {
@@ -178,7 +178,7 @@ TEST_F(SavingMemos, TenMemosCountInHexAndFewerLaterLeaveNoOldKeys)
     MemoState ten;
     for (int i = 0; i < 10; ++i) {
         ten.texts.push_back("memo " + std::to_string(i));
-        ten.infos.push_back(CWindowInfo(i, -i, 100 + i, 30, kMemoYellow));
+        ten.infos.push_back(CWindowInfo(i, -i, 100 + i, 30, kYellow));
     }
     ASSERT_EQ(Save(ten).result, Result::Written);
     const std::string info = folder.Read("info.ini");
@@ -342,12 +342,12 @@ TEST(RestoringMemos, EmptyTextUsesUpItsRecordAndLeftoverRecordsAreIgnored)
 
 TEST(RestoringMemos, OffScreenMemoIsBroughtBackAndItsNewPlaceSaved)
 {
-    RunAfter run({{"away"}, {CWindowInfo(-40, -10, 120, 40, kMemoGreen)}});
+    RunAfter run({{"away"}, {CWindowInfo(-40, -10, 120, 40, kGreen)}});
     auto& [folder, desktop, saver] = run;
-    EXPECT_EQ(desktop.infos, std::vector<CWindowInfo>{CWindowInfo(0, 0, 120, 40, kMemoGreen)});
+    EXPECT_EQ(desktop.infos, std::vector<CWindowInfo>{CWindowInfo(0, 0, 120, 40, kGreen)});
     EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
     EXPECT_EQ(folder.Read("info.ini"),
-              "[ROOT]\r\ninfo#size#UINT=1\r\n" + Record(0, CWindowInfo(0, 0, 120, 40, kMemoGreen)));
+              "[ROOT]\r\ninfo#size#UINT=1\r\n" + Record(0, CWindowInfo(0, 0, 120, 40, kGreen)));
 }
 
 TEST(RestoringMemos, TextsSetDuringTheRestoreWriteNothing)
@@ -424,7 +424,7 @@ protected:
     TemporaryFolder folder;
     FakeDesktop desktop;
     MemoSaver saver;
-    const CWindowInfo defaultPlace{390, 125, 100, 30, CWindowInfo::kYellow};
+    const CWindowInfo defaultPlace{390, 125, 100, 30, kYellow};
 };
 
 TEST_F(DamagedInfoFile, MissingFileOpensEveryMemoAtTheDefaultPlace)
@@ -482,7 +482,7 @@ TEST_F(DamagedInfoFile, RecordsWithoutColorKeepTheirPlacesInYellow)
     }
     std::vector<CWindowInfo> yellow{kFirst, kSecond, kThird};
     for (CWindowInfo& info : yellow)
-        info.Color = CWindowInfo::kYellow;
+        info.Color = kYellow;
     EXPECT_EQ(RestoredInfos(), yellow);
 }
 
@@ -609,7 +609,7 @@ TEST(OtherCopy, RewrittenFilesAreTakenInAfterOneLookAndNothingIsWritten)
     std::swap(desktop.infos[0], desktop.infos[2]);
 
     // The other copy changed "two", deleted "three" and added "four".
-    const CWindowInfo moved(5, 6, 70, 80, kMemoRed);
+    const CWindowInfo moved(5, 6, 70, 80, kRed);
     SaveAsPreviousRun(folder, {{"one", "two changed", "four"}, {kFirst, kSecond, moved}});
     const std::string memoBytes = folder.Read("memo.txt");
     const std::string infoBytes = folder.Read("info.ini");
@@ -653,7 +653,7 @@ TEST(OtherCopy, ChangesOnBothSidesKeepTheOtherPairInConflictFiles)
     EXPECT_EQ(saved.result, Result::Written);
     ASSERT_TRUE(saved.conflict.has_value());
     EXPECT_EQ(folder.Read("memo.txt"), "one\r\nmine\r\n");
-    const std::wstring prefix = folder.Path() + L"\\";
+    const std::wstring prefix = folder.Path().wstring() + L"\\";
     ASSERT_EQ(saved.conflict->memo.substr(0, prefix.size()), prefix);
     const std::string memoName(saved.conflict->memo.begin() + prefix.size(), saved.conflict->memo.end());
     const std::string infoName(saved.conflict->info.begin() + prefix.size(), saved.conflict->info.end());

@@ -3,6 +3,7 @@
 #include "Form.h"
 #include "FormData.h"
 #include "Label.h"
+#include "Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -85,14 +86,6 @@ private:
     bool fail_;
 };
 
-// Leaves no message from earlier work (cursor moves, painting) in the queue.
-void DrainMessages()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&msg);
-}
-
 bool MessageWaiting(HWND window, UINT message)
 {
     MSG msg;
@@ -104,12 +97,13 @@ protected:
     void SetUp() override
     {
         SetCursorPos(10, 10); // away from the form, so no real pointer movement reaches it
-        DrainMessages();
+        // No message from earlier work (cursor moves, painting) is left in the queue.
+        PumpMessages();
     }
     void TearDown() override
     {
         ReleaseCapture();
-        DrainMessages();
+        PumpMessages();
     }
     DragForm form;
     int calls = 0;

@@ -1,12 +1,12 @@
 #pragma once
+// Whole files as the tests write and check them: every byte as it is, no line-end conversion.
 
 #include <filesystem>
 #include <optional>
 #include <string>
 
-namespace e2e {
-
 // The exact bytes of a file, or nothing if it does not exist or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
 
-} // namespace e2e
+// The file made anew with exactly these bytes.
+void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);

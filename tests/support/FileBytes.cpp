@@ -3,8 +3,6 @@
 #include <fstream>
 #include <iterator>
 
-namespace e2e {
-
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file)
 {
     std::ifstream stream(file, std::ios::binary);
@@ -14,4 +12,8 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file)
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
-} // namespace e2e
+void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes)
+{
+    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-namespace e2e {
-
 namespace {
 constexpr DWORD kPollIntervalMs = 20;
 }
@@ -31,5 +29,3 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
         MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollIntervalMs, QS_ALLINPUT);
     }
 }
-
-} // namespace e2e

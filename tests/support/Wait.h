@@ -3,8 +3,6 @@
 #include <chrono>
 #include <functional>
 
-namespace e2e {
-
 // Generous: a cold Wine start of a program can take a few seconds on a busy machine.
 inline constexpr std::chrono::milliseconds kDefaultTimeout{15000};
 
@@ -12,7 +10,6 @@ inline constexpr std::chrono::milliseconds kDefaultTimeout{15000};
 // own messages keep flowing meanwhile, so its windows and event hooks stay responsive.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kDefaultTimeout);
 
-// Delivers the messages waiting for the test thread.
+// Delivers the messages waiting for the test thread: what was posted or sent to its windows, the
+// events of its hooks and the input for its windows.
 void PumpMessages();
-
-} // namespace e2e
