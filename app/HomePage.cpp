@@ -1,8 +1,8 @@
 #include "HomePage.h"
 
 #include "Text.h"
+#include "base/ModuleFileName.h"
 #include "product.h"
-#include "serialize/ModuleFileName.h"
 
 #include <windows.h>
 

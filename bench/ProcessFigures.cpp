@@ -1,7 +1,7 @@
 #include "ProcessFigures.h"
 
 #include "WindowQuery.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <psapi.h>
 

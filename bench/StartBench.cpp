@@ -16,7 +16,7 @@
 #include "StagedMemoFiles.h"
 #include "Stopwatch.h"
 #include "VisibleWindowCounter.h"
-#include "serialize/ModuleFileName.h"
+#include "base/ModuleFileName.h"
 
 #include "ChildProcess.h"
 #include "TempFolder.h"

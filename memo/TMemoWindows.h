@@ -3,7 +3,7 @@
 // leaves it when it is closed, so membership, not the existence of a window object, decides which
 // memos are saved. It refers to the windows and owns none of them.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <cstddef>
 #include <cstdint>

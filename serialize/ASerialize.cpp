@@ -5,7 +5,7 @@
 #include "ValueText.h"
 
 #ifdef _WIN32
-#include "WideText.h"
+#include "base/WideText.h"
 #endif
 
 namespace Serialize {

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "FileBesideModule.h"
-#include "ModuleFileName.h"
-#include "UniqueHandle.h"
-#include "WideText.h"
+#include "base/FileBesideModule.h"
+#include "base/ModuleFileName.h"
+#include "base/UniqueHandle.h"
+#include "base/WideText.h"
 
 namespace Serialize {
 

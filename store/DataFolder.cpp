@@ -1,7 +1,7 @@
 #include "DataFolder.h"
 
-#include "serialize/FileBesideModule.h"
-#include "serialize/ModuleFileName.h"
+#include "base/FileBesideModule.h"
+#include "base/ModuleFileName.h"
 
 std::wstring ExecutableFolder()
 {

@@ -1,7 +1,7 @@
 #include "FileReading.h"
 
 #include "FileReplacement.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #include "FileReplacement.h"
 
 #include "SaveGenerations.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "FileResult.h"
 
-#include "serialize/SystemErrorText.h"
+#include "base/SystemErrorText.h"
 
 #include <utility>
 

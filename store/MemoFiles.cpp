@@ -4,7 +4,7 @@
 #include "InfoFile.h"
 #include "MemoText.h"
 #include "SaveGenerations.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <windows.h>
 

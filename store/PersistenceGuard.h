@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 // The program-wide flag that keeps saving and restoring from running inside each other: restoring
 // sets memo texts, and setting a text asks for a save, which must not write a half-restored state.

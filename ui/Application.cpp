@@ -3,8 +3,8 @@
 #include "Error.h"
 #include "Form.h"
 #include "Text.h"
-#include "serialize/ModuleFileName.h"
-#include "serialize/WideText.h"
+#include "base/ModuleFileName.h"
+#include "base/WideText.h"
 
 #include <exception>
 #include <new>

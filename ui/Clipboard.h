@@ -2,7 +2,7 @@
 // The clipboard, opened for a scope. When another program keeps it open for more than a moment,
 // opening raises ui::Error with a message for the user.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 // left or right button release ends the drag, and so do Escape and the loss of the capture; in every
 // case the drag ends where it is. Other messages (timers, painting) are handled as usual meanwhile.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 

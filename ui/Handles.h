@@ -1,9 +1,9 @@
 #pragma once
 // Owners for GDI and menu handles, memory device contexts and global memory, and the scopes of
 // device contexts, selections and global locks. The owner template and the kernel handles' owners
-// are serialize/UniqueHandle.h.
+// are base/UniqueHandle.h.
 
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Holds the mouse capture for a window while it lives; releases it unless another window took it.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 

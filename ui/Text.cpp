@@ -1,7 +1,7 @@
 #include "Text.h"
 
-#include "serialize/SystemErrorText.h"
-#include "serialize/WideText.h"
+#include "base/SystemErrorText.h"
+#include "base/WideText.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <windows.h>
 

@@ -42,8 +42,7 @@ class EndedAtScopeExit {
 public:
     explicit EndedAtScopeExit(DWORD id)
         : process_(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id))
-    {
-    }
+    {}
     ~EndedAtScopeExit()
     {
         if (process_) {

@@ -1,6 +1,6 @@
 #include "RunningProcesses.h"
 
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <tlhelp32.h>
 

@@ -3,7 +3,7 @@
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
 #include "Wait.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <cstdio>
 #include <string>

@@ -2,7 +2,7 @@
 // The clipboard as the tests fill, read and hold it, with the plain Win32 calls and independently
 // of the code under test. In-process unit tests and the end-to-end tests use the same helpers.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 

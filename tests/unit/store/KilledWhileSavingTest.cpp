@@ -5,8 +5,8 @@
 
 #include "TemporaryFolder.h"
 
-#include "serialize/ModuleFileName.h"
-#include "serialize/UniqueHandle.h"
+#include "base/ModuleFileName.h"
+#include "base/UniqueHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

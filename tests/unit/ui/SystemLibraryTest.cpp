@@ -1,6 +1,6 @@
 #include "SystemLibrary.h"
 
-#include "serialize/ModuleFileName.h"
+#include "base/ModuleFileName.h"
 
 #include <gtest/gtest.h>
 
