@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace Serialize {
+namespace base {
 
 std::wstring CodePageToWide(unsigned codePage, std::string_view text)
 {
@@ -38,4 +38,4 @@ std::wstring AnsiToWide(std::string_view text)
     return CodePageToWide(CP_ACP, text);
 }
 
-} // namespace Serialize
+} // namespace base

@@ -6,7 +6,7 @@
 // Conversions between wide text (UTF-16, what the wide API takes and shows) and byte text in a
 // code page. Stored texts are kept in the ANSI code page of the system; characters it cannot
 // hold become its default character. Windows only.
-namespace Serialize {
+namespace base {
 
 std::wstring CodePageToWide(unsigned codePage, std::string_view text);
 std::string WideToCodePage(unsigned codePage, std::wstring_view text);
@@ -14,4 +14,4 @@ std::string WideToCodePage(unsigned codePage, std::wstring_view text);
 std::string WideToAnsi(std::wstring_view text);
 std::wstring AnsiToWide(std::string_view text);
 
-} // namespace Serialize
+} // namespace base

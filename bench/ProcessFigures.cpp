@@ -34,8 +34,7 @@ int WindowsOf(DWORD processId)
 ProcessFigures QueryProcessFigures(DWORD processId)
 {
     ProcessFigures figures;
-    const Serialize::UniqueKernelHandle process(
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    const base::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     if (!process)
         return figures;
     PROCESS_MEMORY_COUNTERS_EX memory{};

@@ -143,7 +143,7 @@ RunFigures WineStartRun(int windows)
     SetEnvironmentVariableA(kIdleWindowsVariable, std::to_string(windows).c_str());
     const e2e::TempFolder folder;
     const std::filesystem::path copy = folder.Path() / kIdleProgramName;
-    std::filesystem::copy_file(Serialize::ModuleFileName(nullptr), copy);
+    std::filesystem::copy_file(base::ModuleFileName(nullptr), copy);
     std::optional<VisibleWindowCounter> shown;
     return MeasureRun(copy, folder.Path(), [&shown, windows](DWORD processId, double) {
         if (!shown)
@@ -256,7 +256,7 @@ std::optional<std::filesystem::path> ProgramOption(const BenchOptions& options)
 
 bool StartedAsIdleWindow()
 {
-    return std::filesystem::path(Serialize::ModuleFileName(nullptr)).filename() == kIdleProgramName;
+    return std::filesystem::path(base::ModuleFileName(nullptr)).filename() == kIdleProgramName;
 }
 }
 

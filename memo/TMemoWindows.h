@@ -11,7 +11,7 @@
 
 class TMemoWindow;
 
-class TMemoWindows : private Serialize::NonCopyable {
+class TMemoWindows : private base::NonCopyable {
     // Smallest address first, the addresses compared as unsigned numbers.
     struct AddressOrder {
         bool operator()(const TMemoWindow* a, const TMemoWindow* b) const

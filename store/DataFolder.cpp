@@ -7,7 +7,7 @@ std::wstring ExecutableFolder()
 {
     // The same rule as the INI store's: the name of a file "" beside the executable, less its
     // backslash.
-    std::wstring folder = Serialize::FileBesideModule(Serialize::ModuleFileName(nullptr), L"");
+    std::wstring folder = base::FileBesideModule(base::ModuleFileName(nullptr), L"");
     folder.pop_back();
     return folder;
 }

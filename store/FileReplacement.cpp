@@ -52,7 +52,7 @@ DWORD RetryWhileFileIsHeld(const std::function<DWORD()>& attempt)
 FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        const Serialize::UniqueFile file(
+        const base::UniqueFile file(
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             return GetLastError();
@@ -65,8 +65,8 @@ FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes)
 FileResult FlushFileToDisk(const std::wstring& path)
 {
     const DWORD error = RetryWhileFileIsHeld([&] {
-        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const base::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
         return file ? ErrorOf(FlushFileBuffers(file.Get())) : GetLastError();
     });
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);

@@ -19,5 +19,5 @@ FileResult FileResult::Failure(std::wstring path, DWORD error)
 
 std::wstring FileResult::Describe() const
 {
-    return path_ + L": " + Serialize::SystemErrorText(error_);
+    return path_ + L": " + base::SystemErrorText(error_);
 }

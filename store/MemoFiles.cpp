@@ -29,7 +29,7 @@ LeftoverFiles FindLeftovers(const std::wstring& folder)
 {
     LeftoverFiles left;
     WIN32_FIND_DATAW found;
-    const Serialize::UniqueFileSearch search(FindFirstFileW(PathInFolder(folder, L"*").c_str(), &found));
+    const base::UniqueFileSearch search(FindFirstFileW(PathInFolder(folder, L"*").c_str(), &found));
     if (!search)
         return left;
     do {

@@ -8,7 +8,7 @@
 //     PersistenceGuard guard;
 //     if (!guard.Acquired())
 //         return;            // a save or restore is already running further up the stack
-class PersistenceGuard : private Serialize::NonCopyable {
+class PersistenceGuard : private base::NonCopyable {
 public:
     PersistenceGuard();
     ~PersistenceGuard();

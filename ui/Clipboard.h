@@ -10,7 +10,7 @@
 
 namespace ui {
 
-class ClipboardScope : private Serialize::NonCopyable {
+class ClipboardScope : private base::NonCopyable {
 public:
     explicit ClipboardScope(HWND owner);
     ~ClipboardScope();

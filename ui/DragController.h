@@ -21,7 +21,7 @@ enum class DragEnding
     Quit
 };
 
-class DragController : private Serialize::NonCopyable {
+class DragController : private base::NonCopyable {
 public:
     DragController(HWND captureWindow, DragObject& object);
 

@@ -9,7 +9,7 @@
 
 namespace ui {
 
-class DragObject : private Serialize::NonCopyable {
+class DragObject : private base::NonCopyable {
 public:
     DragObject() = default;
     virtual ~DragObject() = default;

@@ -7,7 +7,7 @@
 
 namespace ui {
 
-class MouseCapture : private Serialize::NonCopyable {
+class MouseCapture : private base::NonCopyable {
 public:
     explicit MouseCapture(HWND window) : window_(window) { SetCapture(window_); }
     ~MouseCapture()

@@ -42,8 +42,8 @@ public:
     void Terminate();
 
 private:
-    Serialize::UniqueKernelHandle process_;
-    Serialize::UniqueKernelHandle thread_;
+    base::UniqueKernelHandle process_;
+    base::UniqueKernelHandle thread_;
     DWORD id_ = 0;
 };
 

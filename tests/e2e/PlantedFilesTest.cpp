@@ -61,7 +61,7 @@ public:
     }
 
 private:
-    Serialize::UniqueKernelHandle process_;
+    base::UniqueKernelHandle process_;
 };
 
 // Run in a ctest entry of their own, kamifuda_e2e_planted, whose environment tells Wine to prefer a

@@ -7,7 +7,7 @@
 namespace e2e {
 
 // A new, empty folder under the temporary directory, removed with everything in it at the end.
-class TempFolder : private Serialize::NonCopyable {
+class TempFolder : private base::NonCopyable {
 public:
     TempFolder();
     ~TempFolder();

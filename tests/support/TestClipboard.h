@@ -12,7 +12,7 @@ namespace testclipboard {
 
 // The clipboard opened by the test until the end of the scope. Opening is tried for a while, since
 // the program under test may hold the clipboard for a moment.
-class Session : private Serialize::NonCopyable {
+class Session : private base::NonCopyable {
 public:
     Session();
     ~Session();

@@ -2,7 +2,7 @@
 
 #include "FileBesideModule.h"
 
-using namespace Serialize;
+using base::FileBesideModule;
 
 TEST(FileBesideModule, ReplacesTheExecutableName)
 {

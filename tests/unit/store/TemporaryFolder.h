@@ -8,7 +8,7 @@
 
 // A fresh, empty folder beside the test program, removed with its files at the end. Paths are wide,
 // as the store takes them; the names of the files in it are plain ASCII.
-class TemporaryFolder : private Serialize::NonCopyable {
+class TemporaryFolder : private base::NonCopyable {
 public:
     TemporaryFolder();
     ~TemporaryFolder();
