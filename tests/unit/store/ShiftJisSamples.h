@@ -28,3 +28,26 @@ inline const std::vector<ShiftJisSample> kShiftJisSamples{
     {"\xD0\xBD \xE7\xBB\xB1", L"ﾐｽ 扈ｱ", true},
     {"\xE1\x87\xB1\xE1\x82\xB1", L"瘍ｱ痰ｱ", true},
 };
+
+// Two memos, 買い物 and メモ, line break, ソ, as memo.txt holds them in the code page (the backslash
+// byte of ソ doubled), and as another editor saves that file in UTF-8 or UTF-16: there the doubled
+// byte is ソ followed by a backslash.
+inline const std::string kJapaneseMemoFile = "\x94\x83\x82\xA2\x95\xA8\r\n\x83\x81\x83\x82\\n" + kSo + "\\\r\n";
+inline const std::string kJapaneseMemoFileInUtf8 =
+    "\xE8\xB2\xB7\xE3\x81\x84\xE7\x89\xA9\r\n\xE3\x83\xA1\xE3\x83\xA2\\n\xE3\x82\xBD\\\r\n";
+inline const std::wstring kJapaneseMemoFileText = L"買い物\r\nメモ\\nソ\\\r\n";
+inline const std::vector<std::string> kJapaneseMemos{"\x94\x83\x82\xA2\x95\xA8", "\x83\x81\x83\x82\r\n" + kSo};
+inline const std::string kUtf8Mark = "\xEF\xBB\xBF";
+
+// Wide text in UTF-16 as another editor saves it, with its byte-order mark.
+inline std::string Utf16File(const std::wstring& text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const wchar_t c : text) {
+        const char high = static_cast<char>((c >> 8) & 0xFF);
+        const char low = static_cast<char>(c & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
