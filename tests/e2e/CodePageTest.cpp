@@ -52,11 +52,9 @@ protected:
 TEST_F(LostCharactersTest, OKInTheEditDialogNamesTheEmojiCancelGoesBackToTheTextAndOKStoresQuestionMarks)
 {
     HWND dialog = OpenNewMemoDialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND edit = ChildOf(dialog, "Edit");
-    HWND ok = ChildOf(dialog, "Button", L"OK");
-    ASSERT_NE(edit, nullptr);
-    ASSERT_NE(ok, nullptr);
+    HWND edit = dialog ? ChildOf(dialog, "Edit") : nullptr;
+    HWND ok = dialog ? ChildOf(dialog, "Button", L"OK") : nullptr;
+    ASSERT_TRUE(edit && ok) << "no edit dialog with its edit box and OK button";
     const std::wstring typed = L"xyz 買い物🙂";
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
 
