@@ -1,8 +1,8 @@
 #include "HomePage.h"
 
 #include "Text.h"
+#include "base/ModuleFileName.h"
 #include "product.h"
-#include "serialize/ModuleFileName.h"
 
 #include <windows.h>
 
@@ -18,7 +18,7 @@ std::wstring HomePageAddress(const std::wstring& configured, const std::wstring&
 
 std::wstring HomePageAddress()
 {
-    return HomePageAddress(ui::Utf8ToWide(KAMIFUDA_HOME_PAGE), Serialize::ModuleFileName(nullptr),
+    return HomePageAddress(ui::Utf8ToWide(KAMIFUDA_HOME_PAGE), base::ModuleFileName(nullptr),
                            ui::Utf8ToWide(KAMIFUDA_USER_GUIDE));
 }
 

@@ -124,7 +124,7 @@ void TDummyWindow::TrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
 
 void TDummyWindow::UpdateTrayMenu()
 {
-    Get<ui::MenuItem>("miFromClipBoard").SetEnabled(!ui::GetClipboardText().empty());
+    Get<ui::MenuItem>("miFromClipBoard").SetEnabled(!ui::GetClipboardText().text.empty());
 }
 
 void TDummyWindow::ShowTrayMenu()
@@ -144,7 +144,9 @@ void TDummyWindow::miFromClipBoardClick(ui::Component&)
 {
     TMemoWindow& memo = TMemoWindow::Create();
     memo.ShowPainted();
-    memo.miPasteClick(memo);
+    // Declined for characters the code page lacks: no memo is made.
+    if (!memo.PasteClipboardText())
+        memo.Close();
 }
 
 void TDummyWindow::miAboutClick(ui::Component&)

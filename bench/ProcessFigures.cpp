@@ -1,7 +1,7 @@
 #include "ProcessFigures.h"
 
 #include "WindowQuery.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <psapi.h>
 
@@ -34,8 +34,7 @@ int WindowsOf(DWORD processId)
 ProcessFigures QueryProcessFigures(DWORD processId)
 {
     ProcessFigures figures;
-    const Serialize::UniqueKernelHandle process(
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    const base::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     if (!process)
         return figures;
     PROCESS_MEMORY_COUNTERS_EX memory{};

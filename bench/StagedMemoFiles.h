@@ -1,13 +1,13 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <string>
 
 // memo.txt and info.ini for n memos (MakeMemos), written once by the program's own save functions
 // into a folder beside the benchmark (where they may write), and copied from there into each
 // folder a measured instance starts in. The folder is removed at the end.
-class StagedMemoFiles : private Serialize::NonCopyable {
+class StagedMemoFiles : private base::NonCopyable {
 public:
     explicit StagedMemoFiles(int memos);
     ~StagedMemoFiles();

@@ -16,7 +16,7 @@
 #include "StagedMemoFiles.h"
 #include "Stopwatch.h"
 #include "VisibleWindowCounter.h"
-#include "serialize/ModuleFileName.h"
+#include "base/ModuleFileName.h"
 
 #include "ChildProcess.h"
 #include "TemporaryFolder.h"
@@ -143,7 +143,7 @@ RunFigures WineStartRun(int windows)
     SetEnvironmentVariableA(kIdleWindowsVariable, std::to_string(windows).c_str());
     const TemporaryFolder folder;
     const std::filesystem::path copy = folder.Path() / kIdleProgramName;
-    std::filesystem::copy_file(Serialize::ModuleFileName(nullptr), copy);
+    std::filesystem::copy_file(base::ModuleFileName(nullptr), copy);
     std::optional<VisibleWindowCounter> shown;
     return MeasureRun(copy, folder.Path(), [&shown, windows](DWORD processId, double) {
         if (!shown)
@@ -256,7 +256,7 @@ std::optional<std::filesystem::path> ProgramOption(const BenchOptions& options)
 
 bool StartedAsIdleWindow()
 {
-    return std::filesystem::path(Serialize::ModuleFileName(nullptr)).filename() == kIdleProgramName;
+    return std::filesystem::path(base::ModuleFileName(nullptr)).filename() == kIdleProgramName;
 }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 // which the starting program needs too; so what is learnt once is kept: the class and process of a
 // window are asked once, and a window seen visible is not asked again (windows do not hide while a
 // program starts).
-class VisibleWindowCounter : private Serialize::NonCopyable {
+class VisibleWindowCounter : private base::NonCopyable {
 public:
     VisibleWindowCounter(DWORD processId, std::string className);
 

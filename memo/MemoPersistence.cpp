@@ -1,6 +1,7 @@
 #include "MemoPersistence.h"
 
 #include "Application.h"
+#include "LostCharacters.h"
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "Text.h"
@@ -83,6 +84,22 @@ void TellConflict(const ConflictNames& kept)
     ui::Application::Instance().ShowMessageBox(text, MB_OK | MB_ICONINFORMATION);
 }
 
+// Once per memo.txt that another editor saved and whose original was kept beside it.
+void TellKeptOriginal(const KeptOriginal& kept)
+{
+    std::wstring text;
+    if (kept.encoding == MemoFileEncoding::Utf8Guessed)
+        text = L"memo.txt は UTF-8 で書かれているものとして読み込みました。\n\n";
+    if (!kept.lost.empty())
+        text += L"memo.txt の次の文字はメモに保存できないため、「?」に置き換えました。\n" +
+                ui::LostCharactersList(kept.lost) + L"\n\n";
+    text += L"元の memo.txt は次のファイルに残してあります。\n" + kept.path;
+    if (kept.encoding == MemoFileEncoding::Utf8Guessed)
+        text += L"\n\nUTF-8 のファイルでなかった場合は、メモが正しく表示されていないことがあります。";
+    text += L"\n\nmemo.txt は次の保存から Kamifuda の形式で書かれます。";
+    ui::Application::Instance().ShowMessageBox(text, MB_OK | MB_ICONINFORMATION);
+}
+
 void TellRestoreProblem(const RestoreOutcome& outcome)
 {
     std::wstring text;
@@ -106,6 +123,8 @@ SaveOutcome SaveAndTell(SaveMoment moment, bool mayTell)
         return outcome;
     if (outcome.conflict)
         TellConflict(*outcome.conflict);
+    if (outcome.result == SaveOutcome::Result::TakenIn && outcome.takenIn.keptOriginal)
+        TellKeptOriginal(*outcome.takenIn.keptOriginal);
     if (outcome.result == SaveOutcome::Result::TakenIn && !outcome.takenIn.Complete())
         TellRestoreProblem(outcome.takenIn);
     return outcome;
@@ -140,6 +159,8 @@ void RestoreAllMemos()
     MemoWindowOpener opener;
     RestoreOutcome outcome = RestoreAllMemosWith([&opener](const MemoWindowPlan& plan) { opener(plan); });
     opener.ShowAll();
+    if (outcome.keptOriginal)
+        TellKeptOriginal(*outcome.keptOriginal);
     if (outcome.ran && !outcome.Complete())
         TellRestoreProblem(outcome);
 }

@@ -1,8 +1,10 @@
 #include "TEditMemo.h"
 
 #include "Application.h"
+#include "LostCharacters.h"
 #include "MemoEdit.h"
 #include "TMemoWindow.h"
+#include "base/WideText.h"
 
 namespace {
 constexpr wchar_t kDeleteQuestion[] = L"このメモを削除しますか？";
@@ -27,7 +29,11 @@ void TEditMemo::OKBtnClick(ui::Component&)
 {
     if (HandleEmptyText(false))
         return;
-    FMemoWindow.SetMemoText(EditText());
+    // Declined for characters the code page lacks: back to the dialog, the text as typed.
+    const base::CodePageText edited = base::WideToAnsiChecked(Get<ui::MemoEdit>("Memo").Text());
+    if (!ui::UserAcceptsLostCharacters(edited.lost))
+        return;
+    FMemoWindow.SetMemoText(edited.text);
     Close();
 }
 

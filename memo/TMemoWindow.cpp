@@ -5,6 +5,7 @@
 #include "Clipboard.h"
 #include "Dpi.h"
 #include "Label.h"
+#include "LostCharacters.h"
 #include "MemoCaption.h"
 #include "MemoPersistence.h"
 #include "MenuItem.h"
@@ -425,7 +426,16 @@ void TMemoWindow::miCopyClick(ui::Component&)
 
 void TMemoWindow::miPasteClick(ui::Component&)
 {
-    SetMemoText(ui::GetClipboardText());
+    PasteClipboardText();
+}
+
+bool TMemoWindow::PasteClipboardText()
+{
+    const base::CodePageText pasted = ui::GetClipboardText();
+    if (!ui::UserAcceptsLostCharacters(pasted.lost))
+        return false;
+    SetMemoText(pasted.text);
+    return true;
 }
 
 void TMemoWindow::miHagasuClick(ui::Component&)

@@ -64,6 +64,9 @@ public:
     void CopyLineClick(ui::Component& sender);
     // Replaces the text by the clipboard's text (the empty text when it holds none).
     void miPasteClick(ui::Component& sender);
+    // The same; false when the clipboard's text holds characters the code page lacks and the user
+    // would rather not have them as "?": then the memo is left as it was.
+    bool PasteClipboardText();
 
 protected:
     void CreateParams(CreateParamsData& params) override;

@@ -3,7 +3,7 @@
 // leaves it when it is closed, so membership, not the existence of a window object, decides which
 // memos are saved. It refers to the windows and owns none of them.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +11,7 @@
 
 class TMemoWindow;
 
-class TMemoWindows : private Serialize::NonCopyable {
+class TMemoWindows : private base::NonCopyable {
     // Smallest address first, the addresses compared as unsigned numbers.
     struct AddressOrder {
         bool operator()(const TMemoWindow* a, const TMemoWindow* b) const

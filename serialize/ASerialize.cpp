@@ -5,7 +5,7 @@
 #include "ValueText.h"
 
 #ifdef _WIN32
-#include "WideText.h"
+#include "base/WideText.h"
 #endif
 
 namespace Serialize {
@@ -106,14 +106,14 @@ void ASerialize::ReadObject(const std::string& key, ITarget& target)
 #ifdef _WIN32
 void ASerialize::WriteString(const std::string& key, const std::wstring& text)
 {
-    WriteString(key, WideToAnsi(text));
+    WriteString(key, base::WideToAnsi(text));
 }
 
 void ASerialize::ReadString(const std::string& key, std::wstring& text)
 {
     std::string bytes;
     ReadString(key, bytes);
-    text = AnsiToWide(bytes);
+    text = base::AnsiToWide(bytes);
 }
 #endif
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@ class ITarget;
 // the enclosing objects, the value's key and a four-character type tag. WriteObject and ReadObject
 // set the mode that Exchange reads, so one Serialize operation of a target serves both directions.
 // Derived classes supply the backing storage (WriteRaw, ReadRaw, Clear).
-class ASerialize : private Serialize::NonCopyable {
+class ASerialize : private base::NonCopyable {
 public:
     ASerialize() = default;
     virtual ~ASerialize() = default;

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "FileBesideModule.h"
-#include "ModuleFileName.h"
-#include "UniqueHandle.h"
-#include "WideText.h"
+#include "base/FileBesideModule.h"
+#include "base/ModuleFileName.h"
+#include "base/UniqueHandle.h"
+#include "base/WideText.h"
 
 namespace Serialize {
 
@@ -35,7 +35,7 @@ std::optional<std::uint64_t> FileSize(const std::wstring& filePath)
 // of the file's size is enough; it grows should the platform need more.
 std::string ReadSectionText(const std::string& sectionName, const std::wstring& filePath, std::uint64_t fileSize)
 {
-    const std::wstring wideName = AnsiToWide(sectionName);
+    const std::wstring wideName = base::AnsiToWide(sectionName);
     DWORD size = static_cast<DWORD>(
         std::clamp<std::uint64_t>(fileSize + kSectionTruncatedShortBy, kSmallestSectionBuffer, kLargestSectionBuffer));
     for (;;) {
@@ -43,7 +43,7 @@ std::string ReadSectionText(const std::string& sectionName, const std::wstring& 
         const DWORD length = GetPrivateProfileSectionW(wideName.c_str(), buffer.data(), size, filePath.c_str());
         if (length + kSectionTruncatedShortBy < size || size >= kLargestSectionBuffer) {
             buffer.resize(std::min(length, size));
-            return WideToAnsi(buffer);
+            return base::WideToAnsi(buffer);
         }
         size *= 2;
     }
@@ -69,7 +69,7 @@ bool WriteNewFile(const std::wstring& filePath, const std::string& bytes)
 {
     bool written = false;
     {
-        const UniqueFile file(
+        const base::UniqueFile file(
             CreateFileW(filePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) {
             return false;
@@ -85,7 +85,7 @@ bool WriteNewFile(const std::wstring& filePath, const std::string& bytes)
 } // namespace
 
 CIniSerialize::CIniSerialize(HMODULE module, const std::string& fileName)
-    : CIniSerialize(FileBesideModule(ModuleFileName(module), AnsiToWide(fileName)))
+    : CIniSerialize(base::FileBesideModule(base::ModuleFileName(module), base::AnsiToWide(fileName)))
 {}
 
 CIniSerialize::CIniSerialize(std::wstring filePath) : filePath_(std::move(filePath)) {}
@@ -115,7 +115,7 @@ void CIniSerialize::Clear()
 
 std::string CIniSerialize::FileName() const
 {
-    return WideToAnsi(filePath_);
+    return base::WideToAnsi(filePath_);
 }
 
 void CIniSerialize::OperationEnded() noexcept
@@ -159,8 +159,8 @@ void CIniSerialize::WriteSection()
         }
     }
     // The entries end in zero bytes, which the conversion keeps: it is given the whole length.
-    WritePrivateProfileSectionW(AnsiToWide(SectionName()).c_str(), AnsiToWide(loaded_->SectionText()).c_str(),
-                                filePath_.c_str());
+    WritePrivateProfileSectionW(base::AnsiToWide(SectionName()).c_str(),
+                                base::AnsiToWide(loaded_->SectionText()).c_str(), filePath_.c_str());
 }
 
 void CIniSerialize::EndUnlessInOperation()

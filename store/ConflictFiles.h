@@ -9,13 +9,10 @@
 #include <string>
 
 // When another copy of the program rewrote memo.txt and info.ini while this copy changed memos too,
-// the other pair is kept beside the data files under names that say what they are and when this copy
-// found them, and this copy's memos are saved as usual:
+// the other pair is kept beside the data files (see KeptFiles.h) and this copy's memos are saved as
+// usual:
 //
 //     memo.conflict-20261209-154502.txt    info.conflict-20261209-154502.ini
-//
-// A name that is taken is never replaced: the next free pair gets "-2", "-3", ... before the
-// extension.
 
 struct ConflictNames {
     std::wstring memo;

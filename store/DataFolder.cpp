@@ -1,13 +1,13 @@
 #include "DataFolder.h"
 
-#include "serialize/FileBesideModule.h"
-#include "serialize/ModuleFileName.h"
+#include "base/FileBesideModule.h"
+#include "base/ModuleFileName.h"
 
 std::wstring ExecutableFolder()
 {
     // The same rule as the INI store's: the name of a file "" beside the executable, less its
     // backslash.
-    std::wstring folder = Serialize::FileBesideModule(Serialize::ModuleFileName(nullptr), L"");
+    std::wstring folder = base::FileBesideModule(base::ModuleFileName(nullptr), L"");
     folder.pop_back();
     return folder;
 }

@@ -1,6 +1,6 @@
 #include "FileReading.h"
 
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <limits>
 
@@ -31,9 +31,9 @@ DWORD ReadWholeFile(HANDLE file, std::string& content)
 DWORD UseFileForReading(const std::wstring& path, RetryBudget budget, const std::function<DWORD(HANDLE)>& use)
 {
     return RetryWhileFileIsHeld(budget, [&] {
-        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
-                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const base::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         return file ? use(file.Get()) : GetLastError();
     });
 }

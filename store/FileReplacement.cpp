@@ -1,7 +1,7 @@
 #include "FileReplacement.h"
 
 #include "SaveGenerations.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 namespace {
 DWORD ErrorOf(BOOL succeeded)
@@ -28,7 +28,7 @@ DWORD WriteAll(HANDLE file, const std::string& bytes)
 FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes, RetryBudget budget)
 {
     const DWORD error = RetryWhileFileIsHeld(budget, [&] {
-        const Serialize::UniqueFile file(
+        const base::UniqueFile file(
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             return GetLastError();
@@ -41,8 +41,8 @@ FileResult WriteFileToDisk(const std::wstring& path, const std::string& bytes, R
 FileResult FlushFileToDisk(const std::wstring& path, RetryBudget budget)
 {
     const DWORD error = RetryWhileFileIsHeld(budget, [&] {
-        const Serialize::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const base::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
         return file ? ErrorOf(FlushFileBuffers(file.Get())) : GetLastError();
     });
     return error == ERROR_SUCCESS ? FileResult::Success() : FileResult::Failure(path, error);

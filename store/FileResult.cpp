@@ -1,6 +1,6 @@
 #include "FileResult.h"
 
-#include "serialize/SystemErrorText.h"
+#include "base/SystemErrorText.h"
 
 #include <utility>
 
@@ -19,5 +19,5 @@ FileResult FileResult::Failure(std::wstring path, DWORD error)
 
 std::wstring FileResult::Describe() const
 {
-    return path_ + L": " + Serialize::SystemErrorText(error_);
+    return path_ + L": " + base::SystemErrorText(error_);
 }

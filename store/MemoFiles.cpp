@@ -4,7 +4,7 @@
 #include "InfoFile.h"
 #include "MemoText.h"
 #include "SaveGenerations.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -29,7 +29,7 @@ LeftoverFiles FindLeftovers(const std::wstring& folder)
 {
     LeftoverFiles left;
     WIN32_FIND_DATAW found;
-    const Serialize::UniqueFileSearch search(FindFirstFileW(PathInFolder(folder, L"*").c_str(), &found));
+    const base::UniqueFileSearch search(FindFirstFileW(PathInFolder(folder, L"*").c_str(), &found));
     if (!search)
         return left;
     do {

@@ -61,7 +61,8 @@ void HoldWhatWasRead(const StoredMemos& stored, std::size_t plansMade, RestoreOu
     if (outcome.openFailure.empty() && NonEmptyTexts(stored) > plansMade)
         outcome.openFailure = TooManyMemos();
     saver.Remember(stored.ReadState());
-    saver.repairNeeded = stored.InfoFileNeedsRepair();
+    // A memo.txt another editor saved is written in the program's own form by the first save.
+    saver.repairNeeded = stored.InfoFileNeedsRepair() || stored.memoFileForm.Foreign();
     // Memos that are on the disk but not on the screen would be lost by the next save.
     saver.savingForbidden = !outcome.Complete();
 }
@@ -131,6 +132,7 @@ StoredMemos ReadStoredMemos(const std::wstring& folder, RetryBudget budget)
     MemoFileContent memoFile = ReadMemoFile(folder, budget);
     stored.memoFile = memoFile.status;
     stored.memoFileFailure = memoFile.failure;
+    stored.memoFileForm = std::move(memoFile.form);
     // The bytes as read are let go as soon as they are split: a large file is then held once.
     stored.texts = SplitMemoTexts(std::exchange(memoFile.content, {}));
     if (stored.memoFile != MemoFileContent::Status::Unreadable) {
@@ -139,6 +141,20 @@ StoredMemos ReadStoredMemos(const std::wstring& folder, RetryBudget budget)
             stored.info = ReadInfoRecords(stored.texts.size(), folder);
     }
     return stored;
+}
+
+FileResult KeepOriginalOf(const StoredMemos& stored, const std::wstring& folder, std::optional<KeptOriginal>& kept)
+{
+    kept.reset();
+    const MemoFileForm& form = stored.memoFileForm;
+    if (!form.MustBeKept())
+        return FileResult::Success();
+    SYSTEMTIME time{};
+    GetLocalTime(&time);
+    const KeptFiles original = KeepOriginalMemoFile(form, time, folder);
+    if (original.result.Ok())
+        kept = KeptOriginal{original.paths.front(), form.encoding, form.lost};
+    return original.result;
 }
 
 std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored)
@@ -175,6 +191,9 @@ RestoreOutcome RestoreAllMemosWith(const std::function<void(const MemoWindowPlan
         stored.info = {};
     }
     outcome.fileFailure = stored.memoFileFailure.Ok() ? stored.infoFileFailure : stored.memoFileFailure;
+    const FileResult keeping = KeepOriginalOf(stored, folder, outcome.keptOriginal);
+    if (outcome.fileFailure.Ok())
+        outcome.fileFailure = keeping;
     std::size_t plansMade = 0;
     {
         // The plans hold copies of the texts; they go before the saver takes its own.

@@ -39,8 +39,10 @@ struct StoredMemos {
     // next save overwrite the stored places and colours.
     FileResult infoFileFailure = FileResult::Success();
 
-    // The texts of memo.txt in file order, empty ones included.
+    // The texts of memo.txt in file order, empty ones included, in the code page.
     std::vector<std::string> texts;
+    // The form memo.txt was in: another editor's UTF-8 or UTF-16 is converted.
+    MemoFileForm memoFileForm;
     // The records of info.ini; record i belongs to text i.
     InfoRecords info;
 
@@ -75,12 +77,26 @@ inline constexpr std::size_t kMostMemoWindows = 4500;
 // beyond the last text are ignored. The plans end after kMostMemoWindows.
 std::vector<MemoWindowPlan> PlanMemoWindows(const StoredMemos& stored);
 
+// The original of a memo.txt read in another form, kept beside it before any save could replace it
+// (MemoFileForm::MustBeKept): the user is told once where, and why.
+struct KeptOriginal {
+    std::wstring path;
+    MemoFileEncoding encoding = MemoFileEncoding::CodePage;
+    std::vector<char32_t> lost;
+};
+
+// Keeps the original of stored's memo.txt when its form must be kept, and says where in kept. A
+// failure keeps nothing: until the original is kept no save may replace memo.txt.
+FileResult KeepOriginalOf(const StoredMemos& stored, const std::wstring& folder, std::optional<KeptOriginal>& kept);
+
 struct RestoreOutcome {
     bool ran = false;                               // false: a save or restore was running
-    FileResult fileFailure = FileResult::Success(); // memo.txt or info.ini could not be read
+    FileResult fileFailure = FileResult::Success(); // memo.txt or info.ini could not be read, or
+                                                    // the original of memo.txt could not be kept
     std::string openFailure;                        // what an opening window threw, if any,
                                                     // or that memo.txt holds too many memos
     std::size_t windowsOpened = 0;
+    std::optional<KeptOriginal> keptOriginal;
 
     bool Complete() const { return fileFailure.Ok() && openFailure.empty(); }
 };

@@ -111,8 +111,14 @@ private:
             return KeepTheirsAndWrite(pair);
         if (moment_ == SaveMoment::Last)
             return {SaveOutcome::Result::Unchanged}; // the files hold the other copy's memos: the next start shows them
+        // A memo.txt that another editor saved is kept as it was before the windows take it in, so
+        // that nothing a guess may have misread is lost; until it is kept, nothing is taken in.
+        std::optional<KeptOriginal> kept;
+        if (const FileResult keeping = KeepOriginalOf(pair.stored, folder_, kept); !keeping.Ok())
+            return {SaveOutcome::Result::Failed, keeping};
         SaveOutcome outcome{SaveOutcome::Result::TakenIn};
         outcome.takenIn = TakeInStoredMemos(pair.stored, now_, desk_.collect, desk_.close, desk_.open, saver_);
+        outcome.takenIn.keptOriginal = std::move(kept);
         return outcome;
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 // The program-wide flag that keeps saving and restoring from running inside each other: restoring
 // sets memo texts, and setting a text asks for a save, which must not write a half-restored state.
@@ -8,7 +8,7 @@
 //     PersistenceGuard guard;
 //     if (!guard.Acquired())
 //         return;            // a save or restore is already running further up the stack
-class PersistenceGuard : private Serialize::NonCopyable {
+class PersistenceGuard : private base::NonCopyable {
 public:
     PersistenceGuard();
     ~PersistenceGuard();

@@ -3,8 +3,8 @@
 #include "Error.h"
 #include "Form.h"
 #include "Text.h"
-#include "serialize/ModuleFileName.h"
-#include "serialize/WideText.h"
+#include "base/ModuleFileName.h"
+#include "base/WideText.h"
 
 #include <exception>
 #include <new>
@@ -24,12 +24,12 @@ Application& Application::Instance()
 
 Application::Application()
 {
-    title_ = TitleFromPath(Serialize::WideToAnsi(Serialize::ModuleFileName(nullptr)));
+    title_ = TitleFromPath(base::WideToAnsi(base::ModuleFileName(nullptr)));
 }
 
 std::wstring Application::WideTitle() const
 {
-    return Serialize::AnsiToWide(title_);
+    return base::AnsiToWide(title_);
 }
 
 std::string Application::TitleFromPath(const std::string& ansiPath)

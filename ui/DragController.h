@@ -5,7 +5,7 @@
 // left or right button release ends the drag, and so do Escape and the loss of the capture; in every
 // case the drag ends where it is. Other messages (timers, painting) are handled as usual meanwhile.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 
@@ -21,7 +21,7 @@ enum class DragEnding
     Quit
 };
 
-class DragController : private Serialize::NonCopyable {
+class DragController : private base::NonCopyable {
 public:
     DragController(HWND captureWindow, DragObject& object);
 

@@ -3,13 +3,13 @@
 // every pointer movement while the drag lasts; a derived object may act on those calls (move a
 // window, say). The default object moves nothing and shows the no-drop cursor.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 
 namespace ui {
 
-class DragObject : private Serialize::NonCopyable {
+class DragObject : private base::NonCopyable {
 public:
     DragObject() = default;
     virtual ~DragObject() = default;

@@ -1,25 +1,25 @@
 #pragma once
 // Owners for GDI and menu handles, memory device contexts and global memory, and the scopes of
 // device contexts, selections and global locks. The owner template and the kernel handles' owners
-// are serialize/UniqueHandle.h.
+// are base/UniqueHandle.h.
 
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <windows.h>
 
 namespace ui {
 
-using Serialize::UniqueHandle;
-using Serialize::UniqueKernelHandle;
+using base::UniqueHandle;
+using base::UniqueKernelHandle;
 
-using UniqueFont = UniqueHandle<Serialize::NullableHandleTraits<HFONT, DeleteObject>>;
-using UniqueBrush = UniqueHandle<Serialize::NullableHandleTraits<HBRUSH, DeleteObject>>;
-using UniqueBitmap = UniqueHandle<Serialize::NullableHandleTraits<HBITMAP, DeleteObject>>;
-using UniqueMenu = UniqueHandle<Serialize::NullableHandleTraits<HMENU, DestroyMenu>>;
+using UniqueFont = UniqueHandle<base::NullableHandleTraits<HFONT, DeleteObject>>;
+using UniqueBrush = UniqueHandle<base::NullableHandleTraits<HBRUSH, DeleteObject>>;
+using UniqueBitmap = UniqueHandle<base::NullableHandleTraits<HBITMAP, DeleteObject>>;
+using UniqueMenu = UniqueHandle<base::NullableHandleTraits<HMENU, DestroyMenu>>;
 // A memory device context (CreateCompatibleDC); a window's own DC goes back differently, see WindowDC.
-using UniqueMemoryDC = UniqueHandle<Serialize::NullableHandleTraits<HDC, DeleteDC>>;
+using UniqueMemoryDC = UniqueHandle<base::NullableHandleTraits<HDC, DeleteDC>>;
 // A global memory block that is freed unless Release hands it on (to the clipboard).
-using UniqueGlobalMemory = UniqueHandle<Serialize::NullableHandleTraits<HGLOBAL, GlobalFree>>;
+using UniqueGlobalMemory = UniqueHandle<base::NullableHandleTraits<HGLOBAL, GlobalFree>>;
 
 // A device context of a window, released when the scope ends.
 class WindowDC {

@@ -13,6 +13,8 @@ public:
 
     std::string TextAnsi() const;
     void SetTextAnsi(const std::string& text);
+    // What was typed, every character whole: the ANSI text loses those the code page lacks.
+    std::wstring Text() const { return WideText(); }
 
     bool WantsReturn() const override { return true; }
     bool CanFocus() const override { return true; }

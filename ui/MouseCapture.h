@@ -1,13 +1,13 @@
 #pragma once
 // Holds the mouse capture for a window while it lives; releases it unless another window took it.
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 
 namespace ui {
 
-class MouseCapture : private Serialize::NonCopyable {
+class MouseCapture : private base::NonCopyable {
 public:
     explicit MouseCapture(HWND window) : window_(window) { SetCapture(window_); }
     ~MouseCapture()

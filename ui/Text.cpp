@@ -1,7 +1,7 @@
 #include "Text.h"
 
-#include "serialize/SystemErrorText.h"
-#include "serialize/WideText.h"
+#include "base/SystemErrorText.h"
+#include "base/WideText.h"
 
 #include <windows.h>
 
@@ -9,16 +9,16 @@ namespace ui {
 
 std::wstring Utf8ToWide(std::string_view utf8)
 {
-    return Serialize::CodePageToWide(CP_UTF8, utf8);
+    return base::CodePageToWide(CP_UTF8, utf8);
 }
 std::string WideToUtf8(std::wstring_view wide)
 {
-    return Serialize::WideToCodePage(CP_UTF8, wide);
+    return base::WideToCodePage(CP_UTF8, wide);
 }
 
 std::string LastErrorText(unsigned long error)
 {
-    return WideToUtf8(Serialize::SystemErrorText(error));
+    return WideToUtf8(base::SystemErrorText(error));
 }
 
 } // namespace ui

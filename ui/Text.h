@@ -1,6 +1,6 @@
 #pragma once
 // Conversions between UTF-8 (user-interface texts in the sources and form data) and UTF-16 (what
-// the wide API shows). Memo texts, in the ANSI code page, convert with Serialize::AnsiToWide.
+// the wide API shows). Memo texts, in the ANSI code page, convert with base::AnsiToWide.
 
 #include <string>
 #include <string_view>

@@ -45,6 +45,14 @@ std::string Window::AnsiText() const
     return text;
 }
 
+std::wstring Window::WideText() const
+{
+    int length = GetWindowTextLengthW(handle_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(handle_, text.data(), length + 1)));
+    return text;
+}
+
 void Window::CreateHandle(const CreateData& d)
 {
     HWND window = CreateWindowExW(d.exStyle, d.className, d.caption, d.style, d.x, d.y, d.width, d.height, d.parent,

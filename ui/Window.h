@@ -39,6 +39,8 @@ protected:
 
     // The window's text in the ANSI code page (a memo text, for instance).
     std::string AnsiText() const;
+    // The window's text as it is, every character whole, also one the code page lacks.
+    std::wstring WideText() const;
 
     // Messages of our own window classes; the default is DefWindowProcW.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

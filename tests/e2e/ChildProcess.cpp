@@ -41,8 +41,8 @@ ChildProcess::ChildProcess(const std::filesystem::path& program, const std::file
         throw std::runtime_error("CreateProcessW failed for " + program.string() + ": error " +
                                  std::to_string(GetLastError()));
     }
-    process_ = Serialize::UniqueKernelHandle(info.hProcess);
-    thread_ = Serialize::UniqueKernelHandle(info.hThread);
+    process_ = base::UniqueKernelHandle(info.hProcess);
+    thread_ = base::UniqueKernelHandle(info.hThread);
     id_ = info.dwProcessId;
     AssignProcessToJobObject(KillOnCloseJob(), process_.Get());
     if (start == Start::Running) {

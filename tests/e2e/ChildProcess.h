@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -42,8 +42,8 @@ public:
     void Terminate();
 
 private:
-    Serialize::UniqueKernelHandle process_;
-    Serialize::UniqueKernelHandle thread_;
+    base::UniqueKernelHandle process_;
+    base::UniqueKernelHandle thread_;
     DWORD id_ = 0;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 
@@ -10,7 +10,7 @@ namespace e2e {
 
 // A hidden top-level window made by the test process itself, with a class name and caption of its
 // choosing, such as the pair a running Kamifuda is recognised by.
-class FakeMainWindow : private Serialize::NonCopyable {
+class FakeMainWindow : private base::NonCopyable {
 public:
     FakeMainWindow(const std::string& className, const std::string& caption);
     ~FakeMainWindow();

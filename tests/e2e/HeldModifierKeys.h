@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@ namespace e2e {
 // Under Wine they are held at the X server (XServerKeys.h), elsewhere through SendInput. Each key
 // counts as held once the system reads it so (GetAsyncKeyState), so the input that follows comes
 // with it.
-class HeldModifierKeys : private Serialize::NonCopyable {
+class HeldModifierKeys : private base::NonCopyable {
 public:
     explicit HeldModifierKeys(const std::vector<WORD>& keys);
     ~HeldModifierKeys();

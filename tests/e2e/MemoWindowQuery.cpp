@@ -68,6 +68,15 @@ std::string ControlText(HWND control)
     return text;
 }
 
+std::wstring WideControlText(HWND control)
+{
+    const auto length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const auto copied = SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
 RECT RectOf(HWND window)
 {
     RECT r{};

@@ -18,6 +18,8 @@ std::wstring WideCaptionOf(HWND window);
 // The text of a control of another process, asked of the control itself (GetWindowText would
 // give the text the window was created with, not what was typed since).
 std::string ControlText(HWND control);
+// The same as wide text: every character as typed, also one the code page lacks.
+std::wstring WideControlText(HWND control);
 RECT RectOf(HWND window);
 // The window with the keyboard focus in the thread that owns `window`, or null.
 HWND FocusOfThreadOf(HWND window);

@@ -42,8 +42,7 @@ class EndedAtScopeExit {
 public:
     explicit EndedAtScopeExit(DWORD id)
         : process_(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id))
-    {
-    }
+    {}
     ~EndedAtScopeExit()
     {
         if (process_) {
@@ -62,7 +61,7 @@ public:
     }
 
 private:
-    Serialize::UniqueKernelHandle process_;
+    base::UniqueKernelHandle process_;
 };
 
 // Run in a ctest entry of their own, kamifuda_e2e_planted, whose environment tells Wine to prefer a

@@ -1,6 +1,6 @@
 #include "RunningProcesses.h"
 
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <tlhelp32.h>
 
@@ -9,7 +9,7 @@ namespace e2e {
 std::vector<DWORD> RunningProcessesNamed(const std::wstring& executableName)
 {
     std::vector<DWORD> ids;
-    Serialize::UniqueHandle<Serialize::InvalidValueHandleTraits<CloseHandle>> snapshot(
+    base::UniqueHandle<base::InvalidValueHandleTraits<CloseHandle>> snapshot(
         CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot) {
         return ids;

@@ -3,7 +3,7 @@
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
 #include "Wait.h"
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <cstdio>
 #include <string>
@@ -48,7 +48,7 @@ struct GuiObjects {
 // Asked from outside, as a task manager asks. (Wine does not count them and answers 0.)
 GuiObjects GuiObjectsOf(DWORD processId)
 {
-    const Serialize::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+    const base::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
     if (!process)
         return {};
     return {GetGuiResources(process.Get(), GR_GDIOBJECTS), GetGuiResources(process.Get(), GR_USEROBJECTS)};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@ namespace e2e {
 // Records the class name of every window a process creates while the watch lives. Start the process
 // suspended and resume it after the watch exists to see all of them. The events arrive as messages
 // of the test thread, so they are only recorded while it pumps messages (WaitUntil does).
-class WindowCreationWatch : private Serialize::NonCopyable {
+class WindowCreationWatch : private base::NonCopyable {
 public:
     explicit WindowCreationWatch(DWORD processId);
     ~WindowCreationWatch();

@@ -1,6 +1,6 @@
 #include "XServerKeys.h"
 
-#include "serialize/UniqueHandle.h"
+#include "base/UniqueHandle.h"
 
 #include <gtest/gtest.h>
 
@@ -78,8 +78,8 @@ bool SendModifierToXServer(WORD virtualKey, bool down)
         ADD_FAILURE() << kXdotool << " could not be started, error " << GetLastError();
         return false;
     }
-    const Serialize::UniqueKernelHandle process(started.hProcess);
-    const Serialize::UniqueKernelHandle thread(started.hThread);
+    const base::UniqueKernelHandle process(started.hProcess);
+    const base::UniqueKernelHandle thread(started.hThread);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <windows.h>
 
@@ -11,7 +11,7 @@
 // A file this test process keeps open without sharing, as an editor, a backup tool or a virus
 // scanner might: nobody else can open, replace or delete it until Release or the end of the scope.
 // The unit tests hold the files of the store's functions, the end-to-end tests the program's.
-class HeldFile : private Serialize::NonCopyable {
+class HeldFile : private base::NonCopyable {
 public:
     explicit HeldFile(const std::filesystem::path& file);
     ~HeldFile() { Release(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialize/NonCopyable.h"
+#include "base/NonCopyable.h"
 
 #include <filesystem>
 #include <initializer_list>
@@ -10,7 +10,7 @@
 // A new, empty folder under the temporary directory, removed with everything in it at the end.
 // The store takes its paths wide, as Path() and File() convert to; the names of the files in it are
 // plain ASCII.
-class TemporaryFolder : private Serialize::NonCopyable {
+class TemporaryFolder : private base::NonCopyable {
 public:
     TemporaryFolder();
     ~TemporaryFolder();

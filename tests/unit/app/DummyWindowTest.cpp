@@ -55,6 +55,11 @@ TEST_F(DummyWindowTest, ClipboardItemIsEnabledExactlyWhileTheClipboardHoldsText)
     window.UpdateTrayMenu();
     EXPECT_TRUE(item.Enabled());
 
+    // Unicode text alone, as a Unicode program places it.
+    testclipboard::PutUnicodeText(L"買い物");
+    window.UpdateTrayMenu();
+    EXPECT_TRUE(item.Enabled());
+
     testclipboard::Empty();
     window.UpdateTrayMenu();
     EXPECT_FALSE(item.Enabled());
@@ -64,8 +69,12 @@ TEST_F(DummyWindowTest, ClipboardItemIsEnabledExactlyWhileTheClipboardHoldsText)
     window.UpdateTrayMenu();
     EXPECT_FALSE(item.Enabled());
 
-    // An empty text counts as no text.
+    // An empty text counts as no text, also when the other form, placed after it, holds one.
     testclipboard::PutText("");
+    window.UpdateTrayMenu();
+    EXPECT_FALSE(item.Enabled());
+    testclipboard::PutInOrder(
+        {{CF_UNICODETEXT, testclipboard::TextBytes(L"")}, {CF_TEXT, testclipboard::TextBytes("memo")}});
     window.UpdateTrayMenu();
     EXPECT_FALSE(item.Enabled());
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-using LoadedModule = ui::UniqueHandle<Serialize::NullableHandleTraits<HMODULE, FreeLibrary>>;
+using LoadedModule = ui::UniqueHandle<base::NullableHandleTraits<HMODULE, FreeLibrary>>;
 } // namespace
 
 TEST(NarrowLibrarySearchToSystemFolder, ALibraryBesideTheProgramIsNoLongerFoundByName)

@@ -11,7 +11,7 @@
 namespace {
 
 // A module loaded for the test and freed after it.
-using LoadedModule = ui::UniqueHandle<Serialize::NullableHandleTraits<HMODULE, FreeLibrary>>;
+using LoadedModule = ui::UniqueHandle<base::NullableHandleTraits<HMODULE, FreeLibrary>>;
 
 struct Version {
     long major = -1, minor = -1, release = -1, build = -1;

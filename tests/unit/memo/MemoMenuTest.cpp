@@ -164,11 +164,41 @@ TEST_F(MemoMenuTest, CopyLineItemsPutTheirLineWithoutItsLineBreakOnTheClipboard)
     EXPECT_EQ("untouched", testclipboard::ReadText());
 }
 
-TEST_F(MemoMenuTest, CopyPutsTheWholeTextOnTheClipboard)
+TEST_F(MemoMenuTest, CopyPutsTheWholeTextOnTheClipboardInBothFormsWithTheSystemsLocale)
 {
-    memo.SetMemoText("one\r\ntwo\r\n");
+    memo.SetMemoText("one\r\ntwo \x94\x83\x82\xA2\x95\xA8\r\n");
     Choose("miCopy");
-    EXPECT_EQ("one\r\ntwo", testclipboard::ReadText());
+    EXPECT_EQ("one\r\ntwo \x94\x83\x82\xA2\x95\xA8", testclipboard::ReadText());
+    EXPECT_EQ(L"one\r\ntwo 買い物", testclipboard::ReadUnicodeText());
+    EXPECT_EQ(0x0411u, testclipboard::ReadLocale()) << "Japanese, the system's locale under the test runner";
+    const std::vector<UINT> formats = testclipboard::Formats();
+    ASSERT_GE(formats.size(), 3u);
+    EXPECT_EQ((std::vector<UINT>{CF_TEXT, CF_UNICODETEXT, CF_LOCALE}),
+              std::vector<UINT>(formats.begin(), formats.begin() + 3));
+}
+
+TEST_F(MemoMenuTest, PasteTakesTheTextFormPlacedFirst)
+{
+    using testclipboard::TextBytes;
+    // CF_TEXT first: its bytes as they are.
+    testclipboard::PutInOrder({{CF_TEXT, TextBytes("\x83\x5C bytes")}, {CF_UNICODETEXT, TextBytes(L"other")}});
+    Choose("miPaste");
+    EXPECT_EQ("\x83\x5C bytes", memo.GetMemoText());
+    // CF_UNICODETEXT first, or alone: converted by the program itself.
+    testclipboard::PutInOrder({{CF_UNICODETEXT, TextBytes(L"買い物 ①")}, {CF_TEXT, TextBytes("other")}});
+    Choose("miPaste");
+    EXPECT_EQ("\x94\x83\x82\xA2\x95\xA8 \x87\x40", memo.GetMemoText());
+    testclipboard::PutUnicodeText(L"ソ表");
+    Choose("miPaste");
+    EXPECT_EQ("\x83\x5C\x95\x5C", memo.GetMemoText());
+
+    // The program's own copy comes back byte for byte, also a character the code page spells twice
+    // (∵ is 81 E6 and, among NEC's symbols, 87 9A; the Unicode text would give back 81 E6).
+    memo.SetMemoText("\x87\x9A");
+    Choose("miCopy");
+    TMemoWindow other;
+    other.miPasteClick(other);
+    EXPECT_EQ("\x87\x9A", other.GetMemoText());
 }
 
 TEST_F(MemoMenuTest, PasteReplacesTheTextTrimsItAndResizes)

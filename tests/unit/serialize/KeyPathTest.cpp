@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "FileBesideModule.h"
 #include "KeyPath.h"
 
 using namespace Serialize;
@@ -19,12 +18,4 @@ TEST(KeyPath, EmptyComponents)
     EXPECT_EQ("a", JoinKeyPath({"", "", "a"}));
     EXPECT_EQ("a##b", JoinKeyPath({"a", "", "b"}));
     EXPECT_EQ("a#", JoinKeyPath({"a", ""}));
-}
-
-TEST(FileBesideModule, ReplacesTheExecutableName)
-{
-    EXPECT_EQ(L"C:\\Tools\\memo\\info.ini", FileBesideModule(L"C:\\Tools\\memo\\kamifuda.exe", L"info.ini"));
-    EXPECT_EQ(L"C:\\info.ini", FileBesideModule(L"C:\\kamifuda.exe", L"info.ini"));
-    EXPECT_EQ(L"kamifuda.exe\\info.ini", FileBesideModule(L"kamifuda.exe", L"info.ini"));
-    EXPECT_EQ(L"\\info.ini", FileBesideModule(L"", L"info.ini"));
 }

@@ -5,8 +5,8 @@
 
 #include "TemporaryFolder.h"
 
-#include "serialize/ModuleFileName.h"
-#include "serialize/UniqueHandle.h"
+#include "base/ModuleFileName.h"
+#include "base/UniqueHandle.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -63,13 +63,13 @@ int GenerationOfRecords(const InfoRecords& info)
 
 // The child process; its handles are closed when it goes.
 struct SavingChild {
-    Serialize::UniqueKernelHandle process;
-    Serialize::UniqueKernelHandle thread;
+    base::UniqueKernelHandle process;
+    base::UniqueKernelHandle thread;
 };
 
 SavingChild StartSavingChild(const std::wstring& folder, int firstGeneration)
 {
-    std::wstring command = L"\"" + Serialize::ModuleFileName(nullptr) +
+    std::wstring command = L"\"" + base::ModuleFileName(nullptr) +
                            L"\" --gtest_also_run_disabled_tests "
                            L"--gtest_filter=KilledWhileSaving.DISABLED_ChildSavesUntilKilled";
     SetEnvironmentVariableW(kFolderVariable, folder.c_str());
@@ -80,7 +80,7 @@ SavingChild StartSavingChild(const std::wstring& folder, int firstGeneration)
     const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                                         nullptr, &startup, &process);
     EXPECT_TRUE(started) << GetLastError();
-    return {Serialize::UniqueKernelHandle(process.hProcess), Serialize::UniqueKernelHandle(process.hThread)};
+    return {base::UniqueKernelHandle(process.hProcess), base::UniqueKernelHandle(process.hThread)};
 }
 
 // Polls until the child has replaced memo.txt at least once, so that every kill lands among saves.

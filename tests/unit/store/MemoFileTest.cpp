@@ -4,6 +4,7 @@
 #include "store/MemoFiles.h"
 
 #include "HeldFile.h"
+#include "ShiftJisSamples.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,83 @@ TEST(MemoFileReading, ReadsAllBytesAndDropsZeroBytes)
 
     folder.Write("memo.txt", std::string(3, '\0'));
     EXPECT_EQ(ReadMemoFile(folder.Path()).content, "");
+}
+
+TEST(MemoFileReading, ShiftJisIsReadAsItIsUnlessItHappensToBeUtf8WithAThreeByteSequence)
+{
+    TemporaryFolder folder;
+    for (const ShiftJisSample& sample : kShiftJisSamples) {
+        SCOPED_TRACE(testing::PrintToString(sample.bytes));
+        const std::string file = sample.bytes + "\r\n";
+        folder.Write("memo.txt", file);
+        const MemoFileContent read = ReadMemoFile(folder.Path());
+        if (sample.takenForUtf8) {
+            // Misread as UTF-8: the file as it was is kept before anything replaces it.
+            EXPECT_EQ(read.form.encoding, MemoFileEncoding::Utf8Guessed);
+            EXPECT_TRUE(read.form.MustBeKept());
+            EXPECT_EQ(read.form.original, file);
+        } else {
+            EXPECT_EQ(read.content, file);
+            EXPECT_EQ(read.form.encoding, MemoFileEncoding::CodePage);
+            EXPECT_FALSE(read.form.MustBeKept());
+            EXPECT_EQ(read.form.original, "");
+        }
+    }
+}
+
+struct ForeignForm {
+    std::string name;
+    std::string file;
+    MemoFileEncoding encoding;
+    std::string content; // in the code page
+    std::vector<char32_t> lost;
+};
+
+TEST(MemoFileReading, FilesOtherEditorsSavedAreConvertedToTheCodePageAndKeptWhenThatMayLoseAnything)
+{
+    constexpr char32_t kSmile = 0x1F642;
+    const std::string shoppingWithQuestionMarks = "\x94\x83\x82\xA2\x95\xA8??\r\n";
+    const ForeignForm forms[] = {
+        {"UTF-8 with mark", kUtf8Mark + kJapaneseMemoFileInUtf8, MemoFileEncoding::Utf8Marked, kJapaneseMemoFile, {}},
+        {"UTF-8 without mark", kJapaneseMemoFileInUtf8, MemoFileEncoding::Utf8Guessed, kJapaneseMemoFile, {}},
+        {"UTF-16 LE",
+         Utf16File(kJapaneseMemoFileText, false),
+         MemoFileEncoding::Utf16LittleEndian,
+         kJapaneseMemoFile,
+         {}},
+        {"UTF-16 BE", Utf16File(kJapaneseMemoFileText, true), MemoFileEncoding::Utf16BigEndian, kJapaneseMemoFile, {}},
+        {"UTF-8 with an emoji",
+         kUtf8Mark + "\xE8\xB2\xB7\xE3\x81\x84\xE7\x89\xA9\xF0\x9F\x99\x82\r\n",
+         MemoFileEncoding::Utf8Marked,
+         shoppingWithQuestionMarks,
+         {kSmile}},
+        {"UTF-16 with an emoji",
+         Utf16File(L"買い物🙂\r\n", false),
+         MemoFileEncoding::Utf16LittleEndian,
+         shoppingWithQuestionMarks,
+         {kSmile}},
+        // Bytes that are no UTF-8 and a zero character: the one lost as U+FFFD, the other dropped.
+        {"UTF-8 with a flaw",
+         kUtf8Mark + std::string("a\xFF"
+                                 "b\0c\r\n",
+                                 7),
+         MemoFileEncoding::Utf8Marked,
+         "a?bc\r\n",
+         {0xFFFD}},
+    };
+    TemporaryFolder folder;
+    for (const ForeignForm& form : forms) {
+        SCOPED_TRACE(form.name);
+        folder.Write("memo.txt", form.file);
+        const MemoFileContent read = ReadMemoFile(folder.Path());
+        EXPECT_EQ(read.status, Status::Read);
+        EXPECT_EQ(read.content, form.content);
+        EXPECT_EQ(read.form.encoding, form.encoding);
+        EXPECT_EQ(read.form.lost, form.lost);
+        const bool kept = form.encoding == MemoFileEncoding::Utf8Guessed || !form.lost.empty();
+        EXPECT_EQ(read.form.MustBeKept(), kept);
+        EXPECT_EQ(read.form.original, kept ? form.file : "");
+    }
 }
 
 TEST(MemoFileReading, FileHeldWithoutSharingIsUnreadableNotEmpty)

@@ -7,11 +7,14 @@
 
 #include "ExpectedColours.h"
 #include "HeldFile.h"
+#include "ShiftJisSamples.h"
 #include "StorePrinters.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <functional>
 #include <stdexcept>
 #include <thread>
@@ -714,4 +717,128 @@ TEST(OtherCopy, ConflictNamesSayWhenAndAreNeverReplaced)
     EXPECT_EQ(folder.Read("memo.conflict-20260309-070504.txt"), "m1");
     EXPECT_EQ(folder.Read("info.conflict-20260309-070504-2.ini"), "taken");
     EXPECT_EQ(folder.Read("info.conflict-20260309-070504-3.ini"), "i2");
+}
+
+// memo.txt saved by another editor (Notepad saves UTF-8) over the pair of the previous run, which
+// had two memos: info.ini still describes them.
+class ForeignMemoFile : public testing::Test {
+protected:
+    RestoreOutcome RestoreFrom(const std::string& memoFile)
+    {
+        SaveAsPreviousRun(folder, {{"one", "two"}, {kFirst, kSecond}});
+        folder.Write("memo.txt", memoFile);
+        return RestoreAllMemosWith(desktop.Opener(), saver, folder.Path());
+    }
+
+    // The name of a kept original in the folder, as memo.<kind>-YYYYMMDD-HHMMSS.txt; empty when the
+    // path is not one.
+    std::string KeptName(const std::optional<KeptOriginal>& kept, const std::string& kind) const
+    {
+        const std::wstring prefix = folder.Path() + L"\\";
+        if (!kept || kept->path.substr(0, prefix.size()) != prefix)
+            return {};
+        const std::string name(kept->path.begin() + static_cast<std::ptrdiff_t>(prefix.size()), kept->path.end());
+        const std::string start = "memo." + kind + "-";
+        const std::string stamp = name.substr(std::min(start.size(), name.size()));
+        const bool wellFormed = name.substr(0, start.size()) == start && stamp.size() == 19 &&
+                                stamp.substr(15) == ".txt" && stamp[8] == '-' &&
+                                std::all_of(stamp.begin(), stamp.begin() + 15, [](char c) {
+                                    return c == '-' || std::isdigit(static_cast<unsigned char>(c));
+                                });
+        return wellFormed ? name : std::string();
+    }
+
+    // The memos are saved at once, in the program's own form.
+    void ExpectSavedInTheUsualForm()
+    {
+        EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Written);
+        EXPECT_EQ(folder.Read("memo.txt"), kJapaneseMemoFile);
+        EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
+    }
+
+    TemporaryFolder folder;
+    FakeDesktop desktop;
+    MemoSaver saver;
+};
+
+TEST_F(ForeignMemoFile, Utf8WithoutMarkIsKeptAsItWasFirstThenShownAndSavedInTheCodePage)
+{
+    const RestoreOutcome outcome = RestoreFrom(kJapaneseMemoFileInUtf8);
+    EXPECT_TRUE(outcome.Complete());
+    EXPECT_EQ(desktop.Collect(), (MemoState{kJapaneseMemos, {kFirst, kSecond}}));
+    ASSERT_TRUE(outcome.keptOriginal.has_value());
+    EXPECT_EQ(outcome.keptOriginal->encoding, MemoFileEncoding::Utf8Guessed);
+    EXPECT_TRUE(outcome.keptOriginal->lost.empty());
+    const std::string kept = KeptName(outcome.keptOriginal, "utf8");
+    ASSERT_NE(kept, "") << testing::PrintToString(outcome.keptOriginal->path);
+    EXPECT_EQ(folder.Read(kept), kJapaneseMemoFileInUtf8);
+
+    ExpectSavedInTheUsualForm();
+    EXPECT_EQ(folder.Listing(), "info.ini memo.txt " + kept);
+    EXPECT_EQ(folder.Read(kept), kJapaneseMemoFileInUtf8) << "never replaced";
+
+    // The next start reads the usual form: nothing to keep, nothing to tell.
+    FakeDesktop nextRun;
+    MemoSaver nextSaver;
+    EXPECT_FALSE(RestoreAllMemosWith(nextRun.Opener(), nextSaver, folder.Path()).keptOriginal.has_value());
+    EXPECT_EQ(nextRun.Collect(), desktop.Collect());
+}
+
+TEST_F(ForeignMemoFile, MarkedFileIsShownInTheCodePageAndKeptOnlyWhenCharactersAreLost)
+{
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "UTF-16 BE" : "UTF-16 LE");
+        TemporaryFolder other;
+        SaveAsPreviousRun(other, {{"one", "two"}, {kFirst, kSecond}});
+        other.Write("memo.txt", Utf16File(kJapaneseMemoFileText, bigEndian));
+        FakeDesktop shown;
+        MemoSaver fresh;
+        const RestoreOutcome outcome = RestoreAllMemosWith(shown.Opener(), fresh, other.Path());
+        EXPECT_FALSE(outcome.keptOriginal.has_value());
+        EXPECT_EQ(shown.texts, kJapaneseMemos);
+        EXPECT_EQ(SaveAllMemosWith(shown.Desk(), fresh, other.Path()).result, Result::Written);
+        EXPECT_EQ(other.Read("memo.txt"), kJapaneseMemoFile);
+        EXPECT_EQ(other.Listing(), "info.ini memo.txt");
+    }
+
+    // An emoji the code page lacks: the file is kept before it becomes two question marks.
+    const std::string withEmoji = kUtf8Mark + "\xF0\x9F\x99\x82 " + kJapaneseMemoFileInUtf8;
+    const RestoreOutcome outcome = RestoreFrom(withEmoji);
+    EXPECT_TRUE(outcome.Complete());
+    EXPECT_EQ(desktop.texts, (Texts{"?? " + kJapaneseMemos[0], kJapaneseMemos[1]}));
+    ASSERT_TRUE(outcome.keptOriginal.has_value());
+    EXPECT_EQ(outcome.keptOriginal->encoding, MemoFileEncoding::Utf8Marked);
+    EXPECT_EQ(outcome.keptOriginal->lost, std::vector<char32_t>{0x1F642});
+    const std::string kept = KeptName(outcome.keptOriginal, "utf8");
+    ASSERT_NE(kept, "");
+    EXPECT_EQ(folder.Read(kept), withEmoji);
+}
+
+TEST_F(ForeignMemoFile, Utf16WithCharactersTheCodePageLacksIsKeptUnderItsOwnName)
+{
+    const std::string file = Utf16File(L"caf\xE9\r\n" + kJapaneseMemoFileText, false);
+    const RestoreOutcome outcome = RestoreFrom(file);
+    EXPECT_EQ(desktop.texts[0], "caf?");
+    ASSERT_TRUE(outcome.keptOriginal.has_value());
+    EXPECT_EQ(outcome.keptOriginal->lost, std::vector<char32_t>{0xE9});
+    const std::string kept = KeptName(outcome.keptOriginal, "utf16");
+    ASSERT_NE(kept, "");
+    EXPECT_EQ(folder.Read(kept), file);
+}
+
+// While the program runs, the user saves memo.txt in Notepad, which writes UTF-8.
+TEST_F(ForeignMemoFile, FileSavedByAnotherEditorWhileRunningIsKeptBeforeItIsTakenIn)
+{
+    RestoreFrom("one\r\ntwo\r\n");
+    ASSERT_EQ(desktop.texts, (Texts{"one", "two"}));
+    folder.Write("memo.txt", kJapaneseMemoFileInUtf8);
+    EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged); // one look first
+    const SaveOutcome taken = SaveAllMemosWith(desktop.Desk(), saver, folder.Path());
+    ASSERT_EQ(taken.result, Result::TakenIn);
+    EXPECT_TRUE(taken.takenIn.Complete());
+    EXPECT_TRUE(SameMemosInAnyOrder(desktop.Collect(), {kJapaneseMemos, {kFirst, kSecond}}));
+    const std::string kept = KeptName(taken.takenIn.keptOriginal, "utf8");
+    ASSERT_NE(kept, "");
+    EXPECT_EQ(folder.Read(kept), kJapaneseMemoFileInUtf8);
+    ExpectSavedInTheUsualForm();
 }

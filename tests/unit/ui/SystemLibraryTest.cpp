@@ -1,6 +1,6 @@
 #include "SystemLibrary.h"
 
-#include "serialize/ModuleFileName.h"
+#include "base/ModuleFileName.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,9 @@ std::wstring SystemFolder()
 class PlantedLibrary {
 public:
     explicit PlantedLibrary(const wchar_t* name)
-        : path_(std::filesystem::path(Serialize::ModuleFileName(nullptr)).replace_filename(name))
+        : path_(std::filesystem::path(base::ModuleFileName(nullptr)).replace_filename(name))
     {
-        std::filesystem::copy_file(Serialize::ModuleFileName(nullptr), path_,
+        std::filesystem::copy_file(base::ModuleFileName(nullptr), path_,
                                    std::filesystem::copy_options::overwrite_existing);
     }
     ~PlantedLibrary() { std::filesystem::remove(path_); }
@@ -35,7 +35,7 @@ TEST(SystemLibrary, LoadsALibraryThatIsNotLoadedYetFromTheSystemFolder)
     ASSERT_EQ(GetModuleHandleW(L"msimg32.dll"), nullptr) << "the test needs a library the program has not loaded";
     HMODULE library = ui::SystemLibrary(L"msimg32.dll");
     ASSERT_NE(library, nullptr);
-    const std::filesystem::path file = Serialize::ModuleFileName(library);
+    const std::filesystem::path file = base::ModuleFileName(library);
     EXPECT_TRUE(std::filesystem::equivalent(file.parent_path(), SystemFolder())) << file;
     EXPECT_NE(ui::SystemProcAddress(L"msimg32.dll", "AlphaBlend"), nullptr);
 }

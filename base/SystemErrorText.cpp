@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace Serialize {
+namespace base {
 
 std::wstring SystemErrorText(unsigned long error)
 {
@@ -22,4 +22,4 @@ std::wstring SystemErrorText(unsigned long error)
     return text;
 }
 
-} // namespace Serialize
+} // namespace base

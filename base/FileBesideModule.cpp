@@ -1,6 +1,6 @@
 #include "FileBesideModule.h"
 
-namespace Serialize {
+namespace base {
 
 std::wstring FileBesideModule(const std::wstring& modulePath, const std::wstring& fileName)
 {
@@ -10,4 +10,4 @@ std::wstring FileBesideModule(const std::wstring& modulePath, const std::wstring
     return directory + kSeparator + fileName;
 }
 
-} // namespace Serialize
+} // namespace base

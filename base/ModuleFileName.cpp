@@ -1,6 +1,6 @@
 #include "ModuleFileName.h"
 
-namespace Serialize {
+namespace base {
 
 namespace {
 
@@ -27,4 +27,4 @@ std::wstring ModuleFileName(HMODULE module)
     return {};
 }
 
-} // namespace Serialize
+} // namespace base

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace Serialize {
+namespace base {
 
 template <class Traits>
 class UniqueHandle {
@@ -65,4 +65,4 @@ using UniqueKernelHandle = UniqueHandle<NullableHandleTraits<HANDLE, CloseHandle
 using UniqueFile = UniqueHandle<InvalidValueHandleTraits<CloseHandle>>;
 using UniqueFileSearch = UniqueHandle<InvalidValueHandleTraits<FindClose>>;
 
-} // namespace Serialize
+} // namespace base

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace Serialize {
+namespace base {
 
 // The full name of a file in the directory of a module: the module's path up to its last
 // backslash, a backslash, and the bare file name. A module path without a backslash is kept whole.
@@ -12,4 +12,4 @@ namespace Serialize {
 // double-byte character).
 std::wstring FileBesideModule(const std::wstring& modulePath, const std::wstring& fileName);
 
-} // namespace Serialize
+} // namespace base

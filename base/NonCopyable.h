@@ -1,6 +1,6 @@
 #pragma once
 
-namespace Serialize {
+namespace base {
 
 // The private base of a class whose object holds something that must be given back once: an open
 // clipboard, a folder it deletes, a save in progress, a window. Copying it is deleted; moving it is
@@ -15,4 +15,4 @@ protected:
     ~NonCopyable() = default;
 };
 
-} // namespace Serialize
+} // namespace base
