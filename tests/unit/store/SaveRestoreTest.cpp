@@ -734,7 +734,7 @@ protected:
     // path is not one.
     std::string KeptName(const std::optional<KeptOriginal>& kept, const std::string& kind) const
     {
-        const std::wstring prefix = folder.Path() + L"\\";
+        const std::wstring prefix = folder.Path().wstring() + L"\\";
         if (!kept || kept->path.substr(0, prefix.size()) != prefix)
             return {};
         const std::string name(kept->path.begin() + static_cast<std::ptrdiff_t>(prefix.size()), kept->path.end());
