@@ -42,7 +42,7 @@ std::wstring BenchFolder(int memos)
 // opening windows costs nothing here.
 MemoDesk PlainDataDesk(const MemoState& state)
 {
-    return {[&state] { return state; }, [](std::size_t) {}, [](const MemoWindowPlan&) {}};
+    return {[&state] { return state; }, [](std::size_t) {}, [](const MemoWindowPlan&) {}, [] { return false; }};
 }
 
 void ExpectResult(const SaveOutcome& outcome, SaveOutcome::Result expected, const char* what)

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "LostCharacters.h"
+#include "MemoInUse.h"
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "Text.h"
@@ -54,7 +55,7 @@ public:
     MemoDesk Desk()
     {
         return {[this] { return Collect(); }, [this](std::size_t i) { windows_.at(i)->Close(); },
-                [this](const MemoWindowPlan& plan) { opener_(plan); }};
+                [this](const MemoWindowPlan& plan) { opener_(plan); }, [] { return MemoInUse::Any(); }};
     }
 
     // The memos that taking in opened, shown after the save's work is done.

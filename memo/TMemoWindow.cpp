@@ -7,6 +7,7 @@
 #include "Label.h"
 #include "LostCharacters.h"
 #include "MemoCaption.h"
+#include "MemoInUse.h"
 #include "MemoPersistence.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
@@ -364,6 +365,7 @@ void TMemoWindow::UpdateUndoItem()
 
 void TMemoWindow::PopupMemoMenu()
 {
+    const MemoInUse inUse;
     UpdateUndoItem();
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
@@ -386,6 +388,7 @@ void TMemoWindow::FillCopyMenu()
 
 void TMemoWindow::PopupCopyMenu()
 {
+    const MemoInUse inUse;
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
     FillCopyMenu();
@@ -404,6 +407,7 @@ void TMemoWindow::CopyLineClick(ui::Component& sender)
 
 void TMemoWindow::OpenEditDialog()
 {
+    const MemoInUse inUse;
     TEditMemo dialog(*this);
     dialog.ShowModal();
 }

@@ -15,7 +15,13 @@ struct MemoDesk {
     std::function<void(std::size_t)> close;
     // Opens a memo window as the restore at start does (may throw).
     std::function<void(const MemoWindowPlan&)> open;
+    // True while the user is busy with a memo (its edit dialog or one of its menus is open): a
+    // take-in would close or replace memos under that dialog or menu, and the text typed into it
+    // would go to a memo that no longer exists. None: never busy.
+    std::function<bool()> busy;
 
     // A desk that can also take memos in; without close and open the files are never checked.
     bool CanTakeIn() const { return close && open; }
+    // Whether a take-in may change the windows now.
+    bool CanTakeInNow() const { return CanTakeIn() && !(busy && busy()); }
 };

@@ -111,6 +111,12 @@ private:
             return KeepTheirsAndWrite(pair);
         if (moment_ == SaveMoment::Last)
             return {SaveOutcome::Result::Unchanged}; // the files hold the other copy's memos: the next start shows them
+        // A dialog or menu of a memo is open: the pair stays as seen (watch.seenBefore), so it is
+        // read and judged again at each save until the user is done. An OK in that dialog is then a
+        // change of this copy's own, and the pair is kept aside as on any change on both sides;
+        // after a Cancel it is taken in.
+        if (!desk_.CanTakeInNow())
+            return WaitOrUnchanged();
         // A memo.txt that another editor saved is kept as it was before the windows take it in, so
         // that nothing a guess may have misread is lost; until it is kept, nothing is taken in.
         std::optional<KeptOriginal> kept;
@@ -177,7 +183,7 @@ private:
 
 SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder)
 {
-    const MemoDesk onlyCurrent{[&current] { return current; }, {}, {}};
+    const MemoDesk onlyCurrent{[&current] { return current; }, {}, {}, {}};
     return SaveRound(onlyCurrent, saver, folder, SaveMoment::Any).Run();
 }
 

@@ -25,7 +25,8 @@
 // - a pair that moved since the previous look is left for the next one (a sync may be halfway);
 // - a pair that stayed put is read; when its memos equal the saver's, nothing happened;
 // - otherwise, with no change of this copy's own, the windows take in what the files hold
-//   (TakenIn) and nothing is written;
+//   (TakenIn) and nothing is written; while the desk is busy (an edit dialog or a menu of a memo is
+//   open) the take-in waits and the pair is judged again at the next save;
 // - with a change of its own too, the other pair is kept byte for byte in conflict files
 //   (ConflictFiles.h) and then this copy's memos are written as usual (Written, conflict set).
 

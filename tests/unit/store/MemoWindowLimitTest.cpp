@@ -54,7 +54,7 @@ TEST(MemoWindowLimit, TextsBeyondTheLimitAreNotOpenedAndTheFilesAreKept)
     EXPECT_FALSE(outcome.Complete());
     EXPECT_NE(outcome.openFailure.find(std::to_string(kMemoWindowLimit)), std::string::npos) << outcome.openFailure;
     const MemoState shown{opened.texts, {}};
-    EXPECT_EQ(SaveAllMemosWith(MemoDesk{[&] { return shown; }, {}, {}}, saver, folder.Path()).result,
+    EXPECT_EQ(SaveAllMemosWith(MemoDesk{[&] { return shown; }, {}, {}, {}}, saver, folder.Path()).result,
               SaveOutcome::Result::Forbidden);
     EXPECT_EQ(folder.Read("memo.txt"), content);
 }

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <thread>
@@ -71,11 +72,14 @@ struct FakeDesktop {
                 [this](const MemoWindowPlan& plan) {
                     Open(plan);
                     ++opened;
-                }};
+                },
+                [this] { return dialogOpen; }};
     }
 
     int closed = 0;
     int opened = 0;
+    // An edit dialog or a menu of a memo is open.
+    bool dialogOpen = false;
 
     MemoState Collect() const { return {texts, infos}; }
 };
@@ -681,6 +685,49 @@ TEST(OtherCopy, ChangesOnBothSidesKeepTheOtherPairInConflictFiles)
     EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path(), SaveMoment::Last).result, Result::Unchanged);
     EXPECT_EQ(folder.Read("memo.txt"), onlyTheirs);
     EXPECT_EQ(desktop.closed + desktop.opened, 0);
+}
+
+// The user types into a memo's edit dialog while the other copy's pair arrives: the pair waits for
+// the dialog, so that the memo the dialog belongs to is still there when OK is pressed.
+TEST(OtherCopy, ATakeInWaitsWhileADialogOfAMemoIsOpen)
+{
+    for (const bool ok : {true, false}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        RunAfter run({{"one", "two"}, {kFirst, kSecond}});
+        auto& [folder, desktop, saver] = run;
+        desktop.dialogOpen = true;
+        const MemoState theirs{{"one", "two theirs", "three"}, {kFirst, kSecond, kThird}};
+        SaveAsPreviousRun(folder, theirs);
+        const std::string theirMemo = folder.Read("memo.txt");
+        const std::string theirInfo = folder.Read("info.ini");
+        // The first look sees the pair moving, the later ones see it at rest; none takes it in.
+        for (int look = 0; look < 3; ++look)
+            EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
+        EXPECT_EQ(desktop.closed + desktop.opened, 0);
+        EXPECT_EQ(desktop.Collect(), (MemoState{{"one", "two"}, {kFirst, kSecond}}));
+        EXPECT_EQ(folder.Read("memo.txt"), theirMemo);
+
+        if (ok) {
+            // OK sets the typed text while the dialog is still open: a change on both sides.
+            desktop.texts[1] = "two typed";
+            const SaveOutcome saved = SaveAllMemosWith(desktop.Desk(), saver, folder.Path());
+            EXPECT_EQ(saved.result, Result::Written);
+            ASSERT_TRUE(saved.conflict.has_value());
+            EXPECT_EQ(folder.Read("memo.txt"), "one\r\ntwo typed\r\n");
+            EXPECT_EQ(folder.Read(std::filesystem::path(saved.conflict->memo).filename().string()), theirMemo);
+            EXPECT_EQ(folder.Read(std::filesystem::path(saved.conflict->info).filename().string()), theirInfo);
+            desktop.dialogOpen = false;
+            EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
+            EXPECT_EQ(desktop.closed + desktop.opened, 0);
+        } else {
+            // Cancel changed nothing here: the next save takes the pair in.
+            desktop.dialogOpen = false;
+            EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::TakenIn);
+            EXPECT_TRUE(SameMemosInAnyOrder(desktop.Collect(), theirs));
+            EXPECT_EQ(folder.Read("memo.txt"), theirMemo);
+            EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+        }
+    }
 }
 
 TEST(OtherCopy, SameMemosWrittenElsewhereAreNoConflict)
