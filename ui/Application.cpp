@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "Form.h"
+#include "RunningHandler.h"
 #include "Text.h"
 #include "base/ModuleFileName.h"
 #include "base/WideText.h"
@@ -14,11 +15,16 @@ namespace {
 constexpr wchar_t kApplicationClass[] = L"KamifudaApplication";
 // A tool window has no task-bar button and no entry in the Alt+Tab list: the program has neither.
 constexpr DWORD kApplicationExStyle = WS_EX_TOOLWINDOW;
+// Posted to the application window: run what waits for the handlers to return.
+constexpr UINT kRunAfterHandlers = WM_APP + 1;
+
+Application* instance = nullptr; // made on first use, lives as long as the process
 } // namespace
 
 Application& Application::Instance()
 {
-    static Application* instance = new Application(); // lives as long as the process
+    if (!instance)
+        instance = new Application();
     return *instance;
 }
 
@@ -73,7 +79,43 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             SendMessageW(mainForm_->Handle(), WM_CLOSE, 0, 0);
         return 0;
     }
+    if (message == kRunAfterHandlers) {
+        afterHandlersPosted_ = false;
+        // Only this message's own handler may run. Arrived in a loop nested in another handler (a
+        // dialog, a menu, a drag), the tasks wait until the last handler returns and asks again.
+        if (RunningHandler::Count() == 1)
+            RunAfterHandlers();
+        return 0;
+    }
     return Window::HandleMessage(message, wParam, lParam);
+}
+
+void Application::AfterHandlers(std::function<void()> task)
+{
+    afterHandlers_.push_back(std::move(task));
+    PostAfterHandlers();
+}
+
+void Application::HandlersReturned()
+{
+    if (instance && !instance->afterHandlers_.empty())
+        instance->PostAfterHandlers();
+}
+
+void Application::PostAfterHandlers()
+{
+    // A full message queue refuses the message: the next task or the next returning handler asks again.
+    if (!afterHandlersPosted_)
+        afterHandlersPosted_ = PostMessageW(Handle(), kRunAfterHandlers, 0, 0) != FALSE;
+}
+
+void Application::RunAfterHandlers()
+{
+    // Tasks that a task adds run at the next message.
+    std::vector<std::function<void()>> tasks;
+    tasks.swap(afterHandlers_);
+    for (const std::function<void()>& task : tasks)
+        task();
 }
 
 void Application::Run()

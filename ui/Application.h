@@ -4,7 +4,9 @@
 
 #include "Window.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -37,6 +39,13 @@ public:
     // Gets one message and handles it; false once WM_QUIT arrived (it is posted again for outer loops).
     bool ProcessMessage();
 
+    // Runs the task once no handler of the program runs any more (RunningHandler.h): when the
+    // current handler, and every dialog, menu or drag it runs, has returned to the outermost message
+    // loop. Never at once, so whoever asks may go on using what the task frees until it returns.
+    void AfterHandlers(std::function<void()> task);
+    // Called as the last running handler returns.
+    static void HandlersReturned();
+
     // Shows the exception in flight in the error box (caption: the title; error icon).
     void ShowCurrentException() noexcept;
     void ShowError(const std::string& utf8Message) noexcept;
@@ -52,9 +61,15 @@ protected:
 private:
     Application();
     std::wstring WideTitle() const;
+    // Asks the application window to run the waiting tasks, unless it has been asked already.
+    void PostAfterHandlers();
+    void RunAfterHandlers();
+
     std::string title_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
+    std::vector<std::function<void()>> afterHandlers_;
+    bool afterHandlersPosted_ = false;
 };
 
 } // namespace ui

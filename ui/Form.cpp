@@ -7,6 +7,7 @@
 #include "Error.h"
 #include "FormData.h"
 #include "Properties.h"
+#include "RunningHandler.h"
 #include "SharedGdiObjects.h"
 #include "Text.h"
 #include "Timer.h"
@@ -403,6 +404,7 @@ void Form::EnableOtherWindows()
 
 int Form::ShowModal()
 {
+    const RunningHandler running;
     modalResult_ = kModalNone;
     DisableOtherWindows();
     modal_ = true;

@@ -5,6 +5,7 @@
 #include "Form.h"
 #include "FormData.h"
 #include "Properties.h"
+#include "RunningHandler.h"
 
 #include <cwctype>
 
@@ -90,6 +91,7 @@ UniqueMenu PopupMenu::BuildMenu(std::map<UINT, MenuItem*>& commands) const
 
 void PopupMenu::PopupAt(POINT point)
 {
+    const RunningHandler running;
     HWND owner = OwnerForm().Handle();
     // A menu whose owner is not the foreground window stays open when the user clicks elsewhere.
     SetForegroundWindow(owner);

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Error.h"
+#include "RunningHandler.h"
 #include "Text.h"
 
 namespace ui {
@@ -80,6 +81,7 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
+    const RunningHandler running;
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));

@@ -1,9 +1,11 @@
 #include "Form.h"
+#include "Application.h"
 #include "Error.h"
 #include "FormData.h"
 #include "Label.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
+#include "Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +36,49 @@ std::string LoadError(const std::string& formData, bool bindHandlers = true)
     return "";
 }
 
+// Work that waits for the handlers, asked for from inside a modal loop.
+struct WorkInModalLoop {
+    ui::Form& dialog;
+    int ticks = 0;
+    int ran = 0;
+    int ranBeforeTheLoopEnded = -1;
+};
+WorkInModalLoop* workInModalLoop = nullptr;
+
+// The first tick asks for the work; the second, after the loop has handled the messages posted
+// meanwhile (a timer comes only when no other message waits), notes whether it ran and ends the loop.
+void CALLBACK TickInModalLoop(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    WorkInModalLoop& work = *workInModalLoop;
+    if (++work.ticks == 1) {
+        ui::Application::Instance().AfterHandlers([&work] { ++work.ran; });
+        return;
+    }
+    KillTimer(nullptr, timer);
+    work.ranBeforeTheLoopEnded = work.ran;
+    work.dialog.SetModalResult(1);
+}
+
 } // namespace
+
+TEST(Form, WorkThatWaitsForTheHandlersRunsOnlyOnceTheModalLoopHasReturned)
+{
+    TestForm dialog("object F: TTestForm\nend\n");
+    WorkInModalLoop work{dialog};
+    workInModalLoop = &work;
+    ui::Application::Instance().AfterHandlers([&work] { work.ran += 10; });
+    EXPECT_EQ(0, work.ran) << "never at once";
+    PumpMessages();
+    EXPECT_EQ(10, work.ran) << "no handler runs: at the next message";
+
+    ASSERT_NE(0u, SetTimer(nullptr, 0, 20, &TickInModalLoop));
+    dialog.ShowModal();
+    EXPECT_EQ(2, work.ticks);
+    EXPECT_EQ(10, work.ranBeforeTheLoopEnded) << "ran beneath the modal loop";
+    PumpMessages();
+    EXPECT_EQ(11, work.ran) << "not run once the loop had returned";
+    workInModalLoop = nullptr;
+}
 
 TEST(Form, RejectsUnknownKindsPropertiesAndHandlersByName)
 {
