@@ -45,8 +45,8 @@ std::vector<TMemoWindow*> OpenWindows()
     return std::vector<TMemoWindow*>(GetMemoWindows().begin(), GetMemoWindows().end());
 }
 
-// The program never destroys a memo window, and destroying a thousand of them takes Wine minutes;
-// hiding one that is shown takes Wine two seconds when no window manager answers (a virtual
+// Closing a memo hides it and then destroys it, but destroying a thousand of them takes Wine minutes
+// and hiding one that is shown takes Wine two seconds when no window manager answers (a virtual
 // display). Between measurements the windows only leave the registry, so saves no longer see them.
 void ForgetAllMemoWindows()
 {

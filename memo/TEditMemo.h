@@ -18,7 +18,8 @@ private:
     // Deals with an empty edit text or memo text; true when the button must do nothing more.
     bool HandleEmptyText(bool cancelling);
     bool UserConfirmsDeletion();
-    // Closes the memo (it leaves the registry and is hidden), then this dialog.
+    // Closes the memo (it leaves the registry and is hidden; the program destroys it once no
+    // handler runs), then this dialog.
     void CloseMemoAndDialog();
     std::string EditText();
 

@@ -65,16 +65,17 @@ TMemoWindow::TMemoWindow(ui::Form* owner, std::optional<RECT> madeAt) : Form(own
 
 TMemoWindow::~TMemoWindow()
 {
-    // The program never destroys a memo window; whoever does (a test) must not leave the registry
-    // pointing at a freed one.
+    // The program destroys only closed memos, which have left the registry; a test that destroys
+    // an open one must not leave the registry pointing at a freed one.
     GetMemoWindows().Remove(*this);
 }
 
 TMemoWindow& TMemoWindow::Create()
 {
-    // Deliberately never freed: a closed memo is hidden and unregistered, and the window object
-    // lives until the process ends.
-    return *new TMemoWindow();
+    // Freed by LeaveDesktop once it has been closed.
+    auto* window = new TMemoWindow();
+    window->freedWhenClosed_ = true;
+    return *window;
 }
 
 TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowInfo& info, const DesktopLayout& desktop)
@@ -90,8 +91,8 @@ TMemoWindow& TMemoWindow::CreateRestored(const std::string& text, const CWindowI
         const POINT corner = ClampWindowPosition(wanted, desktop);
         wanted = RECT{corner.x, corner.y, corner.x + info.Width, corner.y + info.Height};
     }
-    // Never freed, as Create's.
     TMemoWindow& window = plain ? *new TMemoWindow(nullptr, wanted) : Create();
+    window.freedWhenClosed_ = true; // freed once closed, as Create's
     if (info.Dpi != window.Dpi()) {
         window.TakeText(text);
         window.RestoreFromOtherDpi(info, desktop);
@@ -325,9 +326,22 @@ void TMemoWindow::PlaceAndColor(const CWindowInfo& info, const DesktopLayout& de
 
 void TMemoWindow::FormClose(ui::Component&, ui::CloseAction&)
 {
-    // The close action stays "hide": the window object lives on, out of the registry, so the next
-    // save no longer contains it.
-    GetMemoWindows().Remove(*this);
+    // The close action stays "hide": the memo disappears at once, and the window object lives on,
+    // out of the registry, until LeaveDesktop's destruction, so the next save no longer contains it.
+    LeaveDesktop();
+}
+
+void TMemoWindow::LeaveDesktop()
+{
+    // Every memo that leaves the desktop passes here, whatever closed it: the delete command, the
+    // edit dialog emptied, a take-in of another copy's files, Alt+F4.
+    if (!GetMemoWindows().Remove(*this))
+        return; // closed before: it is on its way out already
+    // Out of the registry nothing refers to the memo any more, but its own handlers may still be
+    // on the stack (the delete command runs in its menu, the dialog that emptied it is still
+    // open): it is destroyed only once they have all returned.
+    if (freedWhenClosed_)
+        ui::Application::Instance().AfterHandlers([this] { delete this; });
 }
 
 void TMemoWindow::FormClick(ui::Component&)

@@ -1,8 +1,9 @@
 #pragma once
 // One memo on the desktop: a coloured rectangle without a title bar that shows its text and is
 // exactly as large as that text. The text lives only in the label's caption. The window is owned by
-// the application window; closing it hides it and takes it out of the registry of open memos. Only
-// the user closes a memo: a close request from another program leaves it alone.
+// the application window; closing it hides it and takes it out of the registry of open memos, and a
+// memo the program made (Create) is then destroyed as soon as no handler runs, which gives its two
+// windows back. Only the user closes a memo: a close request from another program leaves it alone.
 
 #include "Form.h"
 #include "TClickInfo.h"
@@ -24,11 +25,13 @@ public:
     explicit TMemoWindow(ui::Form* owner = nullptr);
     ~TMemoWindow() override;
 
-    // A memo window that lives until the process ends: the program never destroys one, it only
-    // hides a closed one.
+    // A memo window of the program: it lives while it is open, and once it has been closed it is
+    // destroyed when no handler runs any more (nothing of it is on the stack then: no dialog, menu,
+    // drag or handler of it). Windows allows a process 10,000 USER objects and a memo takes two, so
+    // a program that runs for weeks could not keep every memo it ever closed, as it once did.
     static TMemoWindow& Create();
     // A restored memo, still hidden, as Create, SetMemoText and PlaceAndColor leave it, but made at
-    // its place and size at once when the record has room inside the frame.
+    // its place and size at once when the record has room inside the frame; destroyed as Create's.
     static TMemoWindow& CreateRestored(const std::string& text, const CWindowInfo& info, const DesktopLayout& desktop);
     // Shows the window and paints it at once.
     void ShowPainted();
@@ -97,6 +100,8 @@ private:
     ui::Label& MemoLabel() const { return *label_; }
 
     void FormClose(ui::Component& sender, ui::CloseAction& action);
+    // Out of the registry, and a memo of the program destroyed once no handler runs.
+    void LeaveDesktop();
     void FormClick(ui::Component& sender);
     void LabelMouseDown(ui::Component& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
     void LabelStartDrag(ui::Component& sender, std::unique_ptr<ui::DragObject>& dragObject);
@@ -110,4 +115,7 @@ private:
     std::unique_ptr<TClickInfo> FClickInfo;
     ui::Label* label_ = nullptr; // the label of the form data, which holds the memo text
     std::optional<RECT> madeAt_;
+    // Made by Create or CreateRestored: the program owns it and frees it once it is closed. Memo
+    // windows that a test owns itself are only closed.
+    bool freedWhenClosed_ = false;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // The one list of open memo windows. Saving walks it; a window enters it when it is constructed and
-// leaves it when it is closed, so membership, not the existence of a window object, decides which
-// memos are saved. It refers to the windows and owns none of them.
+// leaves it when it is closed (TMemoWindow::LeaveDesktop), so membership, not the existence of a
+// window object, decides which memos are saved: a closed memo may live on for a moment, until no
+// handler runs. It refers to the windows and owns none of them.
 
 #include "base/NonCopyable.h"
 
@@ -24,9 +25,10 @@ class TMemoWindows : private base::NonCopyable {
 public:
     TMemoWindows() = default;
 
-    // Adding a member again, or removing a window that is no member, changes nothing.
+    // Adding a member again, or removing a window that is no member, changes nothing; Remove tells
+    // whether the window was a member.
     void Insert(TMemoWindow& window) { windows_.insert(&window); }
-    void Remove(TMemoWindow& window) { windows_.erase(&window); }
+    bool Remove(TMemoWindow& window) { return windows_.erase(&window) != 0; }
     bool Contains(TMemoWindow& window) const { return windows_.count(&window) != 0; }
 
     std::size_t Size() const { return windows_.size(); }

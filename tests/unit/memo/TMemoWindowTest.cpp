@@ -7,6 +7,7 @@
 #include "MemoTestSupport.h"
 #include "MenuItem.h"
 #include "TMemoWindows.h"
+#include "Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -79,17 +80,25 @@ TEST(TMemoWindow, SetMemoColorColoursFormAndLabelAndShowsTheWindow)
     EXPECT_TRUE(IsWindowVisible(memo.Handle()));
 }
 
-TEST(TMemoWindow, ClosingHidesItAndTakesItOutOfTheRegistryOnly)
+// A closed memo disappears and leaves the registry at once; the program's own memo is destroyed once
+// the handler that closed it has returned, and gives its windows back.
+TEST(TMemoWindow, ClosingHidesItTakesItOutOfTheRegistryAndDestroysItOnceNoHandlerRuns)
 {
-    TMemoWindow memo;
+    TMemoWindow& memo = TMemoWindow::Create();
     memo.SetMemoText("kept");
     memo.Show();
+    const HWND window = memo.Handle();
+    const HWND label = memo.Get<ui::Label>("Label").Handle();
     ASSERT_TRUE(GetMemoWindows().Contains(memo));
     memo.Close();
     EXPECT_FALSE(GetMemoWindows().Contains(memo));
-    EXPECT_FALSE(IsWindowVisible(memo.Handle()));
-    EXPECT_TRUE(IsWindow(memo.Handle())) << "the window lives on";
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(IsWindow(window)) << "the window lives on while its handler may still run";
     EXPECT_EQ("kept", memo.GetMemoText());
+    memo.Close();   // a second close changes nothing
+    PumpMessages(); // the destruction of closed memos among them
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(label));
 }
 
 TEST(TMemoWindow, AClickOnTheBorderTakesTheTaskBarButtonAwayAgain)
