@@ -58,6 +58,17 @@ std::vector<HWND> TopLevelWindowsOfProcess(DWORD processId)
     return Filtered(TopLevelWindows(), [&](HWND window) { return ProcessOf(window) == processId; });
 }
 
+std::size_t WindowCountOfProcess(DWORD processId)
+{
+    std::size_t count = 0;
+    for (HWND window : TopLevelWindowsOfProcess(processId)) {
+        std::vector<HWND> children; // every descendant, however deep
+        EnumChildWindows(window, CollectWindow, reinterpret_cast<LPARAM>(&children));
+        count += 1 + children.size();
+    }
+    return count;
+}
+
 std::vector<HWND> TopLevelWindowsNamed(const std::string& className, const std::string& caption)
 {
     return Filtered(TopLevelWindows(),

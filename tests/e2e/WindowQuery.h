@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ DWORD ProcessOf(HWND window);
 
 std::vector<HWND> TopLevelWindows();
 std::vector<HWND> TopLevelWindowsOfProcess(DWORD processId);
+// How many windows the process has: top-level and child, hidden ones included.
+std::size_t WindowCountOfProcess(DWORD processId);
 // Windows whose class name and caption are exactly these (as FindWindowA compares them).
 std::vector<HWND> TopLevelWindowsNamed(const std::string& className, const std::string& caption);
 std::vector<HWND> OfClass(const std::vector<HWND>& windows, const std::string& className);
