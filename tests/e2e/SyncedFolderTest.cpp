@@ -2,6 +2,7 @@
 // info.ini while the program runs, and the program takes in what it finds, or keeps it beside its own
 // memos when both sides changed, and never overwrites it unseen.
 #include "FileBytes.h"
+#include "Input.h"
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
 #include "Wait.h"
@@ -134,6 +135,74 @@ TEST_F(SyncedFolderTest, ChangesOnBothSidesKeepTheOtherPairAndTellTheUserOnce)
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "told twice";
     EXPECT_EQ(FilesStartingWith(ProgramFolder(), "memo.conflict-"), keptMemo);
     EXPECT_EQ(StoredMemosByText(), SortedByText(mine));
+}
+
+// The user types into a memo's edit dialog while the other PC's save arrives: it waits for the dialog.
+// OK then is a change on both sides: the typed text is saved and the other PC's memos are kept in
+// conflict files. After a Cancel the other PC's memos are taken in.
+TEST_F(SyncedFolderTest, AnOpenEditDialogLosesNothingToWhatTheOtherPCWrote)
+{
+    WriteStoredMemos(ProgramFolder(), kBefore);
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntil([&] { return ShownCaptions(VisibleMemos()) == CaptionsOf(kBefore); }));
+    const auto openDialogOn = [&](const char* text) {
+        HWND memo = VisibleMemoHeaded(text);
+        HWND dialog = nullptr;
+        if (memo && RightClickText(memo) && ChooseWithKeys({'E'})) // 編集する(&E)
+            dialog = WaitForEditDialog();
+        return dialog;
+    };
+    HWND dialog = openDialogOn("beta");
+    ASSERT_NE(dialog, nullptr);
+
+    // The other PC changed beta and added delta.
+    std::vector<StoredMemo> theirs = kBefore;
+    theirs[1].text = "beta theirs";
+    theirs.push_back(StoredMemo{"delta", RECT{600, 100, 780, 160}, kGreen});
+    WriteStoredMemos(ProgramFolder(), theirs);
+    const auto theirMemo = ReadFileBytes(DataFile(kMemoFile));
+    const auto theirInfo = ReadFileBytes(DataFile(kInfoFile));
+    // Long enough for the look that sees the pair move and the one that finds it at rest.
+    std::this_thread::sleep_for(2 * kTimerPeriod + kSlack);
+    ASSERT_TRUE(Synchronise());
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(ShownCaptions(VisibleMemos()), CaptionsOf(kBefore)) << "taken in under the open dialog";
+
+    // OK with a new text, as Enter gives it (OK is the default button).
+    SendMessageA(ChildOf(dialog, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("beta typed"));
+    PressKeys({VK_RETURN});
+    HWND box = WaitForMessageBox(kProgramTitle);
+    ASSERT_NE(box, nullptr) << "no word of the other PC's memos kept aside";
+    const std::vector<std::string> keptMemo = FilesStartingWith(ProgramFolder(), "memo.conflict-");
+    const std::vector<std::string> keptInfo = FilesStartingWith(ProgramFolder(), "info.conflict-");
+    ASSERT_EQ(keptMemo.size(), 1u);
+    ASSERT_EQ(keptInfo.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(ProgramFolder() / keptMemo[0]), theirMemo);
+    EXPECT_EQ(ReadFileBytes(ProgramFolder() / keptInfo[0]), theirInfo);
+    Answer(box, IDOK);
+    ASSERT_TRUE(WaitUntilHidden(dialog));
+    // The memo takes the typed text's size.
+    std::vector<StoredMemo> mine = kBefore;
+    mine[1].text = "beta typed";
+    const SIZE typed = MemoClientSizeFor(mine[1].text);
+    mine[1].place.right = mine[1].place.left + typed.cx + MemoWindowExtra().cx;
+    mine[1].place.bottom = mine[1].place.top + typed.cy + MemoWindowExtra().cy;
+    EXPECT_EQ(StoredMemosByText(), SortedByText(mine)) << Describe(ReadStoredMemos(ProgramFolder()));
+    EXPECT_EQ(ShownCaptions(VisibleMemos()), CaptionsOf(mine));
+
+    // The other PC adds epsilon to what it now finds; a dialog opened and cancelled meanwhile.
+    dialog = openDialogOn("alpha");
+    ASSERT_NE(dialog, nullptr);
+    std::vector<StoredMemo> again = mine;
+    again.push_back(StoredMemo{"epsilon", RECT{200, 600, 360, 660}, kRed});
+    WriteStoredMemos(ProgramFolder(), again);
+    std::this_thread::sleep_for(2 * kTimerPeriod + kSlack);
+    ASSERT_TRUE(Synchronise());
+    EXPECT_EQ(ShownCaptions(VisibleMemos()), CaptionsOf(mine)) << "taken in under the open dialog";
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntilHidden(dialog));
+    EXPECT_TRUE(WaitUntil([&] { return ShownCaptions(VisibleMemos()) == CaptionsOf(again); }, kTimerPeriod + kSlack));
+    EXPECT_EQ(FilesStartingWith(ProgramFolder(), "memo.conflict-"), keptMemo) << "kept aside again";
 }
 
 TEST_F(SyncedFolderTest, FileRewrittenInTwoHalvesIsTakenInOnlyWhole)
