@@ -2,6 +2,7 @@
 // clipboard.
 #include "ExpectedColours.h"
 #include "Label.h"
+#include "MemoInUse.h"
 #include "MemoTestSupport.h"
 #include "MenuItem.h"
 #include "PopupMenu.h"
@@ -35,6 +36,19 @@ HBITMAP ItemBitmap(HMENU menu, int position)
     info.fMask = MIIM_BITMAP;
     GetMenuItemInfoW(menu, position, TRUE, &info);
     return info.hbmpItem;
+}
+
+// Whether the memo counted as in use when a tick came inside the menu or dialog that was open; the
+// tick closed it.
+bool inUseSeen = false;
+
+void CALLBACK NoteInUseAndClose(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    inUseSeen = MemoInUse::Any();
+    EndMenu();
+    if (HWND dialog = FindWindowW(L"TEditMemo", nullptr))
+        dynamic_cast<ui::Form&>(*ui::Window::FromHandle(dialog)).Close(); // as Cancel does
 }
 
 class MemoMenuTest : public testing::Test {
@@ -237,6 +251,25 @@ TEST_F(MemoMenuTest, ColourItemsRecolourFormAndLabel)
         EXPECT_EQ(c.color, memo.Get<ui::Label>("Label").Color()) << c.item;
         EXPECT_TRUE(IsWindowVisible(memo.Handle()));
     }
+}
+
+// While a menu or the edit dialog of a memo is open, what another copy wrote is not taken in.
+TEST_F(MemoMenuTest, TheMemoIsInUseWhileAMenuOrTheEditDialogIsOpen)
+{
+    memo.SetMemoText("one\r\ntwo");
+    memo.Show();
+    const std::pair<const char*, void (TMemoWindow::*)()> openings[] = {{"menu", &TMemoWindow::PopupMemoMenu},
+                                                                        {"copy menu", &TMemoWindow::PopupCopyMenu},
+                                                                        {"edit dialog", &TMemoWindow::OpenEditDialog}};
+    for (const auto& [what, open] : openings) {
+        SCOPED_TRACE(what);
+        inUseSeen = false;
+        ASSERT_NE(0u, SetTimer(nullptr, 0, 50, &NoteInUseAndClose));
+        (memo.*open)();
+        EXPECT_TRUE(inUseSeen);
+        EXPECT_FALSE(MemoInUse::Any()) << "once it has closed";
+    }
+    EXPECT_EQ("one\r\ntwo", memo.GetMemoText());
 }
 
 TEST_F(MemoMenuTest, DeleteClosesTheMemoAtOnce)
