@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Clipboard.h"
+#include "DeletedMemoCaption.h"
 #include "MemoPersistence.h"
 #include "PopupMenu.h"
 #include "TAbout.h"
@@ -125,6 +126,30 @@ void TDummyWindow::TrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
 void TDummyWindow::UpdateTrayMenu()
 {
     Get<ui::MenuItem>("miFromClipBoard").SetEnabled(!ui::GetClipboardText().text.empty());
+    FillRestoreMenu();
+}
+
+void TDummyWindow::FillRestoreMenu()
+{
+    offered_ = DeletedMemosToOffer();
+    auto& restore = Get<ui::MenuItem>("miRestoreDeleted");
+    restore.Clear();
+    for (std::size_t i = 0; i < offered_.texts.size() && i < kDeletedMemosOffered; ++i) {
+        auto item = std::make_unique<ui::MenuItem>(*this);
+        item->SetTag(static_cast<int>(i));
+        item->SetCaption(DeletedMemoCaption(offered_.texts[i]));
+        item->SetAutomaticHotkey(false);
+        item->SetOnClick([this](ui::Component& s) { RestoreDeletedClick(s); });
+        restore.Add(std::move(item));
+    }
+    restore.SetEnabled(!restore.Items().empty());
+}
+
+void TDummyWindow::RestoreDeletedClick(ui::Component& sender)
+{
+    const auto index = static_cast<std::size_t>(sender.Tag());
+    if (index < offered_.texts.size())
+        BringBackDeletedMemo(offered_.texts[index], offered_.infos[index]);
 }
 
 void TDummyWindow::ShowTrayMenu()

@@ -4,6 +4,7 @@
 
 #include "Form.h"
 #include "TrayIconOwner.h"
+#include "store/MemoState.h"
 
 #include <shellapi.h>
 #include <windows.h>
@@ -26,7 +27,8 @@ public:
     ~TDummyWindow() override;
 
     void SetTrayIcon(bool firstTime) override;
-    // Enables "memo from clipboard" exactly while the clipboard holds text.
+    // Enables "memo from clipboard" exactly while the clipboard holds text, and fills "bring back a
+    // deleted memo" with the newest deleted memos (greyed when there are none).
     void UpdateTrayMenu();
 
 protected:
@@ -42,6 +44,8 @@ private:
     void TimerTimer(ui::Component& sender);
     void TrayIconMessage(WPARAM iconId, LPARAM mouseMessage);
     void ShowTrayMenu();
+    void FillRestoreMenu();
+    void RestoreDeletedClick(ui::Component& sender);
     // The last save: with askOnFailure the user may retry a failed write or end anyway.
     void FinalSave(bool askOnFailure);
     // The end of the session or a close request from outside: the timer off and the last save,
@@ -52,4 +56,6 @@ private:
     NOTIFYICONDATAA TrayIconData{};
     UINT taskbarCreatedMessage_ = 0;
     bool ended_ = false;
+    // The deleted memos the restore submenu offers, by the items' tags.
+    MemoState offered_;
 };

@@ -6,6 +6,7 @@
 #include "TMemoWindow.h"
 #include "TMemoWindows.h"
 #include "Text.h"
+#include "store/DeletedMemos.h"
 #include "store/DesktopClamp.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
@@ -54,7 +55,7 @@ class MemoWindowDesk {
 public:
     MemoDesk Desk()
     {
-        return {[this] { return Collect(); }, [this](std::size_t i) { windows_.at(i)->Close(); },
+        return {[this] { return Collect(); }, [this](std::size_t i) { windows_.at(i)->CloseReplaced(); },
                 [this](const MemoWindowPlan& plan) { opener_(plan); }, [] { return MemoInUse::Any(); }};
     }
 
@@ -164,4 +165,28 @@ void RestoreAllMemos()
         TellKeptOriginal(*outcome.keptOriginal);
     if (outcome.ran && !outcome.Complete())
         TellRestoreProblem(outcome);
+}
+
+MemoState DeletedMemosToOffer()
+{
+    const MemoSaver& saver = GetMemoSaver();
+    MemoState offered{{saver.deleted.texts.rbegin(), saver.deleted.texts.rend()},
+                      {saver.deleted.infos.rbegin(), saver.deleted.infos.rend()}};
+    const DeletedMemos stored = ReadDeletedMemos();
+    for (std::size_t i = 0; i < stored.memos.texts.size(); ++i)
+        offered.Add(stored.memos.texts[i], stored.memos.infos[i]);
+    return offered;
+}
+
+void BringBackDeletedMemo(const std::string& text, const CWindowInfo& info)
+{
+    ShowMemoWindowsInOrder({&TMemoWindow::CreateRestored(text, info, CurrentDesktopLayout())});
+    // Off the list only once memo.txt holds it again (a pending deletion is written to the list by
+    // the same save first), so the memo is always in one of the pairs.
+    const SaveOutcome outcome = SaveAndTell(SaveMoment::Any, true);
+    if (outcome.result != SaveOutcome::Result::Written && outcome.result != SaveOutcome::Result::Unchanged)
+        return;
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    RemoveDeletedMemo(text, info, now);
 }

@@ -1,6 +1,9 @@
 #pragma once
 // Saving and restoring all memo windows.
 
+#include "store/CWindowInfo.h"
+#include "store/MemoState.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,3 +27,11 @@ void RestoreAllMemos();
 // activated, as showing them one by one would leave it, so that the others are not activated and
 // deactivated (and their frames painted twice) on the way.
 void ShowMemoWindowsInOrder(const std::vector<TMemoWindow*>& windows);
+
+// The deleted memos the user may bring back, newest first: those deleted since the last save, then
+// the list on the disk (read now, as it may have changed meanwhile).
+MemoState DeletedMemosToOffer();
+
+// Opens the deleted memo as it was (its place brought onto today's desktop, as at start), in front,
+// saves at once and then takes it off the list of deleted memos.
+void BringBackDeletedMemo(const std::string& text, const CWindowInfo& info);

@@ -17,6 +17,7 @@
 #include "TrayIconOwner.h"
 #include "store/DesktopClamp.h"
 #include "store/MemoColors.h"
+#include "store/MemoSaver.h"
 #include "text/Lines.h"
 #include "text/RegEx2.h"
 
@@ -328,15 +329,25 @@ void TMemoWindow::FormClose(ui::Component&, ui::CloseAction&)
 {
     // The close action stays "hide": the memo disappears at once, and the window object lives on,
     // out of the registry, until LeaveDesktop's destruction, so the next save no longer contains it.
-    LeaveDesktop();
+    LeaveDesktop(replaced_ ? LeaveReason::Replaced : LeaveReason::UserClosed);
 }
 
-void TMemoWindow::LeaveDesktop()
+void TMemoWindow::CloseReplaced()
+{
+    replaced_ = true;
+    Close();
+}
+
+void TMemoWindow::LeaveDesktop(LeaveReason reason)
 {
     // Every memo that leaves the desktop passes here, whatever closed it: the delete command, the
     // edit dialog emptied, a take-in of another copy's files, Alt+F4.
     if (!GetMemoWindows().Remove(*this))
         return; // closed before: it is on its way out already
+    // The edit dialog closes an emptied memo with its old text still shown, so that is what is kept;
+    // a new memo closed with no text has nothing to bring back.
+    if (reason == LeaveReason::UserClosed && !GetMemoText().empty())
+        GetMemoSaver().deleted.Add(GetMemoText(), GetWindowInfo());
     // Out of the registry nothing refers to the memo any more, but its own handlers may still be
     // on the stack (the delete command runs in its menu, the dialog that emptied it is still
     // open): it is destroyed only once they have all returned.

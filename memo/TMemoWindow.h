@@ -35,6 +35,9 @@ public:
     static TMemoWindow& CreateRestored(const std::string& text, const CWindowInfo& info, const DesktopLayout& desktop);
     // Shows the window and paints it at once.
     void ShowPainted();
+    // Closes the memo because a take-in of another copy's files replaces it: it is not kept among
+    // the deleted memos, as a memo the user closes is.
+    void CloseReplaced();
 
     // Trims the final run of CR and LF, makes the first line the window caption, keeps the text
     // shown so far as the undo text, sizes label and window to the text, and saves all memos.
@@ -100,8 +103,15 @@ private:
     ui::Label& MemoLabel() const { return *label_; }
 
     void FormClose(ui::Component& sender, ui::CloseAction& action);
-    // Out of the registry, and a memo of the program destroyed once no handler runs.
-    void LeaveDesktop();
+    // Why a memo leaves the desktop: only one the user closed is kept among the deleted memos.
+    enum class LeaveReason
+    {
+        UserClosed,
+        Replaced
+    };
+    // Out of the registry, kept among the deleted memos when the user closed it and it has a text,
+    // and a memo of the program destroyed once no handler runs.
+    void LeaveDesktop(LeaveReason reason);
     void FormClick(ui::Component& sender);
     void LabelMouseDown(ui::Component& sender, ui::MouseButton button, ui::ShiftState shift, int x, int y);
     void LabelStartDrag(ui::Component& sender, std::unique_ptr<ui::DragObject>& dragObject);
@@ -118,4 +128,5 @@ private:
     // Made by Create or CreateRestored: the program owns it and frees it once it is closed. Memo
     // windows that a test owns itself are only closed.
     bool freedWhenClosed_ = false;
+    bool replaced_ = false; // set by CloseReplaced
 };

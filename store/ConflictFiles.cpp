@@ -2,21 +2,16 @@
 
 #include "KeptFiles.h"
 
-namespace {
-constexpr wchar_t kConflict[] = L"conflict";
-}
-
-ConflictNames ConflictNamesAt(const SYSTEMTIME& time, unsigned attempt)
+ConflictNames ConflictNamesAt(const SYSTEMTIME& time, unsigned attempt, const wchar_t* kind)
 {
-    return {KeptFileName(kMemoFileName, kConflict, time, attempt),
-            KeptFileName(kInfoFileName, kConflict, time, attempt)};
+    return {KeptFileName(kMemoFileName, kind, time, attempt), KeptFileName(kInfoFileName, kind, time, attempt)};
 }
 
 KeptConflict KeepConflictFiles(const OtherPair& pair, const SYSTEMTIME& time, const std::wstring& folder,
-                               RetryBudget budget)
+                               RetryBudget budget, const wchar_t* kind)
 {
-    const KeptFiles kept = KeepFiles({{kMemoFileName, &pair.memoBytes}, {kInfoFileName, &pair.infoBytes}}, kConflict,
-                                     time, folder, budget);
+    const KeptFiles kept =
+        KeepFiles({{kMemoFileName, &pair.memoBytes}, {kInfoFileName, &pair.infoBytes}}, kind, time, folder, budget);
     if (!kept.result.Ok())
         return {kept.result, {}};
     return {FileResult::Success(), {kept.paths[0], kept.paths[1]}};

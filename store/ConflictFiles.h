@@ -21,8 +21,15 @@ struct ConflictNames {
     bool operator==(const ConflictNames& other) const = default;
 };
 
+// A deleted memos' pair that could not be read whole is kept aside the same way before a fresh one
+// is written, under the kind "deleted-unreadable" instead of "conflict":
+//
+//     memo.deleted-unreadable-20261209-154502.txt    info.deleted-unreadable-20261209-154502.ini
+inline constexpr const wchar_t* kConflictKind = L"conflict";
+inline constexpr const wchar_t* kUnreadableDeletedKind = L"deleted-unreadable";
+
 // The names for a pair found at this local time; attempt 1 has no number, attempt n > 1 has "-n".
-ConflictNames ConflictNamesAt(const SYSTEMTIME& time, unsigned attempt = 1);
+ConflictNames ConflictNamesAt(const SYSTEMTIME& time, unsigned attempt = 1, const wchar_t* kind = kConflictKind);
 
 // The other pair as it was read, byte for byte.
 struct OtherPair {
@@ -38,4 +45,4 @@ struct KeptConflict {
 // Writes both files under the first free pair of names of this time; on failure neither is left.
 KeptConflict KeepConflictFiles(const OtherPair& pair, const SYSTEMTIME& time,
                                const std::wstring& folder = ExecutableFolder(),
-                               RetryBudget budget = kRetryForAboutASecond);
+                               RetryBudget budget = kRetryForAboutASecond, const wchar_t* kind = kConflictKind);

@@ -11,6 +11,15 @@
 inline constexpr const wchar_t* kMemoFileName = L"memo.txt";
 inline constexpr const wchar_t* kInfoFileName = L"info.ini";
 
+// A text file and its records, saved together by the same rules: the memos on the desktop
+// (memo.txt, info.ini) and the memos the user deleted, newest first (see DeletedMemos.h).
+struct DataPair {
+    const wchar_t* memo;
+    const wchar_t* info;
+};
+inline constexpr DataPair kMainPair{kMemoFileName, kInfoFileName};
+inline constexpr DataPair kDeletedPair{L"memo.deleted.txt", L"info.deleted.ini"};
+
 // The folder of the running executable, without a trailing backslash.
 std::wstring ExecutableFolder();
 

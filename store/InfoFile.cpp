@@ -113,7 +113,7 @@ FileResult WriteInfoFile(const std::vector<CWindowInfo>& infos, const std::wstri
     return result;
 }
 
-InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::wstring& folder)
+InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::wstring& folder, const wchar_t* name)
 {
-    return ReadRecordsAt(PathInFolder(folder, kInfoFileName), recordsWanted);
+    return ReadRecordsAt(PathInFolder(folder, name), recordsWanted);
 }

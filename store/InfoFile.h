@@ -45,4 +45,6 @@ struct InfoRecords {
 // Reads the records one by one, in one pass over the file, so that one damaged record costs only
 // itself. Records below recordsWanted are all tried; beyond it reading stops at the first one that
 // cannot be read, so an absurd count costs nothing.
-InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::wstring& folder = ExecutableFolder());
+// name: another file of the same keys (the deleted memos').
+InfoRecords ReadInfoRecords(std::size_t recordsWanted, const std::wstring& folder = ExecutableFolder(),
+                            const wchar_t* name = kInfoFileName);

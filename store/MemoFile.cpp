@@ -55,10 +55,10 @@ FileResult WriteMemoFile(const std::string& content, const std::wstring& folder,
     return ReplaceFileContent(PathInFolder(folder, kMemoFileName), content, budget);
 }
 
-MemoFileContent ReadMemoFile(const std::wstring& folder, RetryBudget budget)
+MemoFileContent ReadMemoFile(const std::wstring& folder, RetryBudget budget, const wchar_t* name)
 {
     MemoFileContent result;
-    const FileResult read = ReadFileFromDisk(PathInFolder(folder, kMemoFileName), result.content, budget);
+    const FileResult read = ReadFileFromDisk(PathInFolder(folder, name), result.content, budget);
     if (read.Ok()) {
         // Before the zero bytes go: UTF-16 is full of them.
         ConvertToCodePage(result);

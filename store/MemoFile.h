@@ -51,8 +51,9 @@ FileResult WriteMemoFile(const std::string& content, const std::wstring& folder 
                          RetryBudget budget = kRetryForAboutASecond);
 
 // Reads memo.txt. A file held open by another program is tried again within the budget.
+// name: another text file of the same format (the deleted memos').
 MemoFileContent ReadMemoFile(const std::wstring& folder = ExecutableFolder(),
-                             RetryBudget budget = kRetryForAboutASecond);
+                             RetryBudget budget = kRetryForAboutASecond, const wchar_t* name = kMemoFileName);
 
 // Keeps the original of a memo.txt read in another form beside it, named for that form and this
 // local time: memo.utf8-20261209-154502.txt or memo.utf16-20261209-154502.txt (KeptFiles.h).

@@ -11,9 +11,9 @@
 namespace {
 // The names of one generation's temporary files in the folder.
 struct TemporaryPaths {
-    TemporaryPaths(const std::wstring& folder, unsigned generation)
-        : memo(PathInFolder(folder, TemporaryName(kMemoFileName, generation))),
-          info(PathInFolder(folder, TemporaryName(kInfoFileName, generation)))
+    TemporaryPaths(const std::wstring& folder, const DataPair& pair, unsigned generation)
+        : memo(PathInFolder(folder, TemporaryName(pair.memo, generation))),
+          info(PathInFolder(folder, TemporaryName(pair.info, generation)))
     {}
 
     std::wstring memo;
@@ -25,7 +25,7 @@ bool FileExists(const std::wstring& path)
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-LeftoverFiles FindLeftovers(const std::wstring& folder)
+LeftoverFiles FindLeftovers(const std::wstring& folder, const DataPair& pair)
 {
     LeftoverFiles left;
     WIN32_FIND_DATAW found;
@@ -33,9 +33,9 @@ LeftoverFiles FindLeftovers(const std::wstring& folder)
     if (!search)
         return left;
     do {
-        if (const auto generation = GenerationOf(found.cFileName, kMemoFileName))
+        if (const auto generation = GenerationOf(found.cFileName, pair.memo))
             left.memo.push_back(*generation);
-        else if (const auto generation = GenerationOf(found.cFileName, kInfoFileName))
+        else if (const auto generation = GenerationOf(found.cFileName, pair.info))
             left.info.push_back(*generation);
     } while (FindNextFileW(search.Get(), &found));
     return left;
@@ -56,11 +56,11 @@ FileResult AsFailureOf(const std::wstring& path, const FileResult& result)
 }
 }
 
-FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder, RetryBudget budget)
+FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder, RetryBudget budget, const DataPair& pair)
 {
-    const std::wstring memo = PathInFolder(folder, kMemoFileName);
-    const std::wstring info = PathInFolder(folder, kInfoFileName);
-    const TemporaryPaths temporary(folder, NextGeneration(FindLeftovers(folder)));
+    const std::wstring memo = PathInFolder(folder, pair.memo);
+    const std::wstring info = PathInFolder(folder, pair.info);
+    const TemporaryPaths temporary(folder, pair, NextGeneration(FindLeftovers(folder, pair)));
     FileResult result = AsFailureOf(memo, WriteFileToDisk(temporary.memo, JoinMemoTexts(state.texts), budget));
     if (result.Ok())
         result = AsFailureOf(info, WriteInfoFile(state.infos, temporary.info, budget));
@@ -72,20 +72,20 @@ FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder, Re
     }
     // From here on memo.txt is new and its temporary info.ini the one that belongs to it; should
     // info.ini stay held, that file waits for the next save or the next start.
-    return AsFailureOf(info, FinishInterruptedSave(folder, budget));
+    return AsFailureOf(info, FinishInterruptedSave(folder, budget, pair));
 }
 
-FileResult FinishInterruptedSave(const std::wstring& folder, RetryBudget budget)
+FileResult FinishInterruptedSave(const std::wstring& folder, RetryBudget budget, const DataPair& pair)
 {
-    const Cleanup plan = PlanCleanup(FindLeftovers(folder));
+    const Cleanup plan = PlanCleanup(FindLeftovers(folder, pair));
     FileResult staleLeft = FileResult::Success();
     for (unsigned generation : plan.staleInfo) {
-        const FileResult deleted = DeleteFileIfPresent(TemporaryPaths(folder, generation).info, budget);
+        const FileResult deleted = DeleteFileIfPresent(TemporaryPaths(folder, pair, generation).info, budget);
         if (!deleted.Ok() && staleLeft.Ok())
             staleLeft = deleted;
     }
     for (unsigned generation : plan.unfinishedMemo) {
-        const TemporaryPaths paths(folder, generation);
+        const TemporaryPaths paths(folder, pair, generation);
         if (!FileExists(paths.info))
             DeleteFileIfPresent(paths.memo, budget);
     }
@@ -93,5 +93,5 @@ FileResult FinishInterruptedSave(const std::wstring& folder, RetryBudget budget)
         return FileResult::Success();
     if (!staleLeft.Ok())
         return staleLeft;
-    return MoveFileOver(TemporaryPaths(folder, *plan.pairedInfo).info, PathInFolder(folder, kInfoFileName), budget);
+    return MoveFileOver(TemporaryPaths(folder, pair, *plan.pairedInfo).info, PathInFolder(folder, pair.info), budget);
 }

@@ -7,7 +7,7 @@
 
 #include <string>
 
-// The pair memo.txt and info.ini, replaced together.
+// The pair memo.txt and info.ini, replaced together; the deleted memos' pair by the same rules.
 //
 // Both are written completely under temporary names and flushed; then memo.txt is moved over the
 // old one, then info.ini. A crash leaves each file wholly old or wholly new, and the temporary
@@ -19,11 +19,11 @@
 // file that could not be written and why. A file held by another program is tried again within the
 // budget.
 FileResult WriteMemoFiles(const MemoState& state, const std::wstring& folder = ExecutableFolder(),
-                          RetryBudget budget = kRetryForAboutASecond);
+                          RetryBudget budget = kRetryForAboutASecond, const DataPair& pair = kMainPair);
 
 // Cleans up after saves that did not finish: the completed temporary info.ini that belongs to
 // memo.txt is moved into place, every other temporary file is removed. The result is a failure
 // when that info.ini could not take its place (it is kept for a later call): until then info.ini
 // holds older places than memo.txt.
 FileResult FinishInterruptedSave(const std::wstring& folder = ExecutableFolder(),
-                                 RetryBudget budget = kRetryForAboutASecond);
+                                 RetryBudget budget = kRetryForAboutASecond, const DataPair& pair = kMainPair);

@@ -1,5 +1,7 @@
 #include "MemoSave.h"
 
+#include "DailyPairs.h"
+#include "DeletedMemos.h"
 #include "FileReading.h"
 #include "MemoFiles.h"
 #include "MemoText.h"
@@ -48,8 +50,9 @@ bool HoldsTheSameMemos(const OutsidePair& pair, const MemoSaver& saver)
 // resolved against it; last, written when they differ.
 class SaveRound {
 public:
-    SaveRound(const MemoDesk& desk, MemoSaver& saver, const std::wstring& folder, SaveMoment moment)
-        : desk_(desk), saver_(saver), folder_(folder), moment_(moment), budget_(RetryBudgetOf(moment))
+    SaveRound(const MemoDesk& desk, MemoSaver& saver, const std::wstring& folder, SaveMoment moment,
+              const std::optional<SYSTEMTIME>& now)
+        : desk_(desk), saver_(saver), folder_(folder), moment_(moment), budget_(RetryBudgetOf(moment)), time_(now)
     {}
 
     SaveOutcome Run()
@@ -137,9 +140,7 @@ private:
 
     SaveOutcome KeepTheirsAndWrite(const OutsidePair& pair)
     {
-        SYSTEMTIME time{};
-        GetLocalTime(&time);
-        const KeptConflict kept = KeepConflictFiles(pair.bytes, time, folder_, budget_);
+        const KeptConflict kept = KeepConflictFiles(pair.bytes, Now(), folder_, budget_);
         if (!kept.result.Ok())
             return {SaveOutcome::Result::Failed, kept.result};
         SaveOutcome outcome = WriteOrUnchanged();
@@ -152,11 +153,47 @@ private:
         return {differs_ ? SaveOutcome::Result::Waiting : SaveOutcome::Result::Unchanged};
     }
 
+    SYSTEMTIME Now()
+    {
+        if (!time_) {
+            time_.emplace();
+            GetLocalTime(&*time_);
+        }
+        return *time_;
+    }
+
+    // The memos deleted since the last save go to the deleted memos' pair before memo.txt loses
+    // them; they stay pending when that fails.
+    FileResult WriteDeleted()
+    {
+        if (saver_.deleted.texts.empty())
+            return FileResult::Success();
+        MemoState newestFirst{{saver_.deleted.texts.rbegin(), saver_.deleted.texts.rend()},
+                              {saver_.deleted.infos.rbegin(), saver_.deleted.infos.rend()}};
+        const FileResult written = AddDeletedMemos(newestFirst, Now(), folder_, budget_);
+        if (written.Ok())
+            saver_.deleted = {};
+        return written;
+    }
+
+    // The first change of a day keeps the pair as it stood; a failure is tried at the next save.
+    void KeepTheDaysPair()
+    {
+        const std::wstring day = DayStamp(Now());
+        if (saver_.dayKept != day && KeepDailyPair(Now(), folder_))
+            saver_.dayKept = day;
+    }
+
     // Writes both files when the memos differ; the saver takes them only when both were written.
     SaveOutcome WriteOrUnchanged()
     {
-        if (!differs_)
+        if (!differs_ && saver_.deleted.texts.empty())
             return {SaveOutcome::Result::Unchanged};
+        if (const FileResult deleted = WriteDeleted(); !deleted.Ok())
+            return {SaveOutcome::Result::Failed, deleted};
+        if (!differs_)
+            return {SaveOutcome::Result::Written};
+        KeepTheDaysPair();
         const FileResult written = WriteMemoFiles(current_, folder_, budget_);
         if (written.Ok()) {
             saver_.Remember(current_);
@@ -178,19 +215,22 @@ private:
     bool differs_ = false;
     bool watched_ = false;
     MemoFileStamps now_;
+    std::optional<SYSTEMTIME> time_; // read from the clock when first needed
 };
 }
 
-SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder)
+SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder,
+                          const std::optional<SYSTEMTIME>& now)
 {
     const MemoDesk onlyCurrent{[&current] { return current; }, {}, {}, {}};
-    return SaveRound(onlyCurrent, saver, folder, SaveMoment::Any).Run();
+    return SaveRound(onlyCurrent, saver, folder, SaveMoment::Any, now).Run();
 }
 
-SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::wstring& folder, SaveMoment moment)
+SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver, const std::wstring& folder, SaveMoment moment,
+                             const std::optional<SYSTEMTIME>& now)
 {
     PersistenceGuard guard;
     if (!guard.Acquired())
         return {SaveOutcome::Result::Busy};
-    return SaveRound(desk, saver, folder, moment).Run();
+    return SaveRound(desk, saver, folder, moment, now).Run();
 }

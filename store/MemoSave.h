@@ -29,6 +29,11 @@
 //   open) the take-in waits and the pair is judged again at the next save;
 // - with a change of its own too, the other pair is kept byte for byte in conflict files
 //   (ConflictFiles.h) and then this copy's memos are written as usual (Written, conflict set).
+//
+// A save that writes first puts the memos the user deleted meanwhile (MemoSaver::deleted) in front
+// of the deleted memos' pair (DeletedMemos.h); when that fails, the main pair is not written either,
+// so a deleted memo is always in one of them. The first write of a day first keeps the pair as it
+// stood (DailyPairs.h); that copy failing does not stop the save.
 
 struct SaveOutcome {
     enum class Result
@@ -68,10 +73,13 @@ enum class SaveMoment
 // Compares current with the saver and, when they differ, writes both files; the saver takes
 // current only when both were written. The same as a save with a desk that only shows current,
 // without the busy flag.
-SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder = ExecutableFolder());
+// now: the local time that dates the day's pair and kept-aside files; none reads the clock.
+SaveOutcome SaveMemoState(const MemoState& current, MemoSaver& saver, const std::wstring& folder = ExecutableFolder(),
+                          const std::optional<SYSTEMTIME>& now = std::nullopt);
 
 // Under the busy flag: the state collected after the flag was taken, the files checked for what
 // another copy wrote (when the desk can take memos in and the saver has read or written them), and
 // then taken in, or written when it differs from the saver.
 SaveOutcome SaveAllMemosWith(const MemoDesk& desk, MemoSaver& saver = GetMemoSaver(),
-                             const std::wstring& folder = ExecutableFolder(), SaveMoment moment = SaveMoment::Any);
+                             const std::wstring& folder = ExecutableFolder(), SaveMoment moment = SaveMoment::Any,
+                             const std::optional<SYSTEMTIME>& now = std::nullopt);

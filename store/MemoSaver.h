@@ -35,6 +35,14 @@ public:
     // The files as this copy last read or wrote them, so that what another copy of the program
     // wrote in between (through a synced folder) is noticed; see MemoSave.h.
     MemoFileWatch watch;
+
+    // Memos the user deleted since the last save, oldest first: the save that drops them from
+    // memo.txt first puts them in front of the deleted memos' pair (DeletedMemos.h), so a crash
+    // leaves each in one pair or both.
+    MemoState deleted;
+
+    // The day whose pair was kept (DailyPairs.h) by this run, "YYYYMMDD"; empty before.
+    std::wstring dayKept;
 };
 
 // The one MemoSaver of the program, made empty on first use and never destroyed.

@@ -22,6 +22,9 @@ public:
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     // The item's bitmap at the DPI of its form (its size is given for 96 DPI); null without one.
     HBITMAP Bitmap() const;
+    // False for a caption that shows a text of the user's: it keeps the letters it has.
+    bool AutomaticHotkey() const { return automaticHotkey_; }
+    void SetAutomaticHotkey(bool automatic) { automaticHotkey_ = automatic; }
     void SetOnClick(NotifyEvent handler) { onClick_ = std::move(handler); }
     void Click();
 
@@ -36,6 +39,7 @@ public:
 private:
     std::wstring caption_;
     bool enabled_ = true;
+    bool automaticHotkey_ = true;
     COLORREF bitmapColor_ = 0;
     int bitmapWidth_ = 0, bitmapHeight_ = 0;
     NotifyEvent onClick_;

@@ -59,7 +59,9 @@ HMENU PopupMenu::BuildLevel(const std::vector<std::unique_ptr<MenuItem>>& items,
             info.fMask = MIIM_FTYPE;
             info.fType = MFT_SEPARATOR;
         } else {
-            std::wstring caption = autoHotkeys_ ? WithAutomaticHotkey(item->Caption(), usedHotkeys) : item->Caption();
+            std::wstring caption = autoHotkeys_ && item->AutomaticHotkey()
+                                       ? WithAutomaticHotkey(item->Caption(), usedHotkeys)
+                                       : item->Caption();
             info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE;
             info.dwTypeData = caption.data();
             info.fState = item->Enabled() ? MFS_ENABLED : MFS_GRAYED;

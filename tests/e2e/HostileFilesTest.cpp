@@ -1,6 +1,9 @@
 // Damaged and hostile memo.txt and info.ini files, made by the test: the program starts, shows the
 // memos it can read, runs on, saves at the exit command and starts again without losing any of them.
+// The same for the deleted memos' memo.deleted.txt and info.deleted.ini: a memo is deleted and
+// brought back from the tray, and every entry that could be read stays in the list.
 #include "FileBytes.h"
+#include "Input.h"
 #include "MemoWindowQuery.h"
 #include "PersistenceTest.h"
 #include "Wait.h"
@@ -115,6 +118,12 @@ struct HostileFiles {
     // the screen).
     std::string_view folderInstead = {};
     bool large = false;
+    // memo.deleted.txt and info.deleted.ini, when the case is about them; the entries a delete
+    // must keep; whether the pair cannot be read whole and is kept aside byte for byte first.
+    Bytes deletedMemoFile = nullptr;
+    Bytes deletedInfoFile = nullptr;
+    std::vector<std::string> deletedReadable = {};
+    bool deletedKeptAside = false;
 
     bool ToldAtStart() const { return !folderInstead.empty(); }
 
@@ -129,6 +138,10 @@ struct HostileFiles {
         if (folderInstead != kInfoFile) {
             WriteFileBytes(folder / kInfoFile,
                            infoFile ? infoFile() : RawInfoFile(OrdinaryRecords(texts.size()), HexCount(texts.size())));
+        }
+        if (deletedMemoFile) {
+            WriteFileBytes(folder / "memo.deleted.txt", deletedMemoFile());
+            WriteFileBytes(folder / "info.deleted.ini", deletedInfoFile());
         }
     }
 
@@ -219,6 +232,39 @@ protected:
         EXPECT_EQ(0u, program_.process->ExitCode());
     }
 
+    // The first memo deleted through its menu and brought back from the tray: in front of the list
+    // after the delete, back on the desktop after the restore, a pair that could not be read whole
+    // kept aside as it was.
+    void DeleteAndBringBack()
+    {
+        const HostileFiles& files = GetParam();
+        const std::vector<HWND> memos = VisibleMemos();
+        ASSERT_FALSE(memos.empty());
+        HWND memo = memos.front();
+        const std::string text = CopiedText(memo);
+        ASSERT_NE(RightClickText(memo), nullptr);
+        ASSERT_TRUE(ChooseWithKeys(kChooseDelete));
+        ASSERT_TRUE(WaitUntilHidden(memo));
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                const auto bytes = ReadFileBytes(DataFile("memo.deleted.txt"));
+                return bytes && bytes->rfind(MemoFileBytes({text}), 0) == 0;
+            },
+            Timeout()))
+            << "the deleted memo is not in front of the list";
+        if (files.deletedKeptAside) {
+            bool keptAside = false;
+            for (const auto& entry : fs::directory_iterator(ProgramFolder()))
+                if (entry.path().filename().string().rfind("memo.deleted-unreadable-", 0) == 0)
+                    keptAside = ReadFileBytes(entry.path()) == files.deletedMemoFile();
+            EXPECT_TRUE(keptAside) << "the unreadable memo.deleted.txt was not kept aside as it was";
+        }
+        ASSERT_NE(OpenTrayMenu(program_), nullptr);
+        PressKeys({'R', VK_RETURN});
+        ASSERT_TRUE(WaitUntil([&] { return VisibleMemos().size() == memos.size(); }, Timeout()))
+            << "the memo did not come back";
+    }
+
     // What the saves left: every readable memo, each once, and a complete info.ini for them.
     void ExpectTheReadableMemosStored()
     {
@@ -255,6 +301,11 @@ TEST_P(HostileFilesTest, TheProgramShowsWhatItCanReadRunsOnAndLosesNoReadableMem
         if (const std::vector<HWND> memos = VisibleMemos(); moveAMemo && !memos.empty()) {
             ASSERT_TRUE(MoveWindowBy(memos.front(), kMoveDistance, kMoveDistance));
         }
+        if (moveAMemo && files.deletedMemoFile) {
+            DeleteAndBringBack();
+            if (HasFatalFailure())
+                return;
+        }
         ExitThroughTheTrayMenu();
         if (HasFatalFailure())
             return;
@@ -263,6 +314,12 @@ TEST_P(HostileFilesTest, TheProgramShowsWhatItCanReadRunsOnAndLosesNoReadableMem
             EXPECT_TRUE(infoBefore == ReadFileBytes(DataFile(kInfoFile))) << "info.ini was replaced";
         } else {
             ExpectTheReadableMemosStored();
+        }
+        if (files.deletedMemoFile) {
+            const auto deleted = ReadFileBytes(DataFile("memo.deleted.txt"));
+            ASSERT_TRUE(deleted.has_value());
+            EXPECT_TRUE(SortedLines(*deleted) == SortedLines(MemoFileBytes(files.deletedReadable)))
+                << "memo.deleted.txt holds " << DescribeTexts(SortedLines(*deleted));
         }
     }
 }
@@ -358,6 +415,35 @@ const HostileFiles kHostileFiles[] = {
     {.name = "InvalidShiftJis",
      .readable = Texts({"\x82", "ab\x81", "\x81 x", "\x80\xa0\xfd\xfe\xff", "\x83\x5c", "\xe0"})},
     {.name = "InfoIniIsADirectory", .readable = Texts({"one", "two"}), .folderInstead = kInfoFile},
+    // The deleted memos' pair: damaged (the last record cut short), huge, with zero bytes, with
+    // more records than texts.
+    {.name = "DeletedPairWithACutRecord",
+     .readable = Texts({"one", "two"}),
+     .deletedMemoFile = Fixed("kept 1\r\nkept 2\r\nkept 3\r\n"),
+     .deletedInfoFile = [] { return RawInfoFile(OrdinaryRecords(3), "3").substr(0, 300); },
+     .deletedReadable = {"kept 1", "kept 2", "kept 3"},
+     .deletedKeptAside = true},
+    {.name = "DeletedPairOf8Megabytes",
+     .readable = Texts({"one", "two"}),
+     .large = true,
+     .deletedMemoFile =
+         [] {
+             return MemoFileBytes({std::string(8 * kMegabyte, 'h'), "small"});
+         },
+     .deletedInfoFile = InfoFile(OrdinaryRecords(2), "2"),
+     .deletedReadable = {std::string(8 * kMegabyte, 'h'), "small"}},
+    {.name = "NulBytesInTheDeletedPair",
+     .readable = Texts({"one", "two"}),
+     .deletedMemoFile = Fixed(std::string("\0a\0b\r\nc\r\n\0", 10)),
+     .deletedInfoFile = NulBytesInfoFile,
+     .deletedReadable = {"ab", "c"},
+     .deletedKeptAside = true},
+    {.name = "DeletedPairWithMoreRecordsThanTexts",
+     .readable = Texts({"one", "two"}),
+     .deletedMemoFile = Fixed("only\r\n"),
+     .deletedInfoFile = InfoFile(OrdinaryRecords(3), "3"),
+     .deletedReadable = {"only"},
+     .deletedKeptAside = true},
     {.name = "MemoTxtIsADirectory",
      .readable = Texts({}),
      .infoFile = InfoFile(OrdinaryRecords(2), "2"),

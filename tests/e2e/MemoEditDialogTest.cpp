@@ -16,7 +16,6 @@ namespace {
 constexpr POINT kNewMemoPlace{390, 125};
 constexpr wchar_t kEditDialogCaption[] = L"Kamifuda \xFF65 編集";
 constexpr wchar_t kDeleteQuestion[] = L"このメモを削除しますか？";
-constexpr wchar_t kDeleteQuestionCaption[] = L"確認";
 
 // The memo is the text's size: the client area as measured, the window that plus border and frame.
 // A memo may show before it takes its text's size, so the size is awaited first.

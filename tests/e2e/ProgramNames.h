@@ -22,5 +22,7 @@ inline constexpr char kAboutClass[] = "TAbout";
 inline constexpr char kAboutLinkClass[] = "KamifudaSpeedButton";
 inline constexpr char kMessageBoxClass[] = "#32770";
 inline constexpr char kPopupMenuClass[] = "#32768";
+// The question before a memo whose text was emptied in the edit dialog is deleted.
+inline constexpr wchar_t kDeleteQuestionCaption[] = L"確認";
 
 } // namespace e2e

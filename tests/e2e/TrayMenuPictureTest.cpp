@@ -17,11 +17,14 @@
 namespace e2e {
 namespace {
 
-// メモ追加, クリップボードの内容をメモにする, separator, バージョン情報, separator, Kamifudaの終了.
-constexpr size_t kTrayMenuRows = 6;
+// メモ追加, クリップボードの内容をメモにする, 削除したメモを戻す, separator, バージョン情報, separator,
+// Kamifudaの終了.
+constexpr size_t kTrayMenuRows = 7;
 constexpr size_t kClipboardItemRow = 1;
-constexpr size_t kSeparatorRows[] = {2, 4};
-constexpr size_t kAlwaysEnabledRows[] = {0, 3, 5};
+// Greyed in a fresh folder: nothing was deleted.
+constexpr size_t kRestoreItemRow = 2;
+constexpr size_t kSeparatorRows[] = {3, 5};
+constexpr size_t kAlwaysEnabledRows[] = {0, 4, 6};
 // An etched line is at most two pixels high; a line of text is far higher.
 constexpr int kSeparatorMaxHeight = 2;
 
@@ -78,6 +81,8 @@ TEST_P(TrayMenuPictureTest, ClipboardItemIsEnabledExactlyWhileTheClipboardHoldsT
     }
     EXPECT_GT(rows[kClipboardItemRow].inkPixels, 0);
     EXPECT_EQ(rows[kClipboardItemRow].textPixels > 0, GetParam().itemEnabled) << Describe(rows);
+    EXPECT_GT(rows[kRestoreItemRow].inkPixels, 0);
+    EXPECT_EQ(rows[kRestoreItemRow].textPixels, 0) << Describe(rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Clipboard, TrayMenuPictureTest,

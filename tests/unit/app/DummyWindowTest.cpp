@@ -4,8 +4,17 @@
 #include "TDummyWindow.h"
 #include "TestClipboard.h"
 #include "Timer.h"
+#include "base/ModuleFileName.h"
+#include "base/WideText.h"
+#include "store/CWindowInfo.h"
+#include "store/MemoSaver.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,15 +38,16 @@ TEST_F(DummyWindowTest, IsTheOffScreenToolWindowASecondStartLooksFor)
     EXPECT_EQ(&window, ui::Application::Instance().MainForm());
 }
 
-TEST_F(DummyWindowTest, TrayMenuHasItsSixItemsInOrder)
+TEST_F(DummyWindowTest, TrayMenuHasItsSevenItemsInOrder)
 {
     std::map<UINT, ui::MenuItem*> commands;
     ui::UniqueMenu menu = window.Get<ui::PopupMenu>("PopupMenu").BuildMenu(commands);
-    const wchar_t* expected[] = {
-        L"メモ追加(&N)...",   L"クリップボードの内容をメモにする(&P)", nullptr, L"バージョン情報(&A)...", nullptr,
-        L"Kamifudaの終了(&X)"};
-    ASSERT_EQ(6, GetMenuItemCount(menu.Get()));
-    for (int i = 0; i < 6; ++i) {
+    const wchar_t* expected[] = {L"メモ追加(&N)...",        L"クリップボードの内容をメモにする(&P)",
+                                 L"削除したメモを戻す(&R)", nullptr,
+                                 L"バージョン情報(&A)...",  nullptr,
+                                 L"Kamifudaの終了(&X)"};
+    ASSERT_EQ(7, GetMenuItemCount(menu.Get()));
+    for (int i = 0; i < 7; ++i) {
         if (!expected[i]) {
             EXPECT_TRUE(GetMenuState(menu.Get(), i, MF_BYPOSITION) & MF_SEPARATOR) << i;
             continue;
@@ -46,6 +56,90 @@ TEST_F(DummyWindowTest, TrayMenuHasItsSixItemsInOrder)
         GetMenuStringW(menu.Get(), i, text, 100, MF_BYPOSITION);
         EXPECT_STREQ(expected[i], text);
     }
+}
+
+// The deleted memos beside the test program, as the program keeps them beside itself, and those
+// deleted since the last save; all gone again at the end.
+class RestoreMenuTest : public DummyWindowTest {
+protected:
+    RestoreMenuTest() { Clear(); }
+    ~RestoreMenuTest() override { Clear(); }
+
+    static void Clear()
+    {
+        DeleteFileW(BesideTheProgram(L"memo.deleted.txt").c_str());
+        DeleteFileW(BesideTheProgram(L"info.deleted.ini").c_str());
+        GetMemoSaver().deleted = {};
+    }
+
+    static std::wstring BesideTheProgram(const std::wstring& name)
+    {
+        std::wstring path = base::ModuleFileName(nullptr);
+        return path.substr(0, path.find_last_of(L'\\') + 1) + name;
+    }
+
+    static void WriteBeside(const std::wstring& name, const std::string& bytes)
+    {
+        std::ofstream(std::filesystem::path(BesideTheProgram(name)), std::ios::binary) << bytes;
+    }
+
+    // The submenu as the tray shows it: captions and whether the item is greyed.
+    std::vector<std::wstring> SubmenuCaptions(bool& greyed)
+    {
+        window.UpdateTrayMenu();
+        std::map<UINT, ui::MenuItem*> commands;
+        ui::UniqueMenu menu = window.Get<ui::PopupMenu>("PopupMenu").BuildMenu(commands);
+        greyed = (GetMenuState(menu.Get(), 2, MF_BYPOSITION) & MF_GRAYED) != 0;
+        std::vector<std::wstring> captions;
+        HMENU sub = GetSubMenu(menu.Get(), 2);
+        for (int i = 0; sub && i < GetMenuItemCount(sub); ++i) {
+            wchar_t text[200] = {};
+            GetMenuStringW(sub, i, text, 200, MF_BYPOSITION);
+            captions.emplace_back(text);
+        }
+        return captions;
+    }
+};
+
+TEST_F(RestoreMenuTest, NothingDeletedGreysTheItem)
+{
+    bool greyed = false;
+    EXPECT_TRUE(SubmenuCaptions(greyed).empty());
+    EXPECT_TRUE(greyed);
+}
+
+TEST_F(RestoreMenuTest, TheTenNewestAreOfferedNewestFirstByTheirFirstLines)
+{
+    // Shift_JIS: 31 characters, one too many.
+    const std::string longLine = base::WideToAnsi(L"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほま");
+    std::string texts = longLine + "\\nsecond line\r\n";
+    std::string info = "[ROOT]\r\ninfo#size#UINT=c\r\n";
+    for (int i = 1; i < 12; ++i)
+        texts += "disk " + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 12; ++i)
+        for (const char* key : {"Color", "Left", "Top", "Width", "Height"})
+            info += "info#" + std::to_string(i) + "#" + key + "#INT=" + std::to_string(10 + i) + "\r\n";
+    WriteBeside(L"memo.deleted.txt", texts);
+    WriteBeside(L"info.deleted.ini", info);
+    // Deleted since the last save: the later one first.
+    GetMemoSaver().deleted.Add("older pending", CWindowInfo(1, 2, 100, 40, 0));
+    GetMemoSaver().deleted.Add("Tom & Jerry\tdone\r\nsecond line", CWindowInfo(1, 2, 100, 40, 0));
+
+    bool greyed = true;
+    const std::vector<std::wstring> captions = SubmenuCaptions(greyed);
+    EXPECT_FALSE(greyed);
+    // No automatic accelerator: "disk 1" stays as it is, not "&disk 1".
+    const std::vector<std::wstring> expected{L"Tom && Jerry done",
+                                             L"older pending",
+                                             L"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ…",
+                                             L"disk 1",
+                                             L"disk 2",
+                                             L"disk 3",
+                                             L"disk 4",
+                                             L"disk 5",
+                                             L"disk 6",
+                                             L"disk 7"};
+    EXPECT_EQ(captions, expected);
 }
 
 TEST_F(DummyWindowTest, ClipboardItemIsEnabledExactlyWhileTheClipboardHoldsText)

@@ -219,10 +219,15 @@ TEST(MemoWindowObjects, FiftyTakeInsThatEachChangeOneMemoGiveTheReplacedWindowsB
         ASSERT_EQ(SortedTexts(files.texts), SortedTexts(OpenMemos().texts)) << "round " << round;
     }
     ExpectAllGivenBack(before, "50 take-ins");
+    // Memos a take-in replaced are not the user's deletions.
+    EXPECT_TRUE(saver.deleted.texts.empty());
 
+    const MemoState open = OpenMemos();
     for (TMemoWindow* memo : std::vector<TMemoWindow*>(GetMemoWindows().begin(), GetMemoWindows().end()))
         memo->Close();
     PumpMessages(); // the destruction of closed memos among them
+    // Closed by the user's hand: each kept, with its text and record, for the next save's list.
+    EXPECT_EQ(saver.deleted, open);
     saver = MemoSaver();
 }
 

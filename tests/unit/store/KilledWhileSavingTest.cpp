@@ -1,3 +1,4 @@
+#include "store/DeletedMemos.h"
 #include "store/MemoFiles.h"
 #include "store/MemoRestore.h"
 #include "store/MemoSave.h"
@@ -11,16 +12,20 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <random>
 
 // A child process saves one generation after another until it is killed; the files on the disk
-// must always read back as one complete generation.
+// must always read back as one complete generation. Another child deletes the first memo of each
+// generation after saving it: the deleted memo must always be in one of the two pairs.
 
 namespace {
 constexpr wchar_t kFolderVariable[] = L"KF_SAVE_LOOP_FOLDER";
 constexpr char kFirstGenerationVariable[] = "KF_SAVE_LOOP_FIRST";
+constexpr char kDeletingVariable[] = "KF_SAVE_LOOP_DELETES";
 constexpr int kRounds = 12;
 constexpr int kGenerationsPerRound = 1000000;
 constexpr DWORD kLongestRunAfterFirstSaveMs = 300;
@@ -67,8 +72,9 @@ struct SavingChild {
     base::UniqueKernelHandle thread;
 };
 
-SavingChild StartSavingChild(const std::wstring& folder, int firstGeneration)
+SavingChild StartSavingChild(const std::wstring& folder, int firstGeneration, bool deleting = false)
 {
+    SetEnvironmentVariableA(kDeletingVariable, deleting ? "1" : nullptr);
     std::wstring command = L"\"" + base::ModuleFileName(nullptr) +
                            L"\" --gtest_also_run_disabled_tests "
                            L"--gtest_filter=KilledWhileSaving.DISABLED_ChildSavesUntilKilled";
@@ -84,11 +90,12 @@ SavingChild StartSavingChild(const std::wstring& folder, int firstGeneration)
 }
 
 // Polls until the child has replaced memo.txt at least once, so that every kill lands among saves.
-bool WaitForFirstSave(const std::wstring& folder, const SavingChild& child, int generation)
+bool WaitForFirstSave(const std::wstring& folder, const SavingChild& child, int generation,
+                      const std::function<int(const std::vector<std::string>&)>& generationOf = GenerationOfTexts)
 {
     while (WaitForSingleObject(child.process.Get(), 0) == WAIT_TIMEOUT) {
         const MemoFileContent read = ReadMemoFile(folder);
-        if (GenerationOfTexts(SplitMemoTexts(read.content)) >= generation)
+        if (generationOf(SplitMemoTexts(read.content)) >= generation)
             return true;
         Sleep(kPollMs);
     }
@@ -108,8 +115,70 @@ TEST(KilledWhileSaving, DISABLED_ChildSavesUntilKilled)
     const char* first = std::getenv(kFirstGenerationVariable);
     ASSERT_TRUE(folder && first);
     MemoSaver saver;
-    for (int g = std::atoi(first);; ++g)
-        SaveMemoState(Generation(g), saver, folder);
+    const bool deleting = std::getenv(kDeletingVariable) != nullptr;
+    for (int g = std::atoi(first);; ++g) {
+        MemoState state = Generation(g);
+        SaveMemoState(state, saver, folder);
+        if (!deleting)
+            continue;
+        // As a memo window leaving the desktop by the user's hand does, then the next save.
+        saver.deleted.Add(state.texts.front(), state.infos.front());
+        state.texts.erase(state.texts.begin());
+        state.infos.erase(state.infos.begin());
+        SaveMemoState(state, saver, folder);
+    }
+}
+
+// The generation named by memo.txt's first text, whole or with its first memo deleted; -1 when empty.
+int GenerationNamed(const std::vector<std::string>& texts)
+{
+    return texts.empty() ? -1 : std::atoi(texts[0].c_str() + 1);
+}
+
+std::string FirstMemoOf(int g)
+{
+    return Generation(g).texts.front();
+}
+
+bool Holds(const std::vector<std::string>& texts, const std::string& text)
+{
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+TEST(KilledWhileSaving, EveryDeletedMemoIsInOneOfThePairs)
+{
+    TemporaryFolder folder;
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<DWORD> runTime(0, kLongestRunAfterFirstSaveMs);
+    for (int round = 1; round <= kRounds / 2; ++round) {
+        const SavingChild child = StartSavingChild(folder.Path(), round * kGenerationsPerRound, true);
+        const bool saving = WaitForFirstSave(folder.Path(), child, round * kGenerationsPerRound, GenerationNamed);
+        Sleep(runTime(random));
+        Kill(child);
+        ASSERT_TRUE(saving) << "round " << round << ": the child ended without saving";
+
+        FinishInterruptedSave(folder.Path());
+        const StoredMemos main = ReadStoredMemos(folder.Path());
+        const DeletedMemos deleted = ReadDeletedMemos(folder.Path());
+        EXPECT_TRUE(deleted.whole) << "round " << round;
+        EXPECT_LE(deleted.memos.texts.size(), 100u) << "round " << round;
+        const int g = GenerationNamed(main.texts);
+        if (g < 0) {
+            // A generation of one memo, that memo deleted: it heads the deleted list.
+            ASSERT_FALSE(deleted.memos.texts.empty()) << "round " << round;
+            const int last = GenerationNamed(deleted.memos.texts);
+            EXPECT_GE(last, round * kGenerationsPerRound) << "round " << round;
+            EXPECT_EQ(deleted.memos.texts.front(), FirstMemoOf(last)) << "round " << round;
+            EXPECT_EQ(Generation(last).texts.size(), 1u) << "round " << round;
+            continue;
+        }
+        EXPECT_TRUE(Holds(main.texts, FirstMemoOf(g)) || Holds(deleted.memos.texts, FirstMemoOf(g)))
+            << "round " << round << ": generation " << g << "'s deleted memo is in neither pair";
+        if (g > round * kGenerationsPerRound) {
+            EXPECT_TRUE(Holds(deleted.memos.texts, FirstMemoOf(g - 1)))
+                << "round " << round << ": generation " << g - 1 << "'s deleted memo is not kept";
+        }
+    }
 }
 
 TEST(KilledWhileSaving, FilesAreAlwaysOneCompleteGenerationAndNoMemoIsLost)
@@ -144,7 +213,8 @@ TEST(KilledWhileSaving, FilesAreAlwaysOneCompleteGenerationAndNoMemoIsLost)
         const StoredMemos after = ReadStoredMemos(folder.Path());
         EXPECT_EQ(GenerationOfTexts(after.texts), textGeneration) << "round " << round;
         EXPECT_EQ(GenerationOfRecords(after.info), textGeneration) << "round " << round;
-        EXPECT_EQ(folder.Listing(), "info.ini memo.txt") << "round " << round;
+        // The first run finds no files to keep as the day's pair; every later one keeps it.
+        EXPECT_EQ(folder.Listing(), round == 1 ? "info.ini memo.txt" : "backup info.ini memo.txt") << "round " << round;
         savesSeen += textGeneration - round * kGenerationsPerRound + 1;
         lastGeneration = textGeneration;
     }

@@ -1,4 +1,6 @@
 #include "store/ConflictFiles.h"
+#include "store/DailyPairs.h"
+#include "store/DeletedMemos.h"
 #include "store/DesktopClamp.h"
 #include "store/FileStamps.h"
 #include "store/MemoRestore.h"
@@ -21,6 +23,7 @@
 #include <thread>
 
 using Result = SaveOutcome::Result;
+using namespace std::string_literals;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -633,7 +636,7 @@ TEST(OtherCopy, RewrittenFilesAreTakenInAfterOneLookAndNothingIsWritten)
     EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::Unchanged);
     EXPECT_EQ(folder.Read("memo.txt"), memoBytes);
     EXPECT_EQ(folder.Read("info.ini"), infoBytes);
-    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(folder.Listing(), "backup info.ini memo.txt");
 
     // Its own next change is written as usual, and not taken for one from outside.
     desktop.infos[0].Left += 1;
@@ -725,7 +728,7 @@ TEST(OtherCopy, ATakeInWaitsWhileADialogOfAMemoIsOpen)
             EXPECT_EQ(SaveAllMemosWith(desktop.Desk(), saver, folder.Path()).result, Result::TakenIn);
             EXPECT_TRUE(SameMemosInAnyOrder(desktop.Collect(), theirs));
             EXPECT_EQ(folder.Read("memo.txt"), theirMemo);
-            EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+            EXPECT_EQ(folder.Listing(), "backup info.ini memo.txt");
         }
     }
 }
@@ -745,7 +748,7 @@ TEST(OtherCopy, SameMemosWrittenElsewhereAreNoConflict)
     const SaveOutcome saved = SaveAllMemosWith(desktop.Desk(), saver, folder.Path());
     EXPECT_EQ(saved.result, Result::Written);
     EXPECT_FALSE(saved.conflict.has_value());
-    EXPECT_EQ(folder.Listing(), "info.ini memo.txt");
+    EXPECT_EQ(folder.Listing(), "backup info.ini memo.txt");
 }
 
 TEST(OtherCopy, ConflictNamesSayWhenAndAreNeverReplaced)
@@ -888,4 +891,152 @@ TEST_F(ForeignMemoFile, FileSavedByAnotherEditorWhileRunningIsKeptBeforeItIsTake
     ASSERT_NE(kept, "");
     EXPECT_EQ(folder.Read(kept), kJapaneseMemoFileInUtf8);
     ExpectSavedInTheUsualForm();
+}
+
+// ---- deleted memos ------------------------------------------------------------------------------
+
+namespace {
+SYSTEMTIME Day(WORD year, WORD month, WORD day)
+{
+    SYSTEMTIME time{};
+    time.wYear = year;
+    time.wMonth = month;
+    time.wDay = day;
+    time.wHour = 8;
+    return time;
+}
+
+std::string InfoBytes(const std::vector<CWindowInfo>& infos)
+{
+    std::string bytes = "[ROOT]\r\ninfo#size#UINT=" + std::to_string(infos.size()) + "\r\n";
+    for (std::size_t i = 0; i < infos.size(); ++i)
+        bytes += Record(static_cast<int>(i), infos[i]);
+    return bytes;
+}
+}
+
+TEST_F(SavingMemos, DeletedMemosGoInFrontOfTheDeletedPairInTheSaveThatDropsThem)
+{
+    ASSERT_EQ(Save({{"one", "two\r\nlines", "three"}, {kFirst, kSecond, kThird}}).result, Result::Written);
+    saver.deleted.Add("two\r\nlines", kSecond);
+    EXPECT_EQ(Save({{"one", "three"}, {kFirst, kThird}}).result, Result::Written);
+    EXPECT_EQ(folder.Read("memo.deleted.txt"), "two\\nlines\r\n");
+    EXPECT_EQ(folder.Read("info.deleted.ini"), InfoBytes({kSecond}));
+    EXPECT_EQ(folder.Read("memo.txt"), "one\r\nthree\r\n");
+
+    // Two deleted between saves: the later one first.
+    saver.deleted.Add("one", kFirst);
+    saver.deleted.Add("three", kThird);
+    EXPECT_EQ(Save({}).result, Result::Written);
+    EXPECT_EQ(folder.Read("memo.deleted.txt"), "three\r\none\r\ntwo\\nlines\r\n");
+    EXPECT_EQ(folder.Read("info.deleted.ini"), InfoBytes({kThird, kFirst, kSecond}));
+    EXPECT_TRUE(saver.deleted.texts.empty());
+    EXPECT_EQ(folder.Listing(), "info.deleted.ini info.ini memo.deleted.txt memo.txt");
+}
+
+TEST_F(SavingMemos, TheNewest100DeletedMemosAreKept)
+{
+    std::string texts;
+    std::vector<CWindowInfo> infos;
+    for (int i = 0; i < 100; ++i) {
+        texts += "d" + std::to_string(i) + "\r\n";
+        infos.emplace_back(i, i, 50, 30, kBlue);
+    }
+    folder.Write({{"memo.deleted.txt", texts}, {"info.deleted.ini", InfoBytes(infos)}});
+    ASSERT_TRUE(AddDeletedMemos({{"new"}, {kFirst}}, Day(2026, 12, 10), folder.Path()).Ok());
+    std::string expected = "new\r\n";
+    for (int i = 0; i < 99; ++i)
+        expected += "d" + std::to_string(i) + "\r\n";
+    EXPECT_EQ(folder.Read("memo.deleted.txt"), expected);
+    const DeletedMemos read = ReadDeletedMemos(folder.Path());
+    EXPECT_TRUE(read.whole);
+    ASSERT_EQ(read.memos.infos.size(), 100u);
+    EXPECT_EQ(read.memos.infos[0], kFirst);
+    EXPECT_EQ(read.memos.infos[99], CWindowInfo(98, 98, 50, 30, kBlue));
+}
+
+TEST_F(SavingMemos, AnUnreadableDeletedPairIsKeptAsideAndWhatCouldBeReadWrittenAfresh)
+{
+    // Three texts, one record: damaged.
+    const std::string damagedInfo = InfoBytes({kSecond});
+    folder.Write({{"memo.deleted.txt", "a\r\nb\r\n\0c\r\n"s}, {"info.deleted.ini", damagedInfo}});
+    SYSTEMTIME time = Day(2026, 12, 10);
+    time.wMinute = 5;
+    ASSERT_TRUE(AddDeletedMemos({{"new"}, {kFirst}}, time, folder.Path()).Ok());
+    EXPECT_EQ(folder.Read("memo.deleted-unreadable-20261210-080500.txt"), "a\r\nb\r\n\0c\r\n"s);
+    EXPECT_EQ(folder.Read("info.deleted-unreadable-20261210-080500.ini"), damagedInfo);
+    EXPECT_EQ(folder.Read("memo.deleted.txt"), "new\r\na\r\nb\r\nc\r\n");
+    const DeletedMemos read = ReadDeletedMemos(folder.Path());
+    EXPECT_TRUE(read.whole);
+    ASSERT_EQ(read.memos.infos.size(), 4u);
+    EXPECT_EQ(read.memos.infos[0], kFirst);
+    EXPECT_EQ(read.memos.infos[1], kSecond);
+    EXPECT_EQ(read.memos.infos[2], CWindowInfo()); // no record: a new memo's place and colour
+
+    // Taking one back off the list: the first equal entry only.
+    ASSERT_TRUE(AddDeletedMemos({{"b"}, {kSecond}}, time, folder.Path()).Ok());
+    ASSERT_TRUE(RemoveDeletedMemo("b", kSecond, time, folder.Path()).Ok());
+    EXPECT_EQ(folder.Read("memo.deleted.txt"), "new\r\na\r\nb\r\nc\r\n");
+    EXPECT_TRUE(RemoveDeletedMemo("absent", kSecond, time, folder.Path()).Ok());
+    EXPECT_EQ(folder.Read("memo.deleted.txt"), "new\r\na\r\nb\r\nc\r\n");
+    // The kept-aside pair was never replaced: the fresh one could be read whole.
+    EXPECT_FALSE(folder.Exists("memo.deleted-unreadable-20261210-080500-2.txt"));
+}
+
+// ---- a pair kept each day -----------------------------------------------------------------------
+
+TEST_F(SavingMemos, TheFirstChangeOfADayKeepsThePairAsItStoodAndLaterSavesLeaveIt)
+{
+    ASSERT_EQ(SaveMemoState({{"first"}, {kFirst}}, saver, folder.Path(), Day(2026, 12, 1)).result, Result::Written);
+    EXPECT_FALSE(folder.Exists("backup")); // nothing stood before
+    const std::string memoBefore = folder.Read("memo.txt");
+    const std::string infoBefore = folder.Read("info.ini");
+    MemoSaver nextRun; // a new run of the same day, which finds the pair as the previous run left it
+    ASSERT_EQ(SaveMemoState({{"second"}, {kSecond}}, nextRun, folder.Path(), Day(2026, 12, 2)).result, Result::Written);
+    EXPECT_EQ(folder.Read("backup\\memo-20261202.txt"), "first\r\n");
+    EXPECT_EQ(folder.Read("backup\\info-20261202.ini"), InfoBytes({kFirst}));
+    EXPECT_EQ(folder.Read("backup\\memo-20261202.txt"), memoBefore);
+    EXPECT_EQ(folder.Read("backup\\info-20261202.ini"), infoBefore);
+    // Later the same day, also by another run: the day's pair stays.
+    ASSERT_EQ(SaveMemoState({{"third"}, {kThird}}, nextRun, folder.Path(), Day(2026, 12, 2)).result, Result::Written);
+    MemoSaver thirdRun;
+    ASSERT_EQ(SaveMemoState({{"fourth"}, {kFirst}}, thirdRun, folder.Path(), Day(2026, 12, 2)).result, Result::Written);
+    EXPECT_EQ(folder.Read("backup\\memo-20261202.txt"), "first\r\n");
+
+    // Seven more days: the eighth removes the oldest.
+    for (WORD day = 3; day <= 9; ++day)
+        ASSERT_EQ(SaveMemoState({{"day " + std::to_string(day)}, {kFirst}}, nextRun, folder.Path(), Day(2026, 12, day))
+                      .result,
+                  Result::Written);
+    EXPECT_FALSE(folder.Exists("backup\\memo-20261202.txt"));
+    EXPECT_FALSE(folder.Exists("backup\\info-20261202.ini"));
+    EXPECT_EQ(folder.Read("backup\\memo-20261203.txt"), "fourth\r\n");
+    EXPECT_EQ(folder.Read("backup\\memo-20261209.txt"), "day 8\r\n");
+    EXPECT_EQ(NamesOfOldDays({L"memo-20261209.txt", L"memo-20261201.txt", L"info-20261201.ini", L"notes.txt",
+                              L"memo-20261202.txt", L"memo-20261203.txt", L"memo-20261204.txt", L"memo-20261205.txt",
+                              L"memo-20261206.txt", L"memo-20261207.txt"}),
+              (std::vector<std::wstring>{L"memo-20261201.txt", L"info-20261201.ini"}));
+}
+
+TEST_F(SavingMemos, ABackupFolderThatCannotBeWrittenNeitherFailsTheSaveNorStopsTheNextTry)
+{
+    SaveTheOldMemo();
+    folder.Write("backup", "a file where the folder would be");
+    EXPECT_EQ(SaveMemoState({{"new"}, {kFirst}}, saver, folder.Path(), Day(2026, 12, 3)).result, Result::Written);
+    EXPECT_EQ(folder.Read("memo.txt"), "new\r\n");
+    ASSERT_TRUE(DeleteFileW(folder.File("backup").c_str()));
+    EXPECT_EQ(SaveMemoState({{"newer"}, {kFirst}}, saver, folder.Path(), Day(2026, 12, 3)).result, Result::Written);
+    EXPECT_EQ(folder.Read("backup\\memo-20261203.txt"), "new\r\n");
+}
+
+TEST_F(SavingMemos, ADeletedListThatCannotBeReadAtAllIsNotReplacedAndTheMemoStaysInMemoTxt)
+{
+    ASSERT_EQ(Save({{"one", "two"}, {kFirst, kSecond}}).result, Result::Written);
+    ASSERT_TRUE(CreateDirectoryW(folder.File("memo.deleted.txt").c_str(), nullptr));
+    saver.deleted.Add("two", kSecond);
+    const SaveOutcome outcome = Save({{"one"}, {kFirst}});
+    EXPECT_EQ(outcome.result, Result::Failed);
+    EXPECT_EQ(folder.Read("memo.txt"), "one\r\ntwo\r\n");
+    EXPECT_EQ(saver.deleted, (MemoState{{"two"}, {kSecond}})) << "still pending for the next save";
+    EXPECT_EQ(folder.Listing(), "info.ini memo.deleted.txt memo.txt");
 }
