@@ -824,7 +824,7 @@ TEST_F(ForeignMemoFile, Utf8WithoutMarkIsKeptAsItWasFirstThenShownAndSavedInTheC
     EXPECT_EQ(folder.Read(kept), kJapaneseMemoFileInUtf8);
 
     ExpectSavedInTheUsualForm();
-    EXPECT_EQ(folder.Listing(), "info.ini memo.txt " + kept);
+    EXPECT_EQ(folder.Listing(), "backup info.ini memo.txt " + kept); // the first change of the day kept the pair
     EXPECT_EQ(folder.Read(kept), kJapaneseMemoFileInUtf8) << "never replaced";
 
     // The next start reads the usual form: nothing to keep, nothing to tell.
@@ -848,7 +848,7 @@ TEST_F(ForeignMemoFile, MarkedFileIsShownInTheCodePageAndKeptOnlyWhenCharactersA
         EXPECT_EQ(shown.texts, kJapaneseMemos);
         EXPECT_EQ(SaveAllMemosWith(shown.Desk(), fresh, other.Path()).result, Result::Written);
         EXPECT_EQ(other.Read("memo.txt"), kJapaneseMemoFile);
-        EXPECT_EQ(other.Listing(), "info.ini memo.txt");
+        EXPECT_EQ(other.Listing(), "backup info.ini memo.txt");
     }
 
     // An emoji the code page lacks: the file is kept before it becomes two question marks.
