@@ -6,6 +6,9 @@
 #include "serialize/ModuleFileName.h"
 #include "serialize/WideText.h"
 
+#include <algorithm>
+#include <array>
+#include <cwchar>
 #include <exception>
 #include <new>
 
@@ -14,6 +17,18 @@ namespace {
 constexpr wchar_t kApplicationClass[] = L"KamifudaApplication";
 // A tool window has no task-bar button and no entry in the Alt+Tab list: the program has neither.
 constexpr DWORD kApplicationExStyle = WS_EX_TOOLWINDOW;
+// The system's class of message boxes; the program makes no other windows of it.
+constexpr wchar_t kMessageBoxClass[] = L"#32770";
+
+BOOL CALLBACK FindVisibleMessageBox(HWND window, LPARAM found)
+{
+    std::array<wchar_t, 16> name{};
+    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    if (std::wcscmp(name.data(), kMessageBoxClass) != 0 || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
 } // namespace
 
 Application& Application::Instance()
@@ -128,6 +143,21 @@ void Application::ShowError(const std::string& utf8Message) noexcept
     } catch (...) {
         // Out of memory while reporting an error: nothing more can be shown.
     }
+}
+
+HWND Application::OpenDialog() const
+{
+    // A message box is modal to whatever opened it, a modal form included, so it comes first.
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleMessageBox, reinterpret_cast<LPARAM>(&box));
+    if (box)
+        return box;
+    return modalForms_.empty() ? nullptr : modalForms_.back();
+}
+
+void Application::ModalLoopLeft(HWND form)
+{
+    modalForms_.erase(std::remove(modalForms_.begin(), modalForms_.end(), form), modalForms_.end());
 }
 
 int Application::ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags)

@@ -50,6 +50,7 @@ TEST(Form, RejectsUnknownKindsPropertiesAndHandlersByName)
     EXPECT_NE(
         std::string::npos,
         LoadError("object F: TTestForm\n object L: TLabel\n  OnMouseDown = Clicked\n end\nend\n").find("'Clicked'"));
+    EXPECT_NE(std::string::npos, LoadError("object F: TTestForm\n ActiveControl = Nowhere\nend\n").find("'Nowhere'"));
     EXPECT_EQ("", LoadError("object F: TTestForm\n OnCreate = Clicked\nend\n"));
 }
 
