@@ -29,15 +29,19 @@ TEST_F(DummyWindowTest, IsTheOffScreenToolWindowASecondStartLooksFor)
     EXPECT_EQ(&window, ui::Application::Instance().MainForm());
 }
 
-TEST_F(DummyWindowTest, TrayMenuHasItsSixItemsInOrder)
+TEST_F(DummyWindowTest, TrayMenuHasItsSevenItemsInOrder)
 {
     std::map<UINT, ui::MenuItem*> commands;
     ui::UniqueMenu menu = window.Get<ui::PopupMenu>("PopupMenu").BuildMenu(commands);
-    const wchar_t* expected[] = {
-        L"メモ追加(&N)...",   L"クリップボードの内容をメモにする(&P)", nullptr, L"バージョン情報(&A)...", nullptr,
-        L"Kamifudaの終了(&X)"};
-    ASSERT_EQ(6, GetMenuItemCount(menu.Get()));
-    for (int i = 0; i < 6; ++i) {
+    const wchar_t* expected[] = {L"メモ追加(&N)...",
+                                 L"クリップボードの内容をメモにする(&P)",
+                                 L"メモをすべて前面に表示(&F)",
+                                 nullptr,
+                                 L"バージョン情報(&A)...",
+                                 nullptr,
+                                 L"Kamifudaの終了(&X)"};
+    ASSERT_EQ(7, GetMenuItemCount(menu.Get()));
+    for (int i = 0; i < 7; ++i) {
         if (!expected[i]) {
             EXPECT_TRUE(GetMenuState(menu.Get(), i, MF_BYPOSITION) & MF_SEPARATOR) << i;
             continue;
