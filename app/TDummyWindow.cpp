@@ -172,6 +172,8 @@ bool TDummyWindow::BringOpenDialogToFront()
     HWND dialog = ui::Application::Instance().OpenDialog();
     if (!dialog)
         return false;
+    // Activation alone does not raise a window everywhere (not under Wine).
+    BringWindowToTop(dialog);
     SetForegroundWindow(dialog);
     return true;
 }
