@@ -35,9 +35,16 @@ HWND MemoTest::WaitForMemo()
     return memo;
 }
 
+std::vector<HWND> MemoTest::VisibleMemos() const
+{
+    std::vector<HWND> memos = OfClass(TopLevelWindowsOfProcess(ProcessId()), kMemoWindowClass);
+    std::erase_if(memos, [](HWND memo) { return !IsWindowVisible(memo); });
+    return memos;
+}
+
 HWND MemoTest::OpenNewMemoDialog()
 {
-    PostTrayNotification(program_.mainWindow, WM_LBUTTONDBLCLK);
+    PostTrayDoubleClick(program_.mainWindow);
     return WaitForEditDialog();
 }
 

@@ -153,13 +153,6 @@ bool PersistenceTest::Synchronise() const
     return SendMessageTimeoutW(program_.mainWindow, WM_NULL, 0, 0, SMTO_NORMAL, kSynchroniseTimeoutMs, &ignored) != 0;
 }
 
-std::vector<HWND> PersistenceTest::VisibleMemos() const
-{
-    std::vector<HWND> memos = OfClass(TopLevelWindowsOfProcess(ProcessId()), kMemoWindowClass);
-    std::erase_if(memos, [](HWND memo) { return !IsWindowVisible(memo); });
-    return memos;
-}
-
 HWND PersistenceTest::VisibleMemoHeaded(const std::string& text) const
 {
     const std::string firstLine = text.substr(0, text.find_first_of("\r\n"));

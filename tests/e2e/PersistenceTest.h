@@ -11,12 +11,6 @@
 
 namespace e2e {
 
-// Keys into a memo's context menu: 色の指定 (the second item), into its submenu, then down to a colour.
-inline const std::vector<WORD> kChooseGreen{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};
-inline const std::vector<WORD> kChooseBlue{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN};
-// The last item of the context menu deletes the memo.
-inline const std::vector<WORD> kChooseDelete{VK_UP, VK_RETURN};
-
 // Memos that must survive: the program is started, ended and started again on the same folder,
 // and its files are looked at (and prepared, and held open) between and during the runs.
 class PersistenceTest : public MemoTest {
@@ -46,7 +40,6 @@ protected:
     // two handlers, so a save that a handler started is complete when this returns.
     bool Synchronise() const;
 
-    std::vector<HWND> VisibleMemos() const;
     // The visible memo whose window caption is the first line of this text, as a memo's is.
     HWND VisibleMemoHeaded(const std::string& text) const;
     // The memo's whole text, as its copy command puts it on the clipboard.
