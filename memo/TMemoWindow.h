@@ -102,7 +102,8 @@ private:
     void MoveToDpi(int dpi, const RECT& suggested);
     void ColorFormAndLabel(COLORREF color);
     POINT MenuPoint(MenuPlace place) const;
-    // Shift+F10 or the Menu key: the context menu; with Ctrl, the copy-line menu.
+    // Shift+F10 or the Menu key: the context menu; with Ctrl (Ctrl and the Menu key), the copy-line
+    // menu.
     void MenuKey();
     ui::Label& MemoLabel() const { return *label_; }
 

@@ -30,8 +30,9 @@ protected:
         ASSERT_NE(second, nullptr);
         ASSERT_TRUE(MoveWindowTo(first, 300, 200));
         ASSERT_TRUE(MoveWindowTo(second, 260, 180));
-        ASSERT_TRUE(WaitUntil([&] { return VisibleMemos() == std::vector<HWND>{second, first}; }))
-            << DescribeScreenOf(ProcessId());
+        ASSERT_TRUE(WaitUntil([&] {
+            return VisibleMemos() == std::vector<HWND>{second, first};
+        })) << DescribeScreenOf(ProcessId());
         const RECT firstPlace = RectOf(first);
         points_ = {CentreOf(second), POINT{firstPlace.right - 3, firstPlace.bottom - 3}};
         ASSERT_NO_FATAL_FAILURE(Cover());

@@ -17,11 +17,12 @@
 namespace e2e {
 namespace {
 
-// メモ追加, クリップボードの内容をメモにする, separator, バージョン情報, separator, Kamifudaの終了.
-constexpr size_t kTrayMenuRows = 6;
+// メモ追加, クリップボードの内容をメモにする, メモをすべて前面に表示, separator, バージョン情報, separator,
+// Kamifudaの終了.
+constexpr size_t kTrayMenuRows = 7;
 constexpr size_t kClipboardItemRow = 1;
-constexpr size_t kSeparatorRows[] = {2, 4};
-constexpr size_t kAlwaysEnabledRows[] = {0, 3, 5};
+constexpr size_t kSeparatorRows[] = {3, 5};
+constexpr size_t kAlwaysEnabledRows[] = {0, 2, 4, 6};
 // An etched line is at most two pixels high; a line of text is far higher.
 constexpr int kSeparatorMaxHeight = 2;
 
