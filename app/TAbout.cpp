@@ -60,10 +60,7 @@ TAbout::TAbout(ui::Form& owner, CommandRunner runCommand)
     long major = 0, minor = 0, release = 0, build = 0;
     GetProductVersion(GetModuleHandleW(nullptr), major, minor, release, build);
     const std::wstring versionLine = ui::Utf8ToWide(VersionLine(major, minor, release, build));
-    auto& version = Get<ui::Label>("lVersion");
-    version.SetCaption(versionLine);
-    // The label's window text carries the line as well, for screen readers and other programs.
-    SetWindowTextW(version.Handle(), versionLine.c_str());
+    Get<ui::Label>("lVersion").SetCaption(versionLine);
     Get<ui::Label>("Label2").SetCaption(ui::Utf8ToWide(KAMIFUDA_MAKER));
     auto& link = Get<ui::SpeedButton>("bHomePage");
     link.SetCaption(FittedCaption(homePage_, link));

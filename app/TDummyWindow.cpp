@@ -4,6 +4,7 @@
 #include "Clipboard.h"
 #include "DeletedMemoCaption.h"
 #include "MemoPersistence.h"
+#include "MemosOnScreen.h"
 #include "PopupMenu.h"
 #include "TAbout.h"
 #include "TMemoWindow.h"
@@ -13,11 +14,18 @@
 
 #include <windowsx.h>
 
+namespace {
+// The single click on the tray icon waits this timer out. The timers of the form's components are
+// numbered from 1; this one stands far from them.
+constexpr UINT_PTR kSingleClickTimerId = 0x5C11C;
+} // namespace
+
 TDummyWindow::TDummyWindow()
 {
     Bind("FormCreate", [this](ui::Component& s) { FormCreate(s); });
     Bind("Button1Click", [this](ui::Component& s) { Button1Click(s); });
     Bind("miFromClipBoardClick", [this](ui::Component& s) { miFromClipBoardClick(s); });
+    Bind("miAllToFrontClick", [this](ui::Component& s) { miAllToFrontClick(s); });
     Bind("miAboutClick", [this](ui::Component& s) { miAboutClick(s); });
     Bind("miMenuEndClick", [this](ui::Component& s) { miMenuEndClick(s); });
     Bind("TimerTimer", [this](ui::Component& s) { TimerTimer(s); });
@@ -87,6 +95,19 @@ LRESULT TDummyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     switch (message) {
+    case WM_TIMER:
+        if (wParam != kSingleClickTimerId)
+            break;
+        KillTimer(Handle(), kSingleClickTimerId);
+        ShowMemosInFront();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        DisplayChanged();
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA)
+            DisplayChanged();
+        break;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
@@ -102,18 +123,26 @@ LRESULT TDummyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Close();
         return 0;
     default:
-        return Form::HandleMessage(message, wParam, lParam);
+        break;
     }
+    return Form::HandleMessage(message, wParam, lParam);
 }
 
 void TDummyWindow::TrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
 {
-    SetForegroundWindow(Handle());
+    // Nothing else of the program answers while a dialog waits for the user, so whatever is done on
+    // the icon shows that dialog. Otherwise no notification makes this window the foreground one:
+    // the button-up and the moves that follow a double click arrive while the new memo's dialog is
+    // open and would take the keyboard from it. The tray menu makes its window the foreground itself.
+    BringOpenDialogToFront();
     if (iconId != kTrayIconId)
         return;
     switch (mouseMessage) {
+    case WM_LBUTTONUP:
+        TrayButtonUp();
+        break;
     case WM_LBUTTONDBLCLK:
-        Button1Click(*this);
+        TrayDoubleClick();
         break;
     case WM_RBUTTONDOWN:
         ShowTrayMenu();
@@ -121,6 +150,46 @@ void TDummyWindow::TrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
     default:
         break;
     }
+}
+
+void TDummyWindow::TrayButtonUp()
+{
+    // A double click comes as button-down, button-up, double click, button-up.
+    const bool endsDoubleClick = doubleClickTick_ && GetTickCount() - *doubleClickTick_ <= GetDoubleClickTime();
+    doubleClickTick_.reset();
+    if (!endsDoubleClick)
+        SetTimer(Handle(), kSingleClickTimerId, GetDoubleClickTime(), nullptr);
+}
+
+void TDummyWindow::TrayDoubleClick()
+{
+    KillTimer(Handle(), kSingleClickTimerId);
+    doubleClickTick_ = GetTickCount();
+    Button1Click(*this);
+}
+
+bool TDummyWindow::BringOpenDialogToFront()
+{
+    HWND dialog = ui::Application::Instance().OpenDialog();
+    if (!dialog)
+        return false;
+    if (GetForegroundWindow() == dialog)
+        return true;
+    // Activation alone does not raise a window everywhere (not under Wine).
+    BringWindowToTop(dialog);
+    SetForegroundWindow(dialog);
+    return true;
+}
+
+void TDummyWindow::ShowMemosInFront()
+{
+    if (!BringOpenDialogToFront())
+        BringMemosToFront();
+}
+
+void TDummyWindow::DisplayChanged()
+{
+    KeepMemosOnDesktop(CurrentDesktopLayout());
 }
 
 void TDummyWindow::UpdateTrayMenu()
@@ -172,6 +241,11 @@ void TDummyWindow::miFromClipBoardClick(ui::Component&)
     // Declined for characters the code page lacks: no memo is made.
     if (!memo.PasteClipboardText())
         memo.Close();
+}
+
+void TDummyWindow::miAllToFrontClick(ui::Component&)
+{
+    ShowMemosInFront();
 }
 
 void TDummyWindow::miAboutClick(ui::Component&)

@@ -9,6 +9,8 @@
 #include <shellapi.h>
 #include <windows.h>
 
+#include <optional>
+
 // The single-instance contract: a second start looks for exactly this class and caption.
 inline constexpr char kMainWindowClass[] = "TDummyWindow";
 inline constexpr char kMainWindowCaption[] = "Kamifuda";
@@ -39,6 +41,7 @@ private:
     void FormCreate(ui::Component& sender);
     void Button1Click(ui::Component& sender);
     void miFromClipBoardClick(ui::Component& sender);
+    void miAllToFrontClick(ui::Component& sender);
     void miAboutClick(ui::Component& sender);
     void miMenuEndClick(ui::Component& sender);
     void TimerTimer(ui::Component& sender);
@@ -46,6 +49,16 @@ private:
     void ShowTrayMenu();
     void FillRestoreMenu();
     void RestoreDeletedClick(ui::Component& sender);
+    // A left button-up on the icon: a single click once no double click has followed in time,
+    // nothing when it ends a double click.
+    void TrayButtonUp();
+    void TrayDoubleClick();
+    // The open dialog, or else every memo, in front of other programs' windows.
+    void ShowMemosInFront();
+    // Makes the dialog the user has to answer first the foreground window; false when none is open.
+    bool BringOpenDialogToFront();
+    // A display change: memos that no screen shows any more are brought back.
+    void DisplayChanged();
     // The last save: with askOnFailure the user may retry a failed write or end anyway.
     void FinalSave(bool askOnFailure);
     // The end of the session or a close request from outside: the timer off and the last save,
@@ -58,4 +71,5 @@ private:
     bool ended_ = false;
     // The deleted memos the restore submenu offers, by the items' tags.
     MemoState offered_;
+    std::optional<DWORD> doubleClickTick_; // when the last double click on the icon came
 };

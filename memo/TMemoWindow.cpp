@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "CMoveWindow.h"
 #include "Clipboard.h"
+#include "CursorPosition.h"
 #include "Dpi.h"
 #include "Label.h"
 #include "LostCharacters.h"
@@ -24,6 +25,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include <windowsx.h>
+
 namespace {
 
 constexpr char kTrailingLineBreaks[] = "[\r\n]+$";
@@ -35,6 +38,12 @@ constexpr LONG kLargestWindowSize = 32767;
 constexpr std::int32_t kFarthestPlainCoordinate = 1 << 20;
 // The low four bits of a system command's wParam are the system's own.
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
+
+// WM_CONTEXTMENU from the keyboard (Shift+F10, the Menu key) carries the position -1, -1.
+bool FromTheKeyboard(LPARAM position)
+{
+    return GET_X_LPARAM(position) == -1 && GET_Y_LPARAM(position) == -1;
+}
 
 // The text up to its first CR or LF: the memo's first line.
 std::string FirstLine(const std::string& text)
@@ -172,6 +181,12 @@ LRESULT TMemoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_CLOSE)
         return 0;
+    // The context menus of a right press open from the press itself (LabelMouseDown); the message
+    // that the default window procedure makes of the release is left alone.
+    if (message == WM_CONTEXTMENU && FromTheKeyboard(lParam)) {
+        MenuKey();
+        return 0;
+    }
     if (message == ui::kDpiChangedMessage) {
         // The new DPI comes from the message: until it has been handled, the system may still
         // answer the old one when asked.
@@ -316,11 +331,16 @@ void TMemoWindow::PlaceAndColor(const CWindowInfo& info, const DesktopLayout& de
     const int height = info.Height > Height() - ClientHeight() ? info.Height : Height();
     SetBounds(info.Left, info.Top, width, height);
     // The system may have kept the size within its limits; the rectangle it took is clamped.
+    ClampOntoDesktop(desktop);
+    ColorFormAndLabel(static_cast<COLORREF>(info.Color));
+}
+
+void TMemoWindow::ClampOntoDesktop(const DesktopLayout& desktop)
+{
     const RECT placed = BoundsRect();
     const POINT corner = ClampWindowPosition(placed, desktop);
     if (corner.x != placed.left || corner.y != placed.top)
         SetBounds(corner.x, corner.y, placed.right - placed.left, placed.bottom - placed.top);
-    ColorFormAndLabel(static_cast<COLORREF>(info.Color));
 }
 
 // ---- the window's own events ---------------------------------------------------------------------
@@ -388,13 +408,32 @@ void TMemoWindow::UpdateUndoItem()
     Get<ui::MenuItem>("miUndo").SetEnabled(!FUndoText.empty() && FUndoText != GetMemoText());
 }
 
-void TMemoWindow::PopupMemoMenu()
+POINT TMemoWindow::MenuPoint(MenuPlace place) const
+{
+    if (place == MenuPlace::Cursor)
+        return ui::CursorPosition();
+    POINT corner{0, 0}; // the client area lies within the margin
+    ClientToScreen(Handle(), &corner);
+    return corner;
+}
+
+void TMemoWindow::MenuKey()
+{
+    // Ctrl is to the keyboard what Shift or Alt is to a right press; Shift itself belongs to
+    // Shift+F10.
+    if (GetKeyState(VK_CONTROL) < 0)
+        PopupCopyMenu(MenuPlace::Corner);
+    else
+        PopupMemoMenu(MenuPlace::Corner);
+}
+
+void TMemoWindow::PopupMemoMenu(MenuPlace place)
 {
     const MemoInUse inUse;
     UpdateUndoItem();
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
-    Get<ui::PopupMenu>("Menu").PopupAtCursor();
+    Get<ui::PopupMenu>("Menu").PopupAt(MenuPoint(place));
 }
 
 void TMemoWindow::FillCopyMenu()
@@ -411,13 +450,14 @@ void TMemoWindow::FillCopyMenu()
     }
 }
 
-void TMemoWindow::PopupCopyMenu()
+void TMemoWindow::PopupCopyMenu(MenuPlace place)
 {
     const MemoInUse inUse;
     if (ITrayIconOwner* owner = TrayIconOwner())
         owner->SetTrayIcon(false);
+    const POINT point = MenuPoint(place);
     FillCopyMenu();
-    Get<ui::PopupMenu>("CopyMenu").PopupAtCursor();
+    Get<ui::PopupMenu>("CopyMenu").PopupAt(point);
 }
 
 void TMemoWindow::CopyLineClick(ui::Component& sender)

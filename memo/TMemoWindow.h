@@ -56,11 +56,21 @@ public:
     // The same without hiding and showing: a restored memo, still hidden, is shown once when it is
     // complete. The desktop's layout is read once for all memos of a restore.
     void PlaceAndColor(const CWindowInfo& info, const DesktopLayout& desktop);
+    // Moves the window onto the desktop by the restore's rules, its size kept; a window the desktop
+    // holds stays where it is.
+    void ClampOntoDesktop(const DesktopLayout& desktop);
 
     // The edit dialog on this memo, modal; returns when it has closed.
     void OpenEditDialog();
-    void PopupMemoMenu();
-    void PopupCopyMenu();
+    // Where a menu opens: at the cursor for a right press, inside the memo's top-left corner (within
+    // the margin) for the keyboard.
+    enum class MenuPlace
+    {
+        Cursor,
+        Corner
+    };
+    void PopupMemoMenu(MenuPlace place = MenuPlace::Cursor);
+    void PopupCopyMenu(MenuPlace place = MenuPlace::Cursor);
     // Undo is offered only when there is a previous text and it differs from the current one.
     void UpdateUndoItem();
     // One item "n行目をコピー" per line of the text, tagged with its line number from 1.
@@ -100,6 +110,10 @@ private:
     // it) and goes to the place the system suggests.
     void MoveToDpi(int dpi, const RECT& suggested);
     void ColorFormAndLabel(COLORREF color);
+    POINT MenuPoint(MenuPlace place) const;
+    // Shift+F10 or the Menu key: the context menu; with Ctrl (Ctrl and the Menu key), the copy-line
+    // menu.
+    void MenuKey();
     ui::Label& MemoLabel() const { return *label_; }
 
     void FormClose(ui::Component& sender, ui::CloseAction& action);

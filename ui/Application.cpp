@@ -7,6 +7,9 @@
 #include "base/ModuleFileName.h"
 #include "base/WideText.h"
 
+#include <algorithm>
+#include <array>
+#include <cwchar>
 #include <exception>
 #include <new>
 
@@ -17,6 +20,19 @@ constexpr wchar_t kApplicationClass[] = L"KamifudaApplication";
 constexpr DWORD kApplicationExStyle = WS_EX_TOOLWINDOW;
 // Posted to the application window: run what waits for the handlers to return.
 constexpr UINT kRunAfterHandlers = WM_APP + 1;
+
+// The system's class of message boxes; the program makes no other windows of it.
+constexpr wchar_t kMessageBoxClass[] = L"#32770";
+
+BOOL CALLBACK FindVisibleMessageBox(HWND window, LPARAM found)
+{
+    std::array<wchar_t, 16> name{};
+    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    if (std::wcscmp(name.data(), kMessageBoxClass) != 0 || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
 
 Application* instance = nullptr; // made on first use, lives as long as the process
 } // namespace
@@ -170,6 +186,21 @@ void Application::ShowError(const std::string& utf8Message) noexcept
     } catch (...) {
         // Out of memory while reporting an error: nothing more can be shown.
     }
+}
+
+HWND Application::OpenDialog() const
+{
+    // A message box is modal to whatever opened it, a modal form included, so it comes first.
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindVisibleMessageBox, reinterpret_cast<LPARAM>(&box));
+    if (box)
+        return box;
+    return modalForms_.empty() ? nullptr : modalForms_.back();
+}
+
+void Application::ModalLoopLeft(HWND form)
+{
+    modalForms_.erase(std::remove(modalForms_.begin(), modalForms_.end(), form), modalForms_.end());
 }
 
 int Application::ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags)

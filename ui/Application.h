@@ -50,6 +50,13 @@ public:
     void ShowCurrentException() noexcept;
     void ShowError(const std::string& utf8Message) noexcept;
 
+    // The dialog the user has to answer before anything else: a message box of the program, else the
+    // modal form opened last; null while none is open.
+    HWND OpenDialog() const;
+    // Modal forms tell the application while their modal loop runs.
+    void ModalLoopEntered(HWND form) { modalForms_.push_back(form); }
+    void ModalLoopLeft(HWND form);
+
     // A modal message box owned by the active window; the answer (IDOK, IDRETRY, ...).
     int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
     // The same with the title as caption.
@@ -70,6 +77,7 @@ private:
     bool terminated_ = false;
     std::vector<std::function<void()>> afterHandlers_;
     bool afterHandlersPosted_ = false;
+    std::vector<HWND> modalForms_; // innermost last
 };
 
 } // namespace ui

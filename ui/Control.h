@@ -39,6 +39,8 @@ public:
     virtual HBRUSH OnControlColor(HDC dc);
     virtual bool WantsReturn() const { return false; }
     virtual bool CanFocus() const { return false; }
+    // Gives the control the keyboard focus.
+    virtual void Focus() { SetFocus(Handle()); }
     virtual bool IsDefault() const { return false; }
     virtual bool IsCancel() const { return false; }
     virtual void Click() {}

@@ -41,6 +41,8 @@ void Form::LoadForm(const FormNode& root)
         SetProperty(property);
     for (const auto& child : root.children)
         Adopt(BuildComponent(child, *this));
+    if (!activeControl_.empty())
+        Get<Control>(activeControl_); // a name the form data got wrong is reported now, not when shown
     CreateFormWindow(root.kind);
     // Controls are made in tab order, so that Tab moves through them in that order.
     std::vector<Component*> ordered;
@@ -112,6 +114,8 @@ void Form::SetProperty(const FormProperty& p)
         ApplyBorderStyle(p);
     else if (n == "BorderIcons")
         FlagSetValue(p, {{"biSystemMenu", &systemMenu_}, {"biMinimize", &minimizeBox_}, {"biMaximize", &maximizeBox_}});
+    else if (n == "ActiveControl")
+        activeControl_ = IdentifierValue(p);
     else if (n == "Position")
         centered_ = ChoiceValue<bool>(p, {{"poDesigned", false}, {"poScreenCenter", true}});
     else if (n == "OnCreate")
@@ -410,10 +414,12 @@ int Form::ShowModal()
     modal_ = true;
     Show();
     SetForegroundWindow(Handle());
-    if (Control* first = FindControl([](Control& c) { return c.CanFocus(); }))
-        SetFocus(first->Handle());
+    if (Control* first = InitialFocus())
+        first->Focus();
     Application& app = Application::Instance();
+    app.ModalLoopEntered(Handle());
     while (modalResult_ == kModalNone && !app.Terminated() && app.ProcessMessage()) {}
+    app.ModalLoopLeft(Handle());
     if (modalResult_ == kModalNone)
         modalResult_ = kModalCancel; // the application is ending
     modal_ = false;
@@ -445,6 +451,28 @@ Control* Form::FocusedControl()
     return ControlOf(GetFocus());
 }
 
+Control* Form::InitialFocus()
+{
+    if (!activeControl_.empty())
+        return &Get<Control>(activeControl_);
+    return FindControl([](Control& c) { return c.CanFocus(); });
+}
+
+bool Form::KeepFocusAcrossActivation(WPARAM activation)
+{
+    if (LOWORD(activation) == WA_INACTIVE) {
+        // The focus has not moved yet: it is still where the user left it.
+        HWND focus = GetFocus();
+        focusWhenLeft_ = IsChild(Handle(), focus) ? focus : nullptr;
+        return false;
+    }
+    // The default would give the focus to the form's own window, where typed keys go nowhere.
+    if (!focusWhenLeft_ || !IsChild(Handle(), focusWhenLeft_) || !IsWindowEnabled(focusWhenLeft_))
+        return false;
+    SetFocus(focusWhenLeft_);
+    return true;
+}
+
 bool Form::PreTranslateMessage(MSG& msg)
 {
     if (msg.message != WM_KEYDOWN)
@@ -452,7 +480,9 @@ bool Form::PreTranslateMessage(MSG& msg)
     Control* focused = FocusedControl();
     switch (msg.wParam) {
     case VK_RETURN:
-        if (focused && focused->WantsReturn())
+        // A control that takes Enter as a line break gets every Enter but Ctrl+Enter, which has to
+        // be caught here: translated, it would reach the control as a character.
+        if (focused && focused->WantsReturn() && GetKeyState(VK_CONTROL) >= 0)
             return false;
         if (Control* button = FindControl([](Control& c) { return c.IsDefault(); })) {
             button->Click();
@@ -535,6 +565,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_SIZE:
         LayoutAnchors();
+        break;
+    case WM_ACTIVATE:
+        if (KeepFocusAcrossActivation(wParam))
+            return 0;
         break;
     case WM_TIMER:
         for (auto& c : components_)

@@ -94,8 +94,9 @@ public:
         return std::get<Event>(it->second);
     }
 
-    // Keyboard handling of the form before the message is dispatched: Enter for the default button,
-    // Escape for the cancel button, Tab between controls. True when the message was used.
+    // Keyboard handling of the form before the message is dispatched: Enter for the default button
+    // (Ctrl+Enter where Enter types a line break), Escape for the cancel button, Tab between
+    // controls. True when the message was used.
     virtual bool PreTranslateMessage(MSG& msg);
 
     void Adopt(std::unique_ptr<Component> child) override;
@@ -144,6 +145,12 @@ private:
     void CreateFormWindow(const std::string& className);
     Control* ControlOf(HWND window);
     Control* FocusedControl();
+    // The control a modal showing starts in: the form data's ActiveControl, else the first in tab
+    // order that takes the focus.
+    Control* InitialFocus();
+    // WM_ACTIVATE: the control that had the focus when the form was left has it again when the
+    // form is activated, as in a dialog; true when the focus was given back.
+    bool KeepFocusAcrossActivation(WPARAM activation);
     template <class Predicate>
     Control* FindControl(Predicate predicate);
     void LayoutAnchors();
@@ -172,9 +179,11 @@ private:
     int borderWidth_ = 0; // at 96 DPI
     int dpi_ = kDesignDpi;
     COLORREF color_ = 0x80000000 | COLOR_BTNFACE;
-    HBRUSH brush_ = nullptr; // shared, see SharedGdiObjects.h
-    FontSpec fontSpec_;      // at 96 DPI
-    HFONT font_ = nullptr;   // shared; at the form's DPI
+    HBRUSH brush_ = nullptr;    // shared, see SharedGdiObjects.h
+    FontSpec fontSpec_;         // at 96 DPI
+    HFONT font_ = nullptr;      // shared; at the form's DPI
+    std::string activeControl_; // from the form data; empty when it names none
+    HWND focusWhenLeft_ = nullptr;
     NotifyEvent onCreate_, onClick_;
     CloseEvent onClose_;
     int modalResult_ = kModalNone;

@@ -13,6 +13,9 @@ namespace ui {
 namespace {
 constexpr wchar_t kLabelClass[] = L"KamifudaLabel";
 constexpr UINT kMeasureFlags = DT_CALCRECT | DT_EXPANDTABS | DT_LEFT;
+// The answer of the system's "Static" control to WM_GETOBJECT with OBJID_QUERYCLASSNAMEIDX: 65536
+// and the index of its class in oleacc's list of the controls it knows.
+constexpr LRESULT kStaticClassIndex = 65536 + 3;
 
 // The modifier keys as they were when the press was made: the mouse message's own flags for Shift
 // and Ctrl. The thread's key state lags behind whenever the key presses went to another window, as
@@ -62,8 +65,7 @@ void Label::CreateControl()
     // No CS_DBLCLKS: with automatic dragging both presses of a double click are drag starts.
     RegisterWindowClass(kLabelClass, 0, LoadCursorW(nullptr, IDC_ARROW));
     CreateControlWindow(kLabelClass, 0);
-    if (autoSize_)
-        CaptionChanged();
+    CaptionChanged();
 }
 
 void Label::SetCaption(const std::wstring& caption)
@@ -102,12 +104,23 @@ SIZE Label::MeasureCaptionIn(HFONT font) const
 
 void Label::CaptionChanged()
 {
-    if (autoSize_ && Handle()) {
+    if (!Handle())
+        return;
+    if (autoSize_) {
         SIZE size = MeasureCaption();
         SetBounds(Left(), Top(), size.cx, size.cy);
     }
-    if (Handle())
-        InvalidateRect(Handle(), nullptr, TRUE);
+    CaptionToWindowText();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Label::CaptionToWindowText()
+{
+    if (ansi_)
+        SetWindowTextA(Handle(), ansiCaption_.c_str());
+    else
+        SetWindowTextW(Handle(), wideCaption_.c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Label::DrawCaption(HDC dc, RECT& area)
@@ -157,6 +170,11 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONDOWN:
         MouseDown(MouseButton::Middle, wParam, lParam);
         return 0;
+    case WM_GETOBJECT:
+        // The object id is a LONG, which a 64-bit caller may pass without its sign extended.
+        if (static_cast<LONG>(lParam) == OBJID_QUERYCLASSNAMEIDX)
+            return kStaticClassIndex;
+        return CaptionControl::HandleMessage(message, wParam, lParam);
     default:
         return CaptionControl::HandleMessage(message, wParam, lParam);
     }

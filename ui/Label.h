@@ -1,6 +1,7 @@
 #pragma once
 // A label: text painted on its colour, measured with DrawText when auto-size is on. Its caption is
-// either a user-interface text (wide) or a memo text (ANSI bytes, shown in the ANSI code page).
+// either a user-interface text (wide) or a memo text (ANSI bytes, shown in the ANSI code page), and
+// is also its window text, which screen readers read as the label's name; to them it is static text.
 // Mouse presses become OnMouseDown; with drag mode automatic a left press starts a drag (see
 // BeginAutomaticDrag).
 
@@ -44,6 +45,8 @@ private:
     // A left press with drag mode automatic. The drag machinery takes it from here.
     void BeginAutomaticDrag();
     void CaptionChanged();
+    // The window text made the caption, and the change told to screen readers.
+    void CaptionToWindowText();
     void MouseDown(MouseButton button, WPARAM keys, LPARAM position);
 
     bool ansi_ = false;

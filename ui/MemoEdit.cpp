@@ -21,6 +21,14 @@ void MemoEdit::CreateControl()
     SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
+void MemoEdit::Focus()
+{
+    SetFocus(Handle());
+    const int end = GetWindowTextLengthW(Handle());
+    SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
+}
+
 std::string MemoEdit::TextAnsi() const
 {
     return AnsiText();

@@ -18,6 +18,8 @@ public:
 
     bool WantsReturn() const override { return true; }
     bool CanFocus() const override { return true; }
+    // The focus with the caret after the text, so that typing goes on where the text ends.
+    void Focus() override;
     void SetProperty(const FormProperty& property) override;
 
 protected:

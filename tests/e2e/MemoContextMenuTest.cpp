@@ -1,5 +1,6 @@
-// A memo's context menu and copy-line menu, opened by right clicks on its text and driven with keys;
-// the effects are checked on the screen, the memo window and the clipboard.
+// A memo's context menu and copy-line menu, opened by right clicks on its text or by keys on the
+// active memo and driven with keys; the effects are checked on the screen, the memo window and the
+// clipboard.
 #include "Input.h"
 #include "MemoTest.h"
 #include "MemoWindowQuery.h"
@@ -14,6 +15,14 @@ namespace {
 
 constexpr char kMemoText[] = "line one\r\nline two\r\nthird";
 
+// A way to open a memo's menu: a right click on its text, or a key pressed on the active memo, with
+// these keys held.
+struct MenuOpening {
+    std::string name;
+    std::vector<WORD> held;
+    WORD key = 0; // none: the right click
+};
+
 class MemoContextMenuTest : public MemoTest {
 protected:
     void SetUp() override
@@ -22,6 +31,27 @@ protected:
         memo_ = NewMemo(kMemoText);
         ASSERT_NE(memo_, nullptr);
     }
+
+    // The menu opened that way, null if none opened.
+    HWND OpenMenu(const MenuOpening& way)
+    {
+        if (way.key == 0)
+            return RightClickText(memo_, way.held);
+        Activate(memo_);
+        if (!way.held.empty() && !HoldKeys(way.held)) {
+            ADD_FAILURE() << "the keys did not stay held";
+            return nullptr;
+        }
+        PressKeys({way.key});
+        HWND menu = nullptr;
+        if (!WaitUntil([&] { return (menu = OpenPopupMenuOf(ProcessId())) != nullptr; }))
+            ADD_FAILURE() << way.name << " opened no menu; the program's windows:\n" << DescribeScreenOf(ProcessId());
+        for (WORD key : way.held)
+            LetGoKey(key);
+        return menu;
+    }
+
+    std::string LabelText() const { return ControlText(ChildOf(memo_, kMemoLabelClass)); }
 
     // The colour the screen shows in the memo's margin, left of its text.
     COLORREF MarginColour() const
@@ -64,27 +94,29 @@ TEST_F(MemoContextMenuTest, ControlRightClickStillOpensTheContextMenu)
     EXPECT_TRUE(WaitUntilHidden(dialog));
 }
 
-struct HeldKeys {
-    std::string name;
-    std::vector<WORD> keys;
-};
+std::string NameOf(const testing::TestParamInfo<MenuOpening>& info)
+{
+    return info.param.name;
+}
 
-class CopyLineMenuTest : public MemoContextMenuTest, public testing::WithParamInterface<HeldKeys> {};
+class CopyLineMenuTest : public MemoContextMenuTest, public testing::WithParamInterface<MenuOpening> {};
 
-TEST_P(CopyLineMenuTest, OpensWithShiftOrAltAndItsFirstItemCopiesLineOne)
+TEST_P(CopyLineMenuTest, OpensAndItsFirstItemCopiesLineOne)
 {
     testclipboard::Empty();
-    ASSERT_NE(RightClickText(memo_, GetParam().keys), nullptr) << "no menu opened";
+    ASSERT_NE(OpenMenu(GetParam()), nullptr) << "no menu opened";
     ASSERT_TRUE(ChooseWithKeys({VK_DOWN, VK_RETURN}));
     EXPECT_TRUE(WaitUntil([] { return testclipboard::ReadText() == "line one"; }))
         << "clipboard: " << testclipboard::ReadText();
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kEditDialogClass)) << "it was not the context menu";
 }
 
+// Shift or Alt with a right click; Ctrl with the Menu key, as Shift+F10 is taken by the context menu.
 INSTANTIATE_TEST_SUITE_P(Keys, CopyLineMenuTest,
-                         testing::Values(HeldKeys{"Shift", {VK_SHIFT}}, HeldKeys{"Alt", {VK_MENU}},
-                                         HeldKeys{"ShiftAndAlt", {VK_SHIFT, VK_MENU}}),
-                         [](const testing::TestParamInfo<HeldKeys>& info) { return info.param.name; });
+                         testing::Values(MenuOpening{"Shift", {VK_SHIFT}}, MenuOpening{"Alt", {VK_MENU}},
+                                         MenuOpening{"ShiftAndAlt", {VK_SHIFT, VK_MENU}},
+                                         MenuOpening{"CtrlAndMenuKey", {VK_CONTROL}, VK_APPS}),
+                         NameOf);
 
 TEST_F(MemoContextMenuTest, CopyLineMenuOffersEachLine)
 {
@@ -96,16 +128,49 @@ TEST_F(MemoContextMenuTest, CopyLineMenuOffersEachLine)
         << "clipboard: " << testclipboard::ReadText();
 }
 
-TEST_F(MemoContextMenuTest, RecolouringShowsTheNewColourOnScreen)
+class ContextMenuTest : public MemoContextMenuTest, public testing::WithParamInterface<MenuOpening> {};
+
+TEST_P(ContextMenuTest, OpensOnTheMemoAndAColourChosenFromItShowsOnScreen)
 {
     ASSERT_TRUE(WaitUntil([&] { return MarginColour() == kYellow; })) << std::hex << MarginColour();
     EXPECT_EQ(kYellow, TextAreaCornerColour());
-    ASSERT_NE(RightClickText(memo_), nullptr);
+    HWND menu = OpenMenu(GetParam());
+    ASSERT_NE(menu, nullptr);
+    // A right click opens it at the pointer, on the text; a key in the memo's top-left corner
+    // inside the margin, where the text begins.
+    POINT expected = CentreOf(ChildOf(memo_, kMemoLabelClass));
+    if (GetParam().key != 0) {
+        expected = POINT{0, 0};
+        ClientToScreen(memo_, &expected);
+    }
+    const RECT menuPlace = RectOf(menu);
+    EXPECT_EQ(expected.x, menuPlace.left);
+    EXPECT_EQ(expected.y, menuPlace.top);
     // 編集する, 色の指定, into its submenu (黄色), 緑.
-    ASSERT_TRUE(ChooseWithKeys({VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}));
+    ASSERT_TRUE(ChooseWithKeys(kChooseGreen));
     EXPECT_TRUE(WaitUntil([&] { return MarginColour() == kGreen && TextAreaCornerColour() == kGreen; }))
         << "margin " << std::hex << MarginColour() << ", text area " << TextAreaCornerColour();
     EXPECT_TRUE(IsWindowVisible(memo_));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ContextMenuTest,
+                         testing::Values(MenuOpening{"RightClick", {}}, MenuOpening{"ShiftF10", {VK_SHIFT}, VK_F10},
+                                         MenuOpening{"MenuKey", {}, VK_APPS}),
+                         NameOf);
+
+// From the keyboard alone: the Menu key, 編集する, the text typed on where it ends, OK.
+TEST_F(MemoContextMenuTest, AnEditFromTheKeyboardGoesOnAfterTheTextAndTheLabelCarriesTheNewText)
+{
+    ASSERT_NE(OpenMenu(MenuOpening{"MenuKey", {}, VK_APPS}), nullptr);
+    ASSERT_TRUE(ChooseWithKeys({'E'}));
+    HWND dialog = WaitForEditDialog();
+    ASSERT_NE(dialog, nullptr);
+    PressKeys({VK_SPACE, '4'});
+    HWND edit = ChildOf(dialog, "Edit");
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(edit) == std::string(kMemoText) + " 4"; })) << ControlText(edit);
+    ClickAt(CentreOf(ChildOf(dialog, "Button", L"OK")), MouseButton::Left);
+    ASSERT_TRUE(WaitUntilHidden(dialog));
+    EXPECT_EQ(std::string(kMemoText) + " 4", LabelText());
 }
 
 TEST_F(MemoContextMenuTest, PasteCopyUndoRedoAndDelete)
@@ -114,12 +179,16 @@ TEST_F(MemoContextMenuTest, PasteCopyUndoRedoAndDelete)
     const auto windowWidthFor = [&](const std::string& text) { return MemoClientSizeFor(text).cx + extra.cx; };
     const auto width = [&] { return RectOf(memo_).right - RectOf(memo_).left; };
 
+    // The label's window text is the memo's text, for screen readers, after each change.
+    EXPECT_EQ(kMemoText, LabelText());
+
     // Paste replaces the whole text, trimmed, and the memo takes the new size.
     testclipboard::PutText("pasted\r\n\r\n");
     ASSERT_NE(RightClickText(memo_), nullptr);
     ASSERT_TRUE(ChooseWithKeys({'V'}));
     EXPECT_TRUE(WaitUntil([&] { return CaptionOf(memo_) == "pasted"; })) << CaptionOf(memo_);
     EXPECT_TRUE(WaitUntil([&] { return width() == windowWidthFor("pasted"); }));
+    EXPECT_EQ("pasted", LabelText());
 
     // Copy puts the whole text on the clipboard.
     testclipboard::Empty();
@@ -132,6 +201,7 @@ TEST_F(MemoContextMenuTest, PasteCopyUndoRedoAndDelete)
     ASSERT_TRUE(ChooseWithKeys({'U'}));
     EXPECT_TRUE(WaitUntil([&] { return CaptionOf(memo_) == "line one"; })) << CaptionOf(memo_);
     EXPECT_TRUE(WaitUntil([&] { return width() == windowWidthFor(kMemoText); }));
+    EXPECT_EQ(kMemoText, LabelText());
     ASSERT_NE(RightClickText(memo_), nullptr);
     ASSERT_TRUE(ChooseWithKeys({'U'}));
     EXPECT_TRUE(WaitUntil([&] { return CaptionOf(memo_) == "pasted"; })) << CaptionOf(memo_);

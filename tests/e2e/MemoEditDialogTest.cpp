@@ -52,8 +52,7 @@ TEST_F(MemoEditDialogTest, TrayDoubleClickOpensTheDialogOnANewMemoAtItsDesignPla
     HWND edit = ChildOf(dialog, "Edit");
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ("", ControlText(edit));
-    HWND ok = ChildOf(dialog, "Button", L"OK");
-    EXPECT_EQ(ok, FocusOfThreadOf(dialog)) << "OK has the focus";
+    EXPECT_EQ(edit, FocusOfThreadOf(dialog)) << "the edit box has the focus";
     EXPECT_FALSE(IsWindowEnabled(memo)) << "the memo waits for its modal dialog";
 
     // Centred in the work area.
@@ -91,14 +90,41 @@ TEST_F(MemoEditDialogTest, TypedTextAndOKMakeAMemoOfExactlyThatTextsSize)
     EXPECT_EQ(kNewMemoPlace.x, RectOf(memo).left);
 }
 
+// The shell's button-up and pointer moves that come after its double click arrive while the
+// dialog is open; they must leave it the keyboard.
+TEST_F(MemoEditDialogTest, KeysTypedRightAfterATrayDoubleClickLandInTheEditBoxAndCtrlEnterMakesTheMemo)
+{
+    HWND dialog = OpenNewMemoDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND edit = ChildOf(dialog, "Edit");
+    ASSERT_NE(edit, nullptr);
+    // Enter types a line break.
+    PressKeys({'N', 'O', 'W', VK_RETURN, 'T', 'H', 'E', 'N'});
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(edit) == "now\r\nthen"; })) << ControlText(edit);
+    EXPECT_EQ(dialog, GetForegroundWindow());
+    EXPECT_EQ(dialog, GetAncestor(WindowFromPoint(CentreOf(dialog)), GA_ROOT)) << DescribeScreenOf(ProcessId());
+
+    ASSERT_TRUE(HoldKeys({VK_CONTROL}));
+    PressKeys({VK_RETURN});
+    LetGoKey(VK_CONTROL);
+    ASSERT_TRUE(WaitUntilHidden(dialog)) << ControlText(edit);
+    HWND memo = WaitForMemo();
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ("now", CaptionOf(memo));
+    EXPECT_EQ("now\r\nthen", ControlText(ChildOf(memo, kMemoLabelClass))) << "the label's window text";
+    EXPECT_EQ(1u, VisibleMemos().size());
+}
+
 TEST_F(MemoEditDialogTest, OKOrCancelOnANewEmptyMemoClosesItWithoutAQuestion)
 {
-    // OK is the default button: Enter.
+    // OK is the default button: Ctrl+Enter, as Enter types a line break in the edit box.
     HWND dialog = OpenNewMemoDialog();
     ASSERT_NE(dialog, nullptr);
     HWND memo = VisibleWindowOfClass(ProcessId(), kMemoWindowClass);
     ASSERT_NE(memo, nullptr);
+    ASSERT_TRUE(HoldKeys({VK_CONTROL}));
     PressKeys({VK_RETURN});
+    LetGoKey(VK_CONTROL);
     EXPECT_TRUE(WaitUntilHidden(dialog));
     EXPECT_TRUE(WaitUntilHidden(memo));
 

@@ -56,7 +56,7 @@ std::vector<HWND> MemoTest::VisibleMemos() const
 
 HWND MemoTest::OpenNewMemoDialog()
 {
-    PostTrayNotification(program_.mainWindow, WM_LBUTTONDBLCLK);
+    PostTrayDoubleClick(program_.mainWindow);
     return WaitForEditDialog();
 }
 

@@ -10,6 +10,12 @@
 
 namespace e2e {
 
+// Keys into a memo's context menu: 色の指定 (the second item), into its submenu, then down to a colour.
+inline const std::vector<WORD> kChooseGreen{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};
+inline const std::vector<WORD> kChooseBlue{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN};
+// The last item of the context menu deletes the memo.
+inline const std::vector<WORD> kChooseDelete{VK_UP, VK_RETURN};
+
 // A running program and what a person does to its memos: new memos from the tray, the edit dialog,
 // right clicks on a memo's text and menus driven with keys.
 class MemoTest : public KamifudaTest {
@@ -18,12 +24,13 @@ protected:
 
     DWORD ProcessId() const { return program_.process->Id(); }
 
-    // The new memo's edit dialog, opened by a double click on the tray icon; null if none opened.
+    // The new memo's edit dialog, opened by a double click on the tray icon (the shell's whole
+    // sequence of it); null if none opened.
     HWND OpenNewMemoDialog();
     HWND WaitForEditDialog();
     // A visible memo window of the program, waiting until one shows; null if none does.
     HWND WaitForMemo();
-    // The program's visible memo windows, topmost first.
+    // The program's visible memos, the front one first.
     std::vector<HWND> VisibleMemos() const;
     // A new memo with this text: the tray's double click, the text put into the edit box, a click on
     // OK. Returns the memo window, null if something did not appear.

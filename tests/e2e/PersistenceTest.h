@@ -11,12 +11,6 @@
 
 namespace e2e {
 
-// Keys into a memo's context menu: 色の指定 (the second item), into its submenu, then down to a colour.
-inline const std::vector<WORD> kChooseGreen{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};
-inline const std::vector<WORD> kChooseBlue{VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN};
-// The last item of the context menu deletes the memo.
-inline const std::vector<WORD> kChooseDelete{VK_UP, VK_RETURN};
-
 // Memos that must survive: the program is started, ended and started again on the same folder,
 // and its files are looked at (and prepared, and held open) between and during the runs.
 class PersistenceTest : public MemoTest {

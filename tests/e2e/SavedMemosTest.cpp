@@ -128,6 +128,36 @@ TEST_F(SavedMemosTest, AfterExitAndANewStartEveryMemoIsBackWithItsTextPlaceSizeA
     ExpectShown(before);
 }
 
+// The screen cannot change its size here, so a memo is put where no screen shows it, as a monitor
+// that goes away leaves it, and the display change is announced as Windows announces it.
+TEST_F(SavedMemosTest, AfterADisplayChangeAMemoNoScreenShowsIsBroughtOntoItAndSavedAndTheOtherStays)
+{
+    const std::vector<HWND> memos = StartWithSavedMemos({"shown", "lost"});
+    ASSERT_EQ(memos.size(), 2u);
+    RECT shownPlace{};
+    RECT lostPlace{};
+    ASSERT_TRUE(MoveWindowTo(memos[0], 200, 150, &shownPlace));
+    const int screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    ASSERT_TRUE(MoveWindowTo(memos[1], screenWidth + 300, 240, &lostPlace));
+
+    DWORD_PTR ignored = 0;
+    ASSERT_NE(0, SendMessageTimeoutW(program_.mainWindow, WM_DISPLAYCHANGE, 32, MAKELPARAM(screenWidth, screenHeight),
+                                     SMTO_NORMAL, 15000, &ignored));
+    const LONG width = lostPlace.right - lostPlace.left;
+    const RECT broughtBack{screenWidth - width, 240, screenWidth, lostPlace.bottom};
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT now = RectOf(memos[1]);
+        return EqualRect(&now, &broughtBack) != FALSE;
+    })) << RectOf(memos[1]).left;
+    const RECT shownNow = RectOf(memos[0]);
+    EXPECT_TRUE(EqualRect(&shownPlace, &shownNow)) << shownNow.left << ", " << shownNow.top;
+    EXPECT_TRUE(WaitUntil([&] {
+        return IsStoredAsShown(ProgramFolder(), memos[1], "lost") &&
+               IsStoredAsShown(ProgramFolder(), memos[0], "shown");
+    })) << Describe(ReadStoredMemos(ProgramFolder()));
+}
+
 // Windows may end the process right after WM_ENDSESSION; what changed since the last timer save
 // must be on the disk when the message returns.
 TEST_F(SavedMemosTest, SessionEndSavesWhatChangedSinceTheLastTimerSave)

@@ -49,6 +49,19 @@ void PostTrayNotification(HWND owner, UINT mouseMessage, UINT id)
     PostMessageW(owner, kTrayCallbackMessage, id, mouseMessage);
 }
 
+void PostTrayClick(HWND owner)
+{
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE})
+        PostTrayNotification(owner, message);
+}
+
+void PostTrayDoubleClick(HWND owner)
+{
+    for (UINT message :
+         {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_MOUSEMOVE, WM_MOUSEMOVE})
+        PostTrayNotification(owner, message);
+}
+
 bool SendTrayNotification(HWND owner, UINT mouseMessage, UINT id)
 {
     DWORD_PTR result = 0;

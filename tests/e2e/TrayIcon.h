@@ -23,6 +23,13 @@ void PostTaskbarCreated(HWND window);
 // Posts the notification the shell sends when the mouse acts on the icon.
 void PostTrayNotification(HWND owner, UINT mouseMessage, UINT id = kTrayIconId);
 
+// What the shell sends for a person's click on the icon: the pointer comes, the button goes down
+// and up, the pointer moves on.
+void PostTrayClick(HWND owner);
+// And for a double click: button-down, button-up, double click, button-up, the pointer moving
+// before and after. The last ones arrive while whatever the double click opened is up.
+void PostTrayDoubleClick(HWND owner);
+
 // Sends the notification and returns once the owner has handled it; false if it has not returned
 // within the timeout (for instance because the handler opened a modal menu).
 bool SendTrayNotification(HWND owner, UINT mouseMessage, UINT id = kTrayIconId);

@@ -17,14 +17,14 @@
 namespace e2e {
 namespace {
 
-// メモ追加, クリップボードの内容をメモにする, 削除したメモを戻す, separator, バージョン情報, separator,
-// Kamifudaの終了.
-constexpr size_t kTrayMenuRows = 7;
+// メモ追加, クリップボードの内容をメモにする, 削除したメモを戻す, メモをすべて前面に表示, separator,
+// バージョン情報, separator, Kamifudaの終了.
+constexpr size_t kTrayMenuRows = 8;
 constexpr size_t kClipboardItemRow = 1;
 // Greyed in a fresh folder: nothing was deleted.
 constexpr size_t kRestoreItemRow = 2;
-constexpr size_t kSeparatorRows[] = {3, 5};
-constexpr size_t kAlwaysEnabledRows[] = {0, 4, 6};
+constexpr size_t kSeparatorRows[] = {4, 6};
+constexpr size_t kAlwaysEnabledRows[] = {0, 3, 5, 7};
 // An etched line is at most two pixels high; a line of text is far higher.
 constexpr int kSeparatorMaxHeight = 2;
 

@@ -38,16 +38,20 @@ TEST_F(DummyWindowTest, IsTheOffScreenToolWindowASecondStartLooksFor)
     EXPECT_EQ(&window, ui::Application::Instance().MainForm());
 }
 
-TEST_F(DummyWindowTest, TrayMenuHasItsSevenItemsInOrder)
+TEST_F(DummyWindowTest, TrayMenuHasItsEightItemsInOrder)
 {
     std::map<UINT, ui::MenuItem*> commands;
     ui::UniqueMenu menu = window.Get<ui::PopupMenu>("PopupMenu").BuildMenu(commands);
-    const wchar_t* expected[] = {L"メモ追加(&N)...",        L"クリップボードの内容をメモにする(&P)",
-                                 L"削除したメモを戻す(&R)", nullptr,
-                                 L"バージョン情報(&A)...",  nullptr,
+    const wchar_t* expected[] = {L"メモ追加(&N)...",
+                                 L"クリップボードの内容をメモにする(&P)",
+                                 L"削除したメモを戻す(&R)",
+                                 L"メモをすべて前面に表示(&F)",
+                                 nullptr,
+                                 L"バージョン情報(&A)...",
+                                 nullptr,
                                  L"Kamifudaの終了(&X)"};
-    ASSERT_EQ(7, GetMenuItemCount(menu.Get()));
-    for (int i = 0; i < 7; ++i) {
+    ASSERT_EQ(8, GetMenuItemCount(menu.Get()));
+    for (int i = 0; i < 8; ++i) {
         if (!expected[i]) {
             EXPECT_TRUE(GetMenuState(menu.Get(), i, MF_BYPOSITION) & MF_SEPARATOR) << i;
             continue;

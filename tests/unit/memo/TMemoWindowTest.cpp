@@ -5,6 +5,7 @@
 #include "ExpectedColours.h"
 #include "Label.h"
 #include "MemoTestSupport.h"
+#include "MemosOnScreen.h"
 #include "MenuItem.h"
 #include "TMemoWindows.h"
 #include "Wait.h"
@@ -186,6 +187,37 @@ TEST(TMemoWindow, ADpiChangeScalesTheSizeTheUserGaveAMemo)
     SendDpiChange(memo, 96, before);
     r = memotest::WindowRect(memo.Handle());
     EXPECT_TRUE(EqualRect(&before, &r));
+}
+
+// After a display change every memo is measured against the desktop as it is now, given as data:
+// here smaller than the screen the tests run on, as when a monitor goes away.
+TEST(TMemoWindow, AfterADisplayChangeAMemoOffTheSmallerDesktopComesOntoItAndOneOnItStays)
+{
+    const DesktopLayout smaller{RECT{0, 0, 640, 480}, {RECT{0, 0, 640, 480}}};
+    struct Case {
+        RECT before;
+        POINT after;
+    };
+    const Case cases[] = {
+        {RECT{100, 80, 220, 120}, POINT{100, 80}}, // on it: stays
+        {RECT{700, 500, 820, 540}, POINT{520, 440}},
+        {RECT{600, 300, 720, 340}, POINT{520, 300}}, // partly off it
+        {RECT{-900, 300, -780, 340}, POINT{0, 300}}, // on a monitor left of it that is gone
+    };
+    std::vector<std::unique_ptr<TMemoWindow>> memos;
+    for (const Case& c : cases) {
+        memos.push_back(std::make_unique<TMemoWindow>());
+        memos.back()->SetMemoText("memo");
+        memos.back()->SetBounds(c.before.left, c.before.top, c.before.right - c.before.left,
+                                c.before.bottom - c.before.top);
+    }
+    KeepMemosOnDesktop(smaller);
+    for (std::size_t i = 0; i < memos.size(); ++i) {
+        SCOPED_TRACE(i);
+        const RECT r = memotest::WindowRect(memos[i]->Handle());
+        EXPECT_EQ((std::array<LONG, 4>{cases[i].after.x, cases[i].after.y, 120, 40}),
+                  (std::array<LONG, 4>{r.left, r.top, r.right - r.left, r.bottom - r.top}));
+    }
 }
 
 // ApplyWindowInfo on a real window. Expectations come from the system's own metrics; with one monitor

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 namespace {
 
 // A form built from text, with a handler table the test chooses.
@@ -91,6 +94,7 @@ TEST(Form, RejectsUnknownKindsPropertiesAndHandlersByName)
     EXPECT_NE(
         std::string::npos,
         LoadError("object F: TTestForm\n object L: TLabel\n  OnMouseDown = Clicked\n end\nend\n").find("'Clicked'"));
+    EXPECT_NE(std::string::npos, LoadError("object F: TTestForm\n ActiveControl = Nowhere\nend\n").find("'Nowhere'"));
     EXPECT_EQ("", LoadError("object F: TTestForm\n OnCreate = Clicked\nend\n"));
 }
 
@@ -139,6 +143,48 @@ TEST(Form, AnchoredControlFollowsTheFormsSize)
     EXPECT_EQ(250, moved.Left());
     EXPECT_EQ(130, moved.Top());
     EXPECT_EQ(40, moved.Width());
+}
+
+namespace {
+std::vector<HWND> namesChanged;
+void CALLBACK RecordNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG objectId, LONG childId, DWORD, DWORD)
+{
+    if (objectId == OBJID_CLIENT && childId == CHILDID_SELF)
+        namesChanged.push_back(window);
+}
+} // namespace
+
+// Screen readers read a control's name from its window text and take its role from the class its
+// window answers to; they hear of a new name through the event.
+TEST(Form, ALabelsWindowTextIsItsCaptionToldWhenItChangesAndItAnswersAsStaticText)
+{
+    TestForm form("object F: TTestForm\n object L: TLabel\n  Caption = 'design'\n end\nend\n");
+    auto& label = form.Get<ui::Label>("L");
+    const HWND window = label.Handle();
+    std::array<char, 64> text{};
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    EXPECT_STREQ("design", text.data());
+
+    namesChanged.clear();
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, RecordNameChange,
+                                         GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(nullptr, hook);
+    label.SetCaptionAnsi("two\r\nlines \x83\x81");
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    UnhookWinEvent(hook);
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    EXPECT_STREQ("two\r\nlines \x83\x81", text.data());
+    EXPECT_EQ(std::vector<HWND>{window}, namesChanged);
+
+    // OBJID_QUERYCLASSNAMEIDX is -12; a 64-bit caller may pass it without its sign extended.
+    const LPARAM signExtended = static_cast<LPARAM>(static_cast<LONG>(0xFFFFFFF4));
+    const LPARAM zeroExtended = static_cast<LPARAM>(static_cast<ULONG_PTR>(0xFFFFFFF4u));
+    EXPECT_EQ(65536 + 3, SendMessageW(window, WM_GETOBJECT, 0, signExtended));
+    EXPECT_EQ(65536 + 3, SendMessageW(window, WM_GETOBJECT, 0, zeroExtended));
+    EXPECT_EQ(0, SendMessageW(window, WM_GETOBJECT, 0, static_cast<LPARAM>(static_cast<LONG>(0xFFFFFFFC))))
+        << "the client object is the system's to give";
 }
 
 TEST(PopupMenuBuild, CaptionsStatesAndAutomaticHotkeys)
