@@ -1,6 +1,7 @@
 // A memo's context menu and copy-line menu, opened by right clicks on its text or by keys on the
 // active memo and driven with keys; the effects are checked on the screen, the memo window and the
 // clipboard.
+#include "HeldModifierKeys.h"
 #include "Input.h"
 #include "MemoTest.h"
 #include "MemoWindowQuery.h"
@@ -38,16 +39,13 @@ protected:
         if (way.key == 0)
             return RightClickText(memo_, way.held);
         Activate(memo_);
-        if (!way.held.empty() && !HoldKeys(way.held)) {
-            ADD_FAILURE() << "the keys did not stay held";
+        const HeldModifierKeys held(way.held);
+        if (!held.AllHeld())
             return nullptr;
-        }
         PressKeys({way.key});
         HWND menu = nullptr;
         if (!WaitUntil([&] { return (menu = OpenPopupMenuOf(ProcessId())) != nullptr; }))
             ADD_FAILURE() << way.name << " opened no menu; the program's windows:\n" << DescribeScreenOf(ProcessId());
-        for (WORD key : way.held)
-            LetGoKey(key);
         return menu;
     }
 

@@ -104,9 +104,11 @@ TEST_F(MemoEditDialogTest, KeysTypedRightAfterATrayDoubleClickLandInTheEditBoxAn
     EXPECT_EQ(dialog, GetForegroundWindow());
     EXPECT_EQ(dialog, GetAncestor(WindowFromPoint(CentreOf(dialog)), GA_ROOT)) << DescribeScreenOf(ProcessId());
 
-    ASSERT_TRUE(HoldKeys({VK_CONTROL}));
-    PressKeys({VK_RETURN});
-    LetGoKey(VK_CONTROL);
+    {
+        const HeldModifierKeys control({VK_CONTROL});
+        ASSERT_TRUE(control.AllHeld());
+        PressKeys({VK_RETURN});
+    }
     ASSERT_TRUE(WaitUntilHidden(dialog)) << ControlText(edit);
     HWND memo = WaitForMemo();
     ASSERT_NE(memo, nullptr);
@@ -122,9 +124,11 @@ TEST_F(MemoEditDialogTest, OKOrCancelOnANewEmptyMemoClosesItWithoutAQuestion)
     ASSERT_NE(dialog, nullptr);
     HWND memo = VisibleWindowOfClass(ProcessId(), kMemoWindowClass);
     ASSERT_NE(memo, nullptr);
-    ASSERT_TRUE(HoldKeys({VK_CONTROL}));
-    PressKeys({VK_RETURN});
-    LetGoKey(VK_CONTROL);
+    {
+        const HeldModifierKeys control({VK_CONTROL});
+        ASSERT_TRUE(control.AllHeld());
+        PressKeys({VK_RETURN});
+    }
     EXPECT_TRUE(WaitUntilHidden(dialog));
     EXPECT_TRUE(WaitUntilHidden(memo));
 

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <map>
 #include <string>
 
@@ -258,14 +260,14 @@ TEST_F(MemoMenuTest, TheMemoIsInUseWhileAMenuOrTheEditDialogIsOpen)
 {
     memo.SetMemoText("one\r\ntwo");
     memo.Show();
-    const std::pair<const char*, void (TMemoWindow::*)()> openings[] = {{"menu", &TMemoWindow::PopupMemoMenu},
-                                                                        {"copy menu", &TMemoWindow::PopupCopyMenu},
-                                                                        {"edit dialog", &TMemoWindow::OpenEditDialog}};
+    const std::pair<const char*, std::function<void()>> openings[] = {{"menu", [&] { memo.PopupMemoMenu(); }},
+                                                                      {"copy menu", [&] { memo.PopupCopyMenu(); }},
+                                                                      {"edit dialog", [&] { memo.OpenEditDialog(); }}};
     for (const auto& [what, open] : openings) {
         SCOPED_TRACE(what);
         inUseSeen = false;
         ASSERT_NE(0u, SetTimer(nullptr, 0, 50, &NoteInUseAndClose));
-        (memo.*open)();
+        open();
         EXPECT_TRUE(inUseSeen);
         EXPECT_FALSE(MemoInUse::Any()) << "once it has closed";
     }
