@@ -21,6 +21,10 @@ bool SendAndWait(WORD key, bool down)
     if (UnderWine()) {
         if (!SendModifierToXServer(key, down))
             return false;
+        // A release that reaches X while no window of Wine has the focus (the dialog that the key
+        // closed is gone) never reaches Wine: it is told through SendInput as well.
+        if (!down)
+            LetGoKey(key);
     } else if (down) {
         HoldKey(key);
     } else {

@@ -104,11 +104,7 @@ TEST_F(MemoEditDialogTest, KeysTypedRightAfterATrayDoubleClickLandInTheEditBoxAn
     EXPECT_EQ(dialog, GetForegroundWindow());
     EXPECT_EQ(dialog, GetAncestor(WindowFromPoint(CentreOf(dialog)), GA_ROOT)) << DescribeScreenOf(ProcessId());
 
-    {
-        const HeldModifierKeys control({VK_CONTROL});
-        ASSERT_TRUE(control.AllHeld());
-        PressKeys({VK_RETURN});
-    }
+    ASSERT_TRUE(PressControlEnter());
     ASSERT_TRUE(WaitUntilHidden(dialog)) << ControlText(edit);
     HWND memo = WaitForMemo();
     ASSERT_NE(memo, nullptr);
@@ -124,11 +120,7 @@ TEST_F(MemoEditDialogTest, OKOrCancelOnANewEmptyMemoClosesItWithoutAQuestion)
     ASSERT_NE(dialog, nullptr);
     HWND memo = VisibleWindowOfClass(ProcessId(), kMemoWindowClass);
     ASSERT_NE(memo, nullptr);
-    {
-        const HeldModifierKeys control({VK_CONTROL});
-        ASSERT_TRUE(control.AllHeld());
-        PressKeys({VK_RETURN});
-    }
+    ASSERT_TRUE(PressControlEnter());
     EXPECT_TRUE(WaitUntilHidden(dialog));
     EXPECT_TRUE(WaitUntilHidden(memo));
 
@@ -139,7 +131,7 @@ TEST_F(MemoEditDialogTest, OKOrCancelOnANewEmptyMemoClosesItWithoutAQuestion)
     ASSERT_NE(memo, nullptr);
     HWND cancel = ChildOf(dialog, "Button", L"キャンセル");
     ASSERT_NE(cancel, nullptr);
-    ClickAt(CentreOf(cancel), MouseButton::Left);
+    ASSERT_TRUE(ClickWhenSettled(dialog, cancel));
     EXPECT_TRUE(WaitUntilHidden(dialog));
     EXPECT_TRUE(WaitUntilHidden(memo));
     EXPECT_EQ(nullptr, VisibleWindowOfClass(ProcessId(), kMessageBoxClass)) << "no question was asked";
@@ -252,12 +244,12 @@ TEST_F(MemoEditDialogTest, ThirtyMemosMadeAndDeletedGiveTheirWindowsBack)
     const std::size_t before = WindowCountOfProcess(ProcessId());
     for (int i = 0; i < 30; ++i) {
         SCOPED_TRACE(i);
-        // A memo of a text, confirmed with Enter (OK is the default button).
+        // A memo of a text, confirmed with Ctrl+Enter (Enter types a line break).
         HWND dialog = OpenNewMemoDialog();
         ASSERT_NE(dialog, nullptr);
         const std::string text = "memo " + std::to_string(i);
         SendMessageA(ChildOf(dialog, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        PressKeys({VK_RETURN});
+        ASSERT_TRUE(PressControlEnter());
         ASSERT_TRUE(WaitUntilHidden(dialog));
         HWND memo = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (memo = WaitForMemo()) != nullptr && CaptionOf(memo) == text; }));

@@ -154,6 +154,15 @@ bool MemoTest::ClickWhenSettled(HWND dialog, HWND button)
     return ready;
 }
 
+bool MemoTest::PressControlEnter()
+{
+    const HeldModifierKeys control({VK_CONTROL});
+    if (!control.AllHeld())
+        return false;
+    PressKeys({VK_RETURN});
+    return true;
+}
+
 bool MemoTest::ChooseWithKeys(const std::vector<WORD>& keys)
 {
     PressKeys(keys);

@@ -43,6 +43,8 @@ protected:
     static constexpr std::chrono::milliseconds kActivationTimeout{2000};
     // Clicks the button of a dialog once the dialog has settled; false if it did not.
     static bool ClickWhenSettled(HWND dialog, HWND button);
+    // OK in the edit dialog from the keyboard: Ctrl+Enter, as Enter types a line break there.
+    static bool PressControlEnter();
     // Keys pressed into the open menu; waits until it has closed.
     bool ChooseWithKeys(const std::vector<WORD>& keys);
 

@@ -168,9 +168,9 @@ TEST_F(SyncedFolderTest, AnOpenEditDialogLosesNothingToWhatTheOtherPCWrote)
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(ShownCaptions(VisibleMemos()), CaptionsOf(kBefore)) << "taken in under the open dialog";
 
-    // OK with a new text, as Enter gives it (OK is the default button).
+    // OK with a new text, as Ctrl+Enter gives it.
     SendMessageA(ChildOf(dialog, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("beta typed"));
-    PressKeys({VK_RETURN});
+    ASSERT_TRUE(PressControlEnter());
     HWND box = WaitForMessageBox(kProgramTitle);
     ASSERT_NE(box, nullptr) << "no word of the other PC's memos kept aside";
     const std::vector<std::string> keptMemo = FilesStartingWith(ProgramFolder(), "memo.conflict-");
