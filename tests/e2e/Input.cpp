@@ -50,6 +50,12 @@ void PressKeys(const std::vector<WORD>& virtualKeys)
     Send(inputs);
 }
 
+void PressChord(WORD modifier, WORD key)
+{
+    Send(
+        {KeyInput(modifier, 0), KeyInput(key, 0), KeyInput(key, KEYEVENTF_KEYUP), KeyInput(modifier, KEYEVENTF_KEYUP)});
+}
+
 void ClickAt(POINT screenPoint, MouseButton button)
 {
     MovePointerTo(screenPoint);

@@ -17,6 +17,10 @@ enum class MouseButton
 // Presses and releases each key in turn.
 void PressKeys(const std::vector<WORD>& virtualKeys);
 
+// A modifier held around one key, as a single batch of input: nothing can come between them, so
+// the window that has the focus reads the chord whole (Ctrl+Enter in a dialog).
+void PressChord(WORD modifier, WORD key);
+
 // Moves the cursor to a screen point and presses and releases the button there.
 void ClickAt(POINT screenPoint, MouseButton button);
 

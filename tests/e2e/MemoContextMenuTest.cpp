@@ -39,10 +39,12 @@ protected:
         if (way.key == 0)
             return RightClickText(memo_, way.held);
         Activate(memo_);
-        const HeldModifierKeys held(way.held);
-        if (!held.AllHeld())
-            return nullptr;
-        PressKeys({way.key});
+        // A key with its modifier in one batch into the active memo, as a chord comes from a
+        // keyboard (held at the X server, Ctrl made the 32-bit program's runs lose the clipboard).
+        if (way.held.empty())
+            PressKeys({way.key});
+        else
+            PressChord(way.held.front(), way.key);
         HWND menu = nullptr;
         if (!WaitUntil([&] { return (menu = OpenPopupMenuOf(ProcessId())) != nullptr; }))
             ADD_FAILURE() << way.name << " opened no menu; the program's windows:\n" << DescribeScreenOf(ProcessId());
