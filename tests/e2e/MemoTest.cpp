@@ -165,7 +165,10 @@ bool MemoTest::PressControlEnter()
 bool MemoTest::ChooseWithKeys(const std::vector<WORD>& keys)
 {
     PressKeys(keys);
-    return WaitUntil([&] { return OpenPopupMenuOf(ProcessId()) == nullptr; });
+    if (WaitUntil([&] { return OpenPopupMenuOf(ProcessId()) == nullptr; }))
+        return true;
+    ADD_FAILURE() << "the keys left the menu open; the program's windows:\n" << DescribeScreenOf(ProcessId());
+    return false;
 }
 
 bool MemoTest::WaitUntilHidden(HWND window)

@@ -60,7 +60,7 @@ protected:
                 << DescribeScreenOf(ProcessId());
         const std::vector<HWND> memos = VisibleMemos();
         ASSERT_EQ(2u, memos.size());
-        EXPECT_EQ("second memo", CaptionOf(memos[0]));
+        EXPECT_EQ("second memo", CaptionOf(memos[0])) << DescribeScreenOf(ProcessId());
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == memos[0]; })) << DescribeScreenOf(ProcessId());
     }
 
