@@ -8,15 +8,6 @@
 
 namespace e2e {
 
-// The 64-bit test program holds modifiers at the X server as well. A 32-bit test program that
-// starts xdotool loses the clipboard for the rest of its run (seen under Wine 8.0, cause not yet
-// found), so there the keys go through SendInput alone, as before.
-#ifdef _WIN64
-constexpr bool kHoldAtTheXServer = true;
-#else
-constexpr bool kHoldAtTheXServer = false;
-#endif
-
 namespace {
 
 bool ReadsHeld(WORD key)
@@ -27,7 +18,7 @@ bool ReadsHeld(WORD key)
 // Presses or lets go of the key; true once the system reads it so.
 bool SendAndWait(WORD key, bool down)
 {
-    if (kHoldAtTheXServer && UnderWine()) {
+    if (UnderWine()) {
         if (!SendModifierToXServer(key, down))
             return false;
         // A release that reaches X while no window of Wine has the focus (the dialog that the key

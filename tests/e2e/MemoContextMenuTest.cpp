@@ -40,7 +40,7 @@ protected:
             return RightClickText(memo_, way.held);
         Activate(memo_);
         // A key with its modifier in one batch into the active memo, as a chord comes from a
-        // keyboard (held at the X server, Ctrl made the 32-bit program's runs lose the clipboard).
+        // keyboard.
         if (way.held.empty())
             PressKeys({way.key});
         else

@@ -156,8 +156,7 @@ bool MemoTest::ClickWhenSettled(HWND dialog, HWND button)
 
 bool MemoTest::PressControlEnter()
 {
-    // In one batch into the focused dialog: holding Ctrl at the X server as well made the 32-bit
-    // program's runs lose the clipboard for every case after it.
+    // In one batch into the focused dialog, as a chord comes from a keyboard.
     PressChord(VK_CONTROL, VK_RETURN);
     return true;
 }

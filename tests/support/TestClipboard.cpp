@@ -2,19 +2,34 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <string>
 
 namespace testclipboard {
 
 namespace {
 constexpr int kOpenAttempts = 750;
 constexpr DWORD kOpenRetryMs = 20;
+
+// Who keeps the clipboard open: its window's class and process, for the failure message.
+std::string ClipboardHolder()
+{
+    HWND holder = GetOpenClipboardWindow();
+    if (!holder)
+        return "no window (a thread without one)";
+    char className[256] = "";
+    GetClassNameA(holder, className, sizeof className);
+    DWORD process = 0;
+    GetWindowThreadProcessId(holder, &process);
+    return std::string("the window of class \"") + className + "\" of process " + std::to_string(process) +
+           (process == GetCurrentProcessId() ? " (this test)" : "");
+}
 } // namespace
 
 Session::Session()
 {
     for (int attempt = 1; !OpenClipboard(nullptr); ++attempt) {
         if (attempt == kOpenAttempts)
-            throw std::runtime_error("the test cannot open the clipboard");
+            throw std::runtime_error("the test cannot open the clipboard: it is held open by " + ClipboardHolder());
         Sleep(kOpenRetryMs);
     }
 }
