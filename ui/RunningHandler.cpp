@@ -15,7 +15,7 @@ RunningHandler::RunningHandler()
 RunningHandler::~RunningHandler()
 {
     if (--running == 0)
-        Application::Instance().HandlersReturned();
+        Application::HandlersReturned();
 }
 
 int RunningHandler::Count()
