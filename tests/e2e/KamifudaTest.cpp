@@ -86,9 +86,7 @@ Instance KamifudaTest::StartProgram()
 HWND KamifudaTest::OpenTrayMenu(const Instance& instance)
 {
     PostTrayNotification(instance.mainWindow, WM_RBUTTONDOWN);
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = OpenPopupMenuOf(instance.process->Id())) != nullptr; });
-    return menu;
+    return WaitForOpenMenu(instance.process->Id());
 }
 
 } // namespace e2e

@@ -45,8 +45,8 @@ protected:
             PressKeys({way.key});
         else
             PressChord(way.held.front(), way.key);
-        HWND menu = nullptr;
-        if (!WaitUntil([&] { return (menu = OpenPopupMenuOf(ProcessId())) != nullptr; }))
+        HWND menu = WaitForOpenMenu(ProcessId());
+        if (!menu)
             ADD_FAILURE() << way.name << " opened no menu; the program's windows:\n" << DescribeScreenOf(ProcessId());
         return menu;
     }

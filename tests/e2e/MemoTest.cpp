@@ -108,8 +108,8 @@ HWND MemoTest::RightClickText(HWND memo, const std::vector<WORD>& heldKeys)
     if (!held.AllHeld())
         return nullptr;
     ClickAt(CentreOf(label), MouseButton::Right);
-    HWND menu = nullptr;
-    if (!WaitUntil([&] { return (menu = OpenPopupMenuOf(ProcessId())) != nullptr; }))
+    HWND menu = WaitForOpenMenu(ProcessId());
+    if (!menu)
         ADD_FAILURE() << "the right click opened no menu; the program's windows:\n" << DescribeScreenOf(ProcessId());
     return menu;
 }

@@ -1,6 +1,7 @@
 #include "WindowQuery.h"
 
 #include "ProgramNames.h"
+#include "Wait.h"
 
 #include <algorithm>
 #include <array>
@@ -88,6 +89,27 @@ HWND OpenPopupMenuOf(DWORD processId)
         }
     }
     return nullptr;
+}
+
+HWND WaitForOpenMenu(DWORD processId)
+{
+    HWND menu = nullptr;
+    if (!WaitUntil([&] { return (menu = OpenPopupMenuOf(processId)) != nullptr; }))
+        return nullptr;
+    // A menu opens under the pointer. Under Wine the X server then tells the program that the
+    // pointer entered the menu, and Wine makes a mouse move of it, which takes the highlight off
+    // the menu's item. Arriving between an arrow key and Enter, it made Enter close the menu
+    // without choosing anything (a move sent between the two keys does so every time); a person's
+    // keys come long after it. The program's thread takes in what the X server sent whenever it
+    // next waits for messages: it answers one message, is given a moment to wait, and answers
+    // another, after which the move, if any, lies in its queue before the test's keys.
+    constexpr UINT kAnswerTimeoutMs = 5000;
+    constexpr std::chrono::milliseconds kMomentToWait{50};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(menu, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
+    WaitUntil([] { return false; }, kMomentToWait);
+    SendMessageTimeoutW(menu, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
+    return IsWindowVisible(menu) ? menu : nullptr;
 }
 
 std::string DescribeScreenOf(DWORD processId)

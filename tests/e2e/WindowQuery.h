@@ -23,6 +23,9 @@ std::vector<HWND> OfClass(const std::vector<HWND>& windows, const std::string& c
 
 // The visible pop-up menu window ("#32768") of a process, or null.
 HWND OpenPopupMenuOf(DWORD processId);
+// Waits until a pop-up menu of the process is open and has taken in the events of its opening,
+// ready for keys; returns it, or null if none opened.
+HWND WaitForOpenMenu(DWORD processId);
 
 // For a failure message: the visible top-level windows of the process (class, caption, place),
 // which one is in the foreground, and where the pointer is.
