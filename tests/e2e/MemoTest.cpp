@@ -76,7 +76,8 @@ HWND MemoTest::NewMemo(const std::string& text)
     }
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (!ClickWhenSettled(dialog, ok) || !WaitUntilHidden(dialog)) {
-        ADD_FAILURE() << "a click on OK did not close the edit dialog";
+        ADD_FAILURE() << "a click on OK did not close the edit dialog; the program's windows:\n"
+                      << DescribeScreenOf(ProcessId());
         return nullptr;
     }
     // Not simply the topmost memo: as the dialog closes, the activation may go back to an older

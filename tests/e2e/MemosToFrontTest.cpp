@@ -19,9 +19,11 @@ constexpr DWORD kPastTheDoubleClickMarginMs = 300;
 class MemosToFrontTest : public PersistenceTest {
 protected:
     // Two memos side by side, the second in front of the first, and another program's window over
-    // the whole screen, active. They do not overlap: under Wine, an X expose of a memo that arrives
-    // after the other memo was moved or raised over it lifts the exposed memo above the other in
-    // Wine's own order (unlike Windows), which would change the order this test checks.
+    // the whole screen, active. Under Wine, an X expose lifts the exposed window above any window
+    // that overlaps it in Wine's own order, however late the expose is taken in (unlike Windows):
+    // overlapping memos swapped now and then, and a memo's expose from its move, taken in after
+    // the cover came, lifted it above the cover and the other memo. So the memos do not overlap,
+    // and the program takes in its exposes before the cover comes.
     void SetUp() override
     {
         PersistenceTest::SetUp();
@@ -41,6 +43,7 @@ protected:
 
     void Cover()
     {
+        LetThreadTakeInXEvents(program_.mainWindow);
         const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
         const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
         SetWindowPos(cover_.Handle(), HWND_TOP, left, top, GetSystemMetrics(SM_CXVIRTUALSCREEN),

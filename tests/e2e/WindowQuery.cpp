@@ -91,6 +91,19 @@ HWND OpenPopupMenuOf(DWORD processId)
     return nullptr;
 }
 
+void LetThreadTakeInXEvents(HWND window)
+{
+    // Wine takes in what the X server sent a thread whenever the thread next waits for messages.
+    // The thread answers one message (by then its requests to the X server are sent), is given a
+    // moment, in which the server answers them and the thread waits, and answers another.
+    constexpr UINT kAnswerTimeoutMs = 5000;
+    constexpr std::chrono::milliseconds kMomentToWait{50};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
+    WaitUntil([] { return false; }, kMomentToWait);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
+}
+
 HWND WaitForOpenMenu(DWORD processId)
 {
     HWND menu = nullptr;
@@ -100,15 +113,9 @@ HWND WaitForOpenMenu(DWORD processId)
     // pointer entered the menu, and Wine makes a mouse move of it, which takes the highlight off
     // the menu's item. Arriving between an arrow key and Enter, it made Enter close the menu
     // without choosing anything (a move sent between the two keys does so every time); a person's
-    // keys come long after it. The program's thread takes in what the X server sent whenever it
-    // next waits for messages: it answers one message, is given a moment to wait, and answers
-    // another, after which the move, if any, lies in its queue before the test's keys.
-    constexpr UINT kAnswerTimeoutMs = 5000;
-    constexpr std::chrono::milliseconds kMomentToWait{50};
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(menu, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
-    WaitUntil([] { return false; }, kMomentToWait);
-    SendMessageTimeoutW(menu, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
+    // keys come long after it. Once the program has taken the event in, the move, if any, lies in
+    // its queue before the test's keys.
+    LetThreadTakeInXEvents(menu);
     return IsWindowVisible(menu) ? menu : nullptr;
 }
 
