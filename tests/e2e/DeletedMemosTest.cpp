@@ -46,8 +46,12 @@ public:
         HWND dialog = WaitForEditDialog();
         ASSERT_NE(dialog, nullptr);
         SendMessageA(ChildOf(dialog, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-        ClickAt(CentreOf(ChildOf(dialog, "Button", L"OK")), MouseButton::Left);
-        ASSERT_NE(WaitForMessageBox(kDeleteQuestionCaption), nullptr);
+        // Clicked once the dialog has settled, as the other dialog clicks are: a click made the
+        // moment the dialog showed was once followed by no question in a whole run.
+        ASSERT_TRUE(ClickWhenSettled(dialog, ChildOf(dialog, "Button", L"OK")));
+        ASSERT_NE(WaitForMessageBox(kDeleteQuestionCaption), nullptr)
+            << "no question after OK; the program's windows:\n"
+            << DescribeScreenOf(ProcessId());
         PressKeys({VK_RETURN}); // OK: delete it
         ASSERT_TRUE(WaitUntilHidden(dialog));
     }
