@@ -15,8 +15,6 @@ namespace {
 
 // Time for a single click to be told from a double click, and a margin for a busy machine.
 constexpr DWORD kPastTheDoubleClickMarginMs = 300;
-// Time for the X server to report the cover's expose, and for this thread to take it in.
-constexpr std::chrono::milliseconds kMomentForTheCoversExpose{50};
 
 class MemosToFrontTest : public PersistenceTest {
 protected:
@@ -55,9 +53,9 @@ protected:
         for (POINT point : points_)
             ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(point) == cover_.Handle(); }))
                 << DescribeScreenOf(ProcessId());
-        // The same holds for the cover's own expose, which this thread takes in as it waits: taken
-        // in after the program has raised its windows, it would lift the cover above them again.
-        WaitUntil([] { return false; }, kMomentForTheCoversExpose);
+        // The same holds for the cover's own expose, which this thread takes in: taken in after the
+        // program has raised its windows, it would lift the cover above them again.
+        LetThreadTakeInXEvents(cover_.Handle());
     }
 
     // The memos are in front in the order they had, and the front one is active. The order is

@@ -24,7 +24,8 @@ std::vector<HWND> OfClass(const std::vector<HWND>& windows, const std::string& c
 // The visible pop-up menu window ("#32768") of a process, or null.
 HWND OpenPopupMenuOf(DWORD processId);
 // Returns once the thread of this window has taken in the events the X server sent it so far, as
-// Wine takes them in: an expose, the pointer entering a window.
+// Wine takes them in: an expose, the pointer entering a window. The window may be this thread's
+// own: it takes them in as the wait pumps its messages.
 void LetThreadTakeInXEvents(HWND window);
 // Waits until a pop-up menu of the process is open and has taken in the events of its opening,
 // ready for keys; returns it, or null if none opened.
