@@ -2,6 +2,7 @@
 // check of the program cannot pass because a helper sees nothing.
 #include "FakeMainWindow.h"
 #include "FileBytes.h"
+#include "Input.h"
 #include "KamifudaTest.h"
 #include "TemporaryFolder.h"
 #include "TestClipboard.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <fstream>
@@ -77,6 +79,30 @@ TEST(ClipboardHelpers, PutTextOtherDataOrNothing)
 
     testclipboard::Empty();
     EXPECT_EQ(CountClipboardFormats(), 0);
+}
+
+// The press names its own point, so a pixel off there would miss the margins the tests click.
+TEST(InputHelpers, ClickAtPressesOnTheVeryPixelItNames)
+{
+    FakeMainWindow target("KamifudaE2eClickTarget", "click target");
+    SetWindowLongPtrA(target.Handle(), GWL_STYLE, WS_POPUP);
+    static POINT pressedAt{-1, -1};
+    const auto recordPress = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_LBUTTONDOWN)
+            pressedAt = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
+    SetWindowLongPtrA(target.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+recordPress));
+    SetWindowPos(target.Handle(), HWND_TOP, 301, 203, 57, 41, SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+    ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(POINT{330, 220}) == target.Handle(); }));
+
+    for (const POINT point : {POINT{301, 203}, POINT{357, 243}, POINT{330, 221}}) {
+        pressedAt = POINT{-1, -1};
+        ClickAt(point, MouseButton::Left);
+        EXPECT_TRUE(WaitUntil([] { return pressedAt.x >= 0; })) << point.x << ", " << point.y;
+        EXPECT_EQ(pressedAt.x, point.x - 301);
+        EXPECT_EQ(pressedAt.y, point.y - 203);
+    }
 }
 
 TEST(FileHelpers, ReadFileBytesKeepsEveryByteAndTellsAMissingFile)

@@ -33,6 +33,27 @@ DWORD UpFlag(MouseButton button)
     return button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
 }
 
+// SendInput's absolute coordinates run from 0 to 65535 across the primary screen, and Wine takes
+// a pixel as (coordinate * extent) >> 16: rounded up, the coordinate names the pixel itself.
+LONG NormalisedCoordinate(LONG pixel, int extent)
+{
+    return static_cast<LONG>((static_cast<LONGLONG>(pixel) * 65536 + extent - 1) / extent);
+}
+
+// A button pressed or released at a screen point, the move and the button in one input event. Under
+// Wine a program turns the X server's pointer events into mouse moves whenever its thread next
+// waits, and such an event can still name where the pointer was before (a window shown under the
+// pointer reports it entering). Taken in after the test has moved the pointer on, it puts the
+// cursor back, and a press that follows the cursor lands there, on another control or beside the
+// window. A press that names its point lands on it whatever came before.
+INPUT MouseButtonAt(POINT screenPoint, DWORD buttonFlag)
+{
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlag);
+    input.mi.dx = NormalisedCoordinate(screenPoint.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = NormalisedCoordinate(screenPoint.y, GetSystemMetrics(SM_CYSCREEN));
+    return input;
+}
+
 void Send(std::vector<INPUT> inputs)
 {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
@@ -59,7 +80,7 @@ void PressChord(WORD modifier, WORD key)
 void ClickAt(POINT screenPoint, MouseButton button)
 {
     MovePointerTo(screenPoint);
-    Send({MouseInput(DownFlag(button)), MouseInput(UpFlag(button))});
+    Send({MouseButtonAt(screenPoint, DownFlag(button)), MouseButtonAt(screenPoint, UpFlag(button))});
 }
 
 void HoldKey(WORD virtualKey)
@@ -71,13 +92,13 @@ void LetGoKey(WORD virtualKey)
     Send({KeyInput(virtualKey, KEYEVENTF_KEYUP)});
 }
 
-void PressButton(MouseButton button)
+void PressButtonAt(POINT screenPoint, MouseButton button)
 {
-    Send({MouseInput(DownFlag(button))});
+    Send({MouseButtonAt(screenPoint, DownFlag(button))});
 }
-void ReleaseButton(MouseButton button)
+void ReleaseButtonAt(POINT screenPoint, MouseButton button)
 {
-    Send({MouseInput(UpFlag(button))});
+    Send({MouseButtonAt(screenPoint, UpFlag(button))});
 }
 
 void MovePointerTo(POINT screenPoint)

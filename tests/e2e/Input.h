@@ -21,7 +21,8 @@ void PressKeys(const std::vector<WORD>& virtualKeys);
 // the window that has the focus reads the chord whole (Ctrl+Enter in a dialog).
 void PressChord(WORD modifier, WORD key);
 
-// Moves the cursor to a screen point and presses and releases the button there.
+// Moves the cursor to a screen point and presses and releases the button there, each naming the
+// point, so that the click lands there whatever pointer events the program takes in meanwhile.
 void ClickAt(POINT screenPoint, MouseButton button);
 
 // A key held down or let go. Only for a system where SendInput's keys are all there is: a modifier
@@ -29,9 +30,10 @@ void ClickAt(POINT screenPoint, MouseButton button);
 void HoldKey(WORD virtualKey);
 void LetGoKey(WORD virtualKey);
 
-// The mouse pointer step by step, for drags: press, move, release as separate input events.
-void PressButton(MouseButton button);
-void ReleaseButton(MouseButton button);
+// The mouse pointer step by step, for drags: press, move, release as separate input events. Like
+// ClickAt, a press or release puts the pointer on its point first, in the same input event.
+void PressButtonAt(POINT screenPoint, MouseButton button);
+void ReleaseButtonAt(POINT screenPoint, MouseButton button);
 // Puts the pointer on a screen point; a window that holds the capture sees the movement.
 void MovePointerTo(POINT screenPoint);
 
