@@ -110,8 +110,10 @@ HWND PersistenceTest::TypeNewMemo(const std::string& text)
         return nullptr;
     }
     ClickAt(CentreOf(edit), MouseButton::Left);
-    if (!WaitUntil([&] { return FocusOfThreadOf(dialog) == edit; })) {
-        ADD_FAILURE() << "the edit box did not take the focus";
+    // The keys go to the foreground window's focus: the dialog's focus alone is not enough.
+    if (!WaitUntil([&] { return GetForegroundWindow() == dialog && FocusOfThreadOf(dialog) == edit; })) {
+        ADD_FAILURE() << "the edit box did not take the focus; the program's windows:\n"
+                      << DescribeScreenOf(ProcessId());
         return nullptr;
     }
     PressKeys(KeysTyping(text));
