@@ -3,7 +3,6 @@
 #include "base/UniqueHandle.h"
 
 #include <fstream>
-#include <vector>
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file)
 {
@@ -16,18 +15,22 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file)
     if (!handle) {
         return std::nullopt;
     }
-    std::string bytes;
-    std::vector<char> chunk(65536);
-    DWORD read = 0;
-    for (;;) {
-        if (!ReadFile(handle.Get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr)) {
-            return std::nullopt;
-        }
-        if (read == 0) {
-            return bytes;
-        }
-        bytes.append(chunk.data(), read);
+    return ReadOpenFile(handle.Get());
+}
+
+std::optional<std::string> ReadOpenFile(HANDLE file)
+{
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || SetFilePointer(file, 0, nullptr, FILE_BEGIN) != 0) {
+        return std::nullopt;
     }
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!bytes.empty() && !ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+        return std::nullopt;
+    }
+    bytes.resize(read);
+    return bytes;
 }
 
 void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes)
