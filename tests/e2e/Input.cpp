@@ -94,10 +94,12 @@ void LetGoKey(WORD virtualKey)
 
 void PressButtonAt(POINT screenPoint, MouseButton button)
 {
+    MovePointerTo(screenPoint);
     Send({MouseButtonAt(screenPoint, DownFlag(button))});
 }
 void ReleaseButtonAt(POINT screenPoint, MouseButton button)
 {
+    MovePointerTo(screenPoint);
     Send({MouseButtonAt(screenPoint, UpFlag(button))});
 }
 

@@ -31,7 +31,7 @@ void HoldKey(WORD virtualKey);
 void LetGoKey(WORD virtualKey);
 
 // The mouse pointer step by step, for drags: press, move, release as separate input events. Like
-// ClickAt, a press or release puts the pointer on its point first, in the same input event.
+// ClickAt, a press or release moves the pointer to its point and names the point.
 void PressButtonAt(POINT screenPoint, MouseButton button);
 void ReleaseButtonAt(POINT screenPoint, MouseButton button);
 // Puts the pointer on a screen point; a window that holds the capture sees the movement.

@@ -65,7 +65,6 @@ protected:
     // Presses the left button on `from` and waits until the drag holds the mouse capture.
     bool StartDragAt(POINT from)
     {
-        MovePointerTo(from);
         PressButtonAt(from, MouseButton::Left);
         return WaitUntil([&] { return DragHoldsTheCapture(); });
     }
@@ -91,11 +90,9 @@ protected:
     {
         Activate(memo_);
         const POINT onText = TextCentre();
-        MovePointerTo(onText);
         PressButtonAt(onText, MouseButton::Right);
         ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenuOf(ProcessId()) != nullptr; }))
             << "the right press opened no menu";
-        MovePointerTo(Moved(onText, -30, -20));
         ReleaseButtonAt(Moved(onText, -30, -20), MouseButton::Right);
         PressKeys({VK_ESCAPE});
         ASSERT_TRUE(WaitUntil([&] { return OpenPopupMenuOf(ProcessId()) == nullptr; }));
@@ -159,7 +156,6 @@ TEST_F(MemoDragTest, EscapeEndsTheDragAndLeavesTheWindowWhereItIs)
     PressKeys({VK_ESCAPE});
     EXPECT_TRUE(WaitUntil([&] { return NoCapture(); })) << "Escape did not end the drag";
     // The button is still down: moving on and releasing moves nothing any more.
-    MovePointerTo(Moved(press, 110, 80));
     ReleaseButtonAt(Moved(press, 110, 80), MouseButton::Left);
     // The window did not go back either.
     ExpectSettledAtOffset(30, 20);
@@ -186,9 +182,7 @@ TEST_F(MemoDragTest, PressesOnTheMarginAndRightPressesMoveNothing)
     const RECT label = RectOf(label_);
     const POINT margin{clientOrigin.x - 2, (label.top + label.bottom) / 2};
     ASSERT_LT(margin.x, label.left);
-    MovePointerTo(margin);
     PressButtonAt(margin, MouseButton::Left);
-    MovePointerTo(Moved(margin, 40, 30));
     ReleaseButtonAt(Moved(margin, 40, 30), MouseButton::Left);
 
     // A right press on the text opens the memo's menu instead; the pointer moves with the button
